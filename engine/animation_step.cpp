@@ -1,0 +1,116 @@
+#include "engine/animation_step.h"
+
+#include "engine/pair_test.h"
+#include "engine/slot_drawing.h"
+#include "engine/slot_margins.h"
+#include "engine/walls.h"
+
+#include <exception>
+
+namespace tarvon {
+
+void AnimationStep::tick() {
+    s_.Ara = clock_.now();
+    const Reaction reaction = reactionFromKey(s_.Reaccio);
+    if (reaction != Reaction::None) {
+        hooks_.rowRule(s_);
+
+        if (reaction == Reaction::HgO) {
+            s_.IntervalEvent = s_.meca.MecaDemanat ? 3.0f : 0.5f;
+            if (clock_.now() - s_.TempsEvent >= s_.IntervalEvent && s_.nHg < s_.NumB)
+                hooks_.reaccioXoc(s_, s_.nHg);
+        }
+
+        for (int i = 0; i <= s_.NombreMol - 1; ++i) {
+            processSlot(reaction, i);
+            if (captureAfterSlot(reaction))
+                break;
+        }
+
+        if ((reaction == Reaction::FeO || reaction == Reaction::HgO) && s_.meca.MecaCapturat)
+            hooks_.mostraCaptura(s_);
+
+        // Runs also when a capture ended the loop early.
+        if (reaction == Reaction::HI)
+            RestackByDepth(s_);
+    }
+    s_.caja.shpCara.bringToFront(0);
+}
+
+bool AnimationStep::guardedTick(std::string* error) {
+    try {
+        tick();
+        return true;
+    } catch (const std::exception& e) {
+        if (error != nullptr)
+            *error = e.what();
+        return false;
+    }
+}
+
+void AnimationStep::processSlot(Reaction reaction, int i) {
+    switch (reaction) {
+    case Reaction::FeO:
+        if (s_.TaulaMol(i, 0) < 2)
+            processFeO(i);
+        break;
+    case Reaction::NH3:
+        if (s_.TaulaMol(i, 0) < 2) {
+            hooks_.reaccioXoc(s_, i);
+            if (!s_.meca.MecaCapturat)
+                wallsAndDraw(reaction, i);
+        }
+        break;
+    case Reaction::HI:
+        hooks_.reaccioXoc(s_, i);
+        if (!s_.meca.MecaCapturat)
+            wallsAndDraw(reaction, i);
+        break;
+    case Reaction::HgO:
+        if (!s_.EnSolid[i])
+            processHgO(i);
+        break;
+    case Reaction::None:
+        break;
+    }
+}
+
+void AnimationStep::processFeO(int i) {
+    // Earlier slots have already moved this tick, later ones have not.
+    const double contact = 4.0 * s_.RadiA[0];
+    PairScan(
+        s_, i, i + 1, s_.NombreMol - 1, 0.9, [contact](int) { return contact; },
+        [this, i](int j) { hooks_.xocMolecules(s_, i, j); });
+    wallsAndDraw(Reaction::FeO, i, &hooks_);
+}
+
+void AnimationStep::processHgO(int i) {
+    // j = i is tested too; its ratio is 0, so it never passes.
+    const float* size = s_.MidaMol.data();
+    PairScan(
+        s_, i, 0, s_.NombreMol - 1, 1.0,
+        [this, i, size](int j) { return static_cast<double>(s_.MidaMol[i]) + size[j]; },
+        [this, i](int j) { hooks_.xocMolecules(s_, i, j); });
+    wallsAndDraw(Reaction::HgO, i);
+}
+
+void AnimationStep::wallsAndDraw(Reaction reaction, int i, ReactionHooks* floorHook) {
+    WallsAndMotion(s_, rnd_, i, wallLimits(s_, slotMargins(s_, reaction, i)), floorHook);
+    // An O2 that has just reacted at the iron surface is no longer drawn.
+    if (reaction == Reaction::FeO && s_.TaulaMol(i, 0) >= 2)
+        return;
+    DrawSlot(s_, reaction, i);
+}
+
+bool AnimationStep::captureAfterSlot(Reaction reaction) {
+    if (reaction != Reaction::NH3 && reaction != Reaction::HI)
+        return false;
+    if (!s_.meca.MecaCapturat)
+        return false;
+    hooks_.mostraCaptura(s_);
+    HighlightCapture(s_, reaction);
+    s_.meca.MecaCapturat = false;
+    return reaction == Reaction::HI;
+}
+
+} // namespace tarvon

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/rgb.h"
+
+#include <string>
+
+namespace tarvon {
+
+enum class ShapeForm { Circle, Rectangle };
+
+// One drawn shape of the box: geometry in twips, colours, tag and visibility.
+// The stacking key orders it among all shapes of the box (higher is in front).
+struct AtomShape {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    Rgb fill{255, 255, 255};
+    bool filled = true; // false: transparent inside
+    Rgb border{0, 0, 0};
+    int borderWidth = 1;
+    std::string tag;
+    bool visible = false;
+    ShapeForm form = ShapeForm::Circle;
+    long long stackKey = 0;
+};
+
+} // namespace tarvon

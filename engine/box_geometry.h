@@ -1,0 +1,13 @@
+#pragma once
+
+namespace tarvon {
+
+// The box inside Caja, in twips; AnglePersp in radians.
+struct BoxGeometry {
+    float CaixaX = 0, CaixaY = 0, CaixaZ = 0; // inner width, height, depth
+    float OrigenX = 0, OrigenY = 0;           // left and top of the front face
+    float DesplX = 0, DesplY = 0;             // perspective shift of the back face
+    float Persp = 0, AnglePersp = 0;
+};
+
+} // namespace tarvon

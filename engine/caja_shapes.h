@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/shape_array.h"
+
+#include <vector>
+
+namespace tarvon {
+
+// The shapes inside the box picture Caja, bottom to top at creation:
+// AtomD, AtomC, AtomB, AtomA, Cercle, shpCara.
+struct CajaShapes {
+    CajaShapes();
+    CajaShapes(const CajaShapes&) = delete;
+    CajaShapes& operator=(const CajaShapes&) = delete;
+
+    StackOrder order;
+    ShapeArray AtomD{order, 0};
+    ShapeArray AtomC{order, 1};
+    ShapeArray AtomB{order, 2};
+    ShapeArray AtomA{order, 3};
+    ShapeArray Cercle{order, 4};
+    ShapeArray shpCara{order, 5, ShapeForm::Rectangle};
+
+    // Visible shapes, back to front: the order in which the view paints them.
+    std::vector<const AtomShape*> paintOrder() const;
+};
+
+} // namespace tarvon

@@ -1,0 +1,12 @@
+#include "engine/clock.h"
+
+#include <chrono>
+
+namespace tarvon {
+
+double SteadyClock::now() const {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace tarvon

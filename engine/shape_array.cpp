@@ -1,0 +1,50 @@
+#include "engine/shape_array.h"
+
+#include "engine/checked_list.h"
+
+namespace tarvon {
+
+ShapeArray::ShapeArray(StackOrder& order, int layer, ShapeForm form)
+    : order_(&order), layer_(layer), form_(form) {
+    shapes_.reserve(kListSize);
+    load(0);
+}
+
+void ShapeArray::load(long i) {
+    if (i != static_cast<long>(shapes_.size()) || i >= kListSize)
+        throw IndexOutOfRange(i, kListSize);
+    AtomShape shape;
+    shape.form = form_;
+    shape.stackKey = order_->newInLayer(layer_);
+    shapes_.push_back(shape);
+}
+
+void ShapeArray::unloadAllButFirst() {
+    shapes_.resize(1);
+}
+
+AtomShape& ShapeArray::operator[](long i) {
+    if (i < 0 || i >= static_cast<long>(shapes_.size()))
+        throw IndexOutOfRange(i, static_cast<long>(shapes_.size()));
+    return shapes_[static_cast<std::size_t>(i)];
+}
+
+const AtomShape& ShapeArray::operator[](long i) const {
+    return const_cast<ShapeArray&>(*this)[i];
+}
+
+void ShapeArray::move(long i, float left, float top) {
+    AtomShape& s = (*this)[i];
+    s.left = left;
+    s.top = top;
+}
+
+void ShapeArray::bringToFront(long i) {
+    (*this)[i].stackKey = order_->front();
+}
+
+void ShapeArray::sendToBack(long i) {
+    (*this)[i].stackKey = order_->back();
+}
+
+} // namespace tarvon

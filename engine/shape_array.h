@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/atom_shape.h"
+#include "engine/stack_order.h"
+
+#include <vector>
+
+namespace tarvon {
+
+// A control array of shapes (AtomA, AtomB, ...). Element 0 always exists;
+// elements above it are created and destroyed with each population.
+class ShapeArray {
+public:
+    ShapeArray(StackOrder& order, int layer, ShapeForm form = ShapeForm::Circle);
+
+    int upperIndex() const { return static_cast<int>(shapes_.size()) - 1; }
+    // Creates element i, which must be the next free index (at most 500).
+    // A new element is hidden, like a freshly loaded control.
+    void load(long i);
+    // Destroys every element but 0, which keeps its properties.
+    void unloadAllButFirst();
+
+    AtomShape& operator[](long i);
+    const AtomShape& operator[](long i) const;
+
+    void move(long i, float left, float top);
+    void bringToFront(long i);
+    void sendToBack(long i);
+
+    const std::vector<AtomShape>& all() const { return shapes_; }
+
+private:
+    StackOrder* order_;
+    int layer_;
+    ShapeForm form_;
+    std::vector<AtomShape> shapes_;
+};
+
+} // namespace tarvon

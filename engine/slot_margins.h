@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/reaction_key.h"
+#include "engine/simulation_state.h"
+
+namespace tarvon {
+
+// Distance a slot's centre keeps from each wall (twips).
+struct SlotMargins {
+    float left = 0, right = 0;
+    float top = 0, bottom = 0;
+    float depth = 0; // front and back
+};
+
+SlotMargins slotMargins(const SimulationState& s, Reaction reaction, int i);
+
+// Where the centre of a slot may go: [lo, hi] per axis.
+struct WallLimits {
+    float xLo, xHi, yLo, yHi, zLo, zHi;
+};
+
+WallLimits wallLimits(const BoxGeometry& box, const SlotMargins& m);
+
+} // namespace tarvon

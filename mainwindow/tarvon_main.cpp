@@ -1,0 +1,23 @@
+#include "engine/clock.h"
+#include "engine/demo_population.h"
+#include "engine/reaction_hooks.h"
+#include "engine/uniform_random.h"
+#include "mainwindow/tarvon_window.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tarvon::SimulationState state;
+    tarvon::SteadyClock clock;
+    tarvon::MersenneRandom rnd;
+    tarvon::ReactionHooks hooks; // reactions do nothing yet
+
+    // Until reactions can be chosen, the box shows a demonstration population.
+    tarvon::SetDemoBox(state);
+    tarvon::CreaPoblacioDemo(state, rnd, 40);
+
+    tarvon::TarvonWindow window(state, clock, rnd, hooks);
+    window.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,81 @@
+#include "mainwindow/tarvon_window.h"
+
+#include "mainwindow/caja_view.h"
+#include "mainwindow/twips.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+namespace tarvon {
+
+namespace {
+const QColor kWindowBack(220, 255, 255);
+}
+
+TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,
+                           ReactionHooks& hooks, QWidget* parent)
+    : QMainWindow(parent), state_(state), step_(state, clock, rnd, hooks) {
+    setWindowTitle("Tarvon");
+    createControls();
+
+    tmrRellotge_.setTimerType(Qt::PreciseTimer); // 1 ms must mean 1 ms
+    connect(&tmrRellotge_, &QTimer::timeout, this, &TarvonWindow::tmrRellotge_Timer);
+    vScrollVel_->setValue(50);
+    VScrollVel_Change(vScrollVel_->value());
+    state_.controls.tmrRellotgeEnabled = true;
+    applyControls();
+}
+
+void TarvonWindow::createControls() {
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, kWindowBack);
+    client->setPalette(palette);
+    QFont font = client->font();
+    font.setPointSizeF(12);
+    client->setFont(font);
+    setCentralWidget(client);
+
+    caja_ = new CajaView(state_.caja, client);
+    caja_->setObjectName("Caja");
+    caja_->setGeometry(twipsToPixels(1775, 600, 6000, 8000));
+
+    lblVelocitat_ = new QLabel("Velocitat del procés", client);
+    lblVelocitat_->setObjectName("lblVelocitat");
+    lblVelocitat_->setWordWrap(true);
+    QFont small = lblVelocitat_->font();
+    small.setPointSizeF(10);
+    lblVelocitat_->setFont(small);
+    lblVelocitat_->setGeometry(twipsToPixels(10120, 4900, 1000, 600));
+
+    vScrollVel_ = new QScrollBar(Qt::Vertical, client);
+    vScrollVel_->setObjectName("VScrollVel");
+    vScrollVel_->setRange(1, 100);
+    vScrollVel_->setValue(1);
+    vScrollVel_->setGeometry(twipsToPixels(10400, 5500, 375, 2000));
+    connect(vScrollVel_, &QScrollBar::valueChanged, this, &TarvonWindow::VScrollVel_Change);
+}
+
+void TarvonWindow::VScrollVel_Change(int value) {
+    state_.controls.tmrRellotgeInterval = value;
+    tmrRellotge_.setInterval(value);
+}
+
+void TarvonWindow::tmrRellotge_Timer() {
+    step_.guardedTick(); // an error abandons this tick only
+    applyControls();
+    caja_->update();
+}
+
+void TarvonWindow::applyControls() {
+    const AnimationControls& c = state_.controls;
+    if (tmrRellotge_.interval() != c.tmrRellotgeInterval)
+        tmrRellotge_.setInterval(c.tmrRellotgeInterval);
+    if (c.tmrRellotgeEnabled && !tmrRellotge_.isActive())
+        tmrRellotge_.start();
+    else if (!c.tmrRellotgeEnabled && tmrRellotge_.isActive())
+        tmrRellotge_.stop();
+}
+
+} // namespace tarvon
