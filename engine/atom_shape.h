@@ -2,8 +2,6 @@
 
 #include "engine/rgb.h"
 
-#include <string>
-
 namespace tarvon {
 
 enum class ShapeForm { Circle, Rectangle };
@@ -19,7 +17,7 @@ struct AtomShape {
     bool filled = true; // false: transparent inside
     Rgb border{0, 0, 0};
     int borderWidth = 1;
-    std::string tag;
+    char tag = 0; // the species mark: '1' kind A, '2' kind B, '3' oxidised iron
     bool visible = false;
     ShapeForm form = ShapeForm::Circle;
     long long stackKey = 0;

@@ -13,8 +13,8 @@ void CAtom::crea(ShapeArray& shapes, int Num) {
             shapes.load(i);
 }
 
-void CAtom::propietats(ShapeArray& shapes, FloatList& radii, const char* tag, float Dia, int Num,
-                       Rgb fill, Rgb border) {
+void CAtom::propietats(ShapeArray& shapes, FloatList& radii, char tag, float Dia, int Num, Rgb fill,
+                       Rgb border) {
     for (int k = 0; k <= Num - 1; ++k) {
         AtomShape& shape = shapes[k];
         shape.width = Dia;

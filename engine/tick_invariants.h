@@ -6,8 +6,9 @@
 
 namespace tarvon {
 
-// What must hold after every tick: counts within their lists and every moving
-// slot inside the box. Returns the first violation found, or "".
+// What holds while the animation runs: counts within their lists and every
+// moving slot inside the box (a slot that a collision pushed past a wall is
+// back inside after its next wall step). Returns the first violation, or "".
 std::string TickInvariantViolation(const SimulationState& s);
 
 } // namespace tarvon

@@ -1,0 +1,160 @@
+#include "engine/slot_drawing.h"
+
+#include "engine/catom.h"
+#include "engine/projection.h"
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+namespace tarvon {
+namespace {
+
+class SlotDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::setBox(s);
+        const CAtom atoms;
+        atoms.Crea_AtomsA(s, 8);
+        atoms.Crea_AtomsB(s, 8);
+        atoms.Propietats_AtomsA(s, 180, 8, {0, 190, 255}, {0, 0, 255});
+        atoms.Propietats_AtomsB(s, 80, 8, {255, 255, 255}, {0, 0, 255});
+        s.FactorEnllac = 0.85f;
+    }
+    void slot(int i, float x, float y, float z, float dx, float dy, float dz) {
+        s.PosX[i] = x, s.PosY[i] = y, s.PosZ[i] = z;
+        s.DirX[i] = dx, s.DirY[i] = dy, s.DirZ[i] = dz;
+    }
+    void row(int i, std::initializer_list<int> cols) {
+        int c = 0;
+        for (int v : cols)
+            s.TaulaMol(i, c++) = static_cast<std::int16_t>(v);
+    }
+    void hideAll() {
+        for (long k = 0; k < 8; ++k)
+            s.caja.AtomA[k].visible = s.caja.AtomB[k].visible = false;
+    }
+    SimulationState s;
+};
+
+TEST_F(SlotDrawingTest, HorizontalMoleculeDrawsItsAtomsOnOneLine) {
+    slot(2, 1000, 1500, 0, 1, 0, 0);
+    s.RadiA[2] = 100, s.RadiB[2] = 30;
+    DrawSlot(s, Reaction::HI, 2);
+    EXPECT_FLOAT_EQ(s.AtomAX[2], 1000 - 0.85f * 30);
+    EXPECT_FLOAT_EQ(s.AtomBX[2], s.AtomAX[2] + 0.85f * 130);
+    const AtomShape &a = s.caja.AtomA[2], &b = s.caja.AtomB[2];
+    EXPECT_FLOAT_EQ(a.left, s.AtomAX[2] - 100);
+    EXPECT_FLOAT_EQ(a.top + a.height / 2, 1500 + s.DesplY);
+    EXPECT_FLOAT_EQ(b.top + b.height / 2, 1500 + s.DesplY);
+    EXPECT_TRUE(a.visible && b.visible);
+
+    // "FeO": two O atoms 2k r apart, both brought in front of everything.
+    s.caja.shpCara[0].visible = true;
+    s.RadiA[0] = 60;
+    row(3, {0, 4, 5});
+    slot(3, 1000, 1500, 700, 1, 0, 0);
+    DrawSlot(s, Reaction::FeO, 3);
+    EXPECT_FLOAT_EQ(s.AtomAX[4], 1000 - 0.85f * 60);
+    EXPECT_NEAR(s.AtomAX[5] - s.AtomAX[4], 2 * 0.85 * 60, 1e-3);
+    EXPECT_EQ(s.AtomAY[4], s.AtomAY[5]);
+    const auto order = s.caja.paintOrder();
+    EXPECT_EQ(order.back(), &s.caja.AtomA[5]);
+    EXPECT_EQ(order[order.size() - 2], &s.caja.AtomA[4]);
+}
+
+TEST_F(SlotDrawingTest, DeeperBandsEndFurtherBack) {
+    s.DistEnllac = 250; // bands of 500
+    s.NombreMol = 4;
+    const float depth[] = {500, 0, 1400, 501}; // bands 0, none, 2, 1
+    for (int i = 0; i < 4; ++i) {
+        s.PosZ[i] = depth[i];
+        s.caja.AtomA[i].visible = s.caja.AtomB[i].visible = true;
+    }
+    const long long keyA1 = s.caja.AtomA[1].stackKey, keyB1 = s.caja.AtomB[1].stackKey;
+    RestackByDepth(s);
+    const auto order = s.caja.paintOrder();
+    const std::vector<const AtomShape*> back(order.begin(), order.begin() + 6);
+    const std::vector<const AtomShape*> expected = {&s.caja.AtomB[2], &s.caja.AtomA[2],
+                                                    &s.caja.AtomB[3], &s.caja.AtomA[3],
+                                                    &s.caja.AtomB[0], &s.caja.AtomA[0]};
+    EXPECT_EQ(back, expected);
+    EXPECT_EQ(s.caja.AtomA[1].stackKey, keyA1);
+    EXPECT_EQ(s.caja.AtomB[1].stackKey, keyB1);
+}
+
+TEST_F(SlotDrawingTest, AmmoniaHydrogensSitOnTheNitrogenSquare) {
+    s.NumA = 4;
+    s.MidaMol[0] = 180;
+    row(0, {1, 2, 3, 4, 5});
+    slot(0, 1200, 1300, 600, 0, 1, 0);
+    s.caja.AtomA[0].visible = s.caja.AtomD[0].visible = true;
+    DrawSlot(s, Reaction::NH3, 0);
+
+    const ScreenPos N = projectAtom(s, 1200, 1300, 600, 90, 180);
+    const AtomShape &n = s.caja.AtomA[2], &h1 = s.caja.AtomB[3], &h2 = s.caja.AtomB[4],
+                    &h3 = s.caja.AtomB[5];
+    EXPECT_FLOAT_EQ(n.left, N.left);
+    EXPECT_FLOAT_EQ(n.top, N.top);
+    EXPECT_FLOAT_EQ(h1.left, N.left - 40);
+    EXPECT_FLOAT_EQ(h1.top, N.top);
+    EXPECT_FLOAT_EQ(h2.left, N.left + 180 - 40);
+    EXPECT_FLOAT_EQ(h2.top, N.top);
+    EXPECT_FLOAT_EQ(h3.left, N.left + 90 - 40);
+    EXPECT_FLOAT_EQ(h3.top, N.top + 180 - 40);
+    EXPECT_FLOAT_EQ(n.width, depthSize(s, 600, 90));
+    EXPECT_FLOAT_EQ(h3.height, depthSize(s, 600, 40));
+    EXPECT_EQ(s.caja.paintOrder()[4], &s.caja.AtomD[0]) << "all four sent to the back";
+}
+
+TEST_F(SlotDrawingTest, NitrogenSlotBecomesOneNAndThreeH) {
+    s.NumA = 4; // slots 0 and 1 are N2
+    s.MidaMol[1] = 180;
+    row(1, {0, 2, 3});
+    slot(1, 1200, 1300, 600, 0, 0, 1);
+    hideAll();
+    DrawSlot(s, Reaction::NH3, 1);
+    EXPECT_NEAR(s.AtomAZ[3] - s.AtomAZ[2], 0.85 * 180, 1e-3);
+    EXPECT_TRUE(s.caja.AtomA[2].visible && s.caja.AtomA[3].visible);
+    EXPECT_EQ(s.caja.paintOrder().size(), 2u);
+
+    hideAll();
+    row(1, {1, 2, 1, 2, 3});
+    DrawSlot(s, Reaction::NH3, 1);
+    EXPECT_TRUE(s.caja.AtomA[2].visible);
+    EXPECT_FALSE(s.caja.AtomA[3].visible);
+    for (long h : {1, 2, 3})
+        EXPECT_TRUE(s.caja.AtomB[h].visible);
+    EXPECT_EQ(s.caja.paintOrder().size(), 4u);
+
+    hideAll();
+    row(2, {0, 4, 5}); // slot NumA / 2 is the first H2
+    DrawSlot(s, Reaction::NH3, 2);
+    EXPECT_TRUE(s.caja.AtomB[4].visible && s.caja.AtomB[5].visible);
+    EXPECT_FALSE(s.caja.AtomA[4].visible);
+}
+
+TEST_F(SlotDrawingTest, CaptureHighlightIsAGreenDoubleBorder) {
+    const auto green = [](const AtomShape& a) {
+        return a.border == Rgb{0, 255, 0} && a.borderWidth == 2;
+    };
+    s.meca.IdxMeca[0] = 1, s.meca.IdxMeca[1] = 3;
+    HighlightCapture(s, Reaction::HI);
+    for (long i : {1, 3})
+        EXPECT_TRUE(green(s.caja.AtomA[i]) && green(s.caja.AtomB[i]));
+    EXPECT_FALSE(green(s.caja.AtomA[2]));
+
+    s.NumA = 4;
+    row(0, {1, 4, 5, 6, 7}); // ammonia
+    row(2, {0, 0, 2});       // H2 of the second half
+    s.meca.IdxMeca[0] = 0, s.meca.IdxMeca[1] = 2, s.meca.IdxMeca[2] = 0, s.meca.IdxMeca[3] = 0;
+    HighlightCapture(s, Reaction::NH3);
+    for (long h : {0, 2, 5, 6, 7})
+        EXPECT_TRUE(green(s.caja.AtomB[h])) << h;
+    EXPECT_TRUE(green(s.caja.AtomA[4]));
+    EXPECT_FALSE(green(s.caja.AtomB[4]));
+}
+
+} // namespace
+} // namespace tarvon
