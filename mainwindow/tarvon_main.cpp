@@ -5,9 +5,12 @@
 #include "mainwindow/tarvon_window.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Metric twin of Arial: captions fit the sizes the layout gives them.
+    QApplication::setFont(QFont("Liberation Sans"));
     tarvon::SimulationState state;
     tarvon::SteadyClock clock;
     tarvon::MersenneRandom rnd;
