@@ -13,28 +13,34 @@ void AnimationStep::tick() {
     s_.Ara = clock_.now();
     const Reaction reaction = reactionFromKey(s_.Reaccio);
     if (reaction != Reaction::None) {
+        // Rows first: they record the counts as they stood before this step.
         hooks_.rowRule(s_);
-
-        if (reaction == Reaction::HgO) {
-            s_.IntervalEvent = s_.meca.MecaDemanat ? 3.0f : 0.5f;
-            if (clock_.now() - s_.TempsEvent >= s_.IntervalEvent && s_.nHg < s_.NumB)
-                hooks_.reaccioXoc(s_, s_.nHg);
-        }
-
-        for (int i = 0; i <= s_.NombreMol - 1; ++i) {
-            processSlot(reaction, i);
-            if (captureAfterSlot(reaction))
-                break;
-        }
-
-        if ((reaction == Reaction::FeO || reaction == Reaction::HgO) && s_.meca.MecaCapturat)
-            hooks_.mostraCaptura(s_);
-
-        // Runs also when a capture ended the loop early.
+        if (reaction == Reaction::HgO)
+            timedRelease();
+        slotLoop(reaction);
+        // Also after a capture ended the loop early.
         if (reaction == Reaction::HI)
             RestackByDepth(s_);
     }
+    // The front strip stays over the particles.
     s_.caja.shpCara.bringToFront(0);
+}
+
+void AnimationStep::timedRelease() {
+    s_.IntervalEvent = s_.meca.MecaDemanat ? 3.0f : 0.5f;
+    if (clock_.now() - s_.TempsEvent >= s_.IntervalEvent && s_.nHg < s_.NumB)
+        hooks_.reaccioXoc(s_, s_.nHg);
+}
+
+void AnimationStep::slotLoop(Reaction reaction) {
+    for (int i = 0; i <= s_.NombreMol - 1; ++i) {
+        processSlot(reaction, i);
+        if (captureAfterSlot(reaction))
+            break;
+    }
+    // The surface reactions show their capture once every slot has moved.
+    if ((reaction == Reaction::FeO || reaction == Reaction::HgO) && s_.meca.MecaCapturat)
+        hooks_.mostraCaptura(s_);
 }
 
 bool AnimationStep::guardedTick(std::string* error) {

@@ -26,6 +26,8 @@ public:
     bool guardedTick(std::string* error = nullptr);
 
 private:
+    void timedRelease();
+    void slotLoop(Reaction reaction);
     void processSlot(Reaction reaction, int i);
     void processFeO(int i);
     void processHgO(int i);

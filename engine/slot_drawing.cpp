@@ -21,26 +21,31 @@ Point3 centreOf(const SimulationState& s, int i) {
     return {s.PosX[i], s.PosY[i], s.PosZ[i]};
 }
 
-// Places AtomA(k) with its box-space centre p; returns where it went.
-ScreenPos placeA(SimulationState& s, long k, const Point3& p, float r, float rho) {
-    s.AtomAX[k] = p.x;
-    s.AtomAY[k] = p.y;
-    s.AtomAZ[k] = p.z;
-    const ScreenPos at = projectAtom(s, p.x, p.y, p.z, r, rho);
-    s.PantAX[k] = at.left;
-    s.PantAY[k] = at.top;
-    s.caja.AtomA.move(k, at.left, at.top);
-    return at;
+// One kind of atom: its shapes and the lists that hold their centres and
+// screen positions.
+struct AtomKind {
+    ShapeArray& shapes;
+    FloatList &X, &Y, &Z, &PantX, &PantY;
+};
+
+AtomKind kindA(SimulationState& s) {
+    return {s.caja.AtomA, s.AtomAX, s.AtomAY, s.AtomAZ, s.PantAX, s.PantAY};
 }
 
-ScreenPos placeB(SimulationState& s, long k, const Point3& p, float r, float rho) {
-    s.AtomBX[k] = p.x;
-    s.AtomBY[k] = p.y;
-    s.AtomBZ[k] = p.z;
+AtomKind kindB(SimulationState& s) {
+    return {s.caja.AtomB, s.AtomBX, s.AtomBY, s.AtomBZ, s.PantBX, s.PantBY};
+}
+
+// Places atom k of a kind with its box-space centre p; returns where it went.
+ScreenPos place(const SimulationState& s, const AtomKind& kind, long k, const Point3& p, float r,
+                float rho) {
+    kind.X[k] = p.x;
+    kind.Y[k] = p.y;
+    kind.Z[k] = p.z;
     const ScreenPos at = projectAtom(s, p.x, p.y, p.z, r, rho);
-    s.PantBX[k] = at.left;
-    s.PantBY[k] = at.top;
-    s.caja.AtomB.move(k, at.left, at.top);
+    kind.PantX[k] = at.left;
+    kind.PantY[k] = at.top;
+    kind.shapes.move(k, at.left, at.top);
     return at;
 }
 
@@ -53,8 +58,8 @@ void drawFeO(SimulationState& s, int i) {
     const long a = s.TaulaMol(i, 1), b = s.TaulaMol(i, 2);
     const float r = s.RadiA[0], k = s.FactorEnllac;
     const Point3 first = alongSlot(s, i, centreOf(s, i), -k * r);
-    placeA(s, a, first, r, 2 * r);
-    placeA(s, b, alongSlot(s, i, first, 2 * k * r), r, 2 * r);
+    place(s, kindA(s), a, first, r, 2 * r);
+    place(s, kindA(s), b, alongSlot(s, i, first, 2 * k * r), r, 2 * r);
     // O2 always in front of the iron surface.
     for (long atom : {a, b}) {
         s.caja.AtomA.bringToFront(atom);
@@ -65,24 +70,24 @@ void drawFeO(SimulationState& s, int i) {
 void drawHgO(SimulationState& s, int i) {
     const float size = s.MidaMol[i];
     if (i < s.NumB) { // a released mercury atom
-        placeB(s, i, centreOf(s, i), size, size);
+        place(s, kindB(s), i, centreOf(s, i), size, size);
         s.caja.AtomB[i].visible = true;
         return;
     }
     const long m = i - s.NumB, a = 2 * m, b = 2 * m + 1;
     const float k = s.FactorEnllac;
     const Point3 first = alongSlot(s, i, centreOf(s, i), -k * s.RadiA[b]);
-    placeA(s, a, first, s.RadiA[a], size);
+    place(s, kindA(s), a, first, s.RadiA[a], size);
     s.caja.AtomA[a].visible = true;
-    placeA(s, b, alongSlot(s, i, first, k * size), s.RadiA[b], size);
+    place(s, kindA(s), b, alongSlot(s, i, first, k * size), s.RadiA[b], size);
     s.caja.AtomA[b].visible = true;
 }
 
 void drawHI(SimulationState& s, int i) {
     const float rA = s.RadiA[i], rB = s.RadiB[i], k = s.FactorEnllac, rho = rA + rB;
     const Point3 first = alongSlot(s, i, centreOf(s, i), -k * rB);
-    placeA(s, i, first, rA, rho);
-    placeB(s, i, alongSlot(s, i, first, k * (rA + rB)), rB, rho);
+    place(s, kindA(s), i, first, rA, rho);
+    place(s, kindB(s), i, alongSlot(s, i, first, k * (rA + rB)), rB, rho);
     sizeByDepth(s.caja.AtomA[i], s, i, rA);
     sizeByDepth(s.caja.AtomB[i], s, i, rB);
     s.caja.AtomA[i].visible = true;
@@ -92,7 +97,7 @@ void drawHI(SimulationState& s, int i) {
 void drawAmmonia(SimulationState& s, int i) {
     const float rA0 = s.RadiA[0], rB0 = s.RadiB[0];
     const long n = s.TaulaMol(i, 1);
-    const ScreenPos N = placeA(s, n, centreOf(s, i), rA0, s.MidaMol[i]);
+    const ScreenPos N = place(s, kindA(s), n, centreOf(s, i), rA0, s.MidaMol[i]);
     // The hydrogens sit on the nitrogen's square in screen space only.
     const ScreenPos h[3] = {{N.left - rB0, N.top},
                             {N.left + 2 * rA0 - rB0, N.top},
@@ -117,22 +122,16 @@ void drawNH3(SimulationState& s, int i) {
         return;
     }
     const bool nitrogen = i < s.NumA / 2.0f;
-    ShapeArray& shapes = nitrogen ? s.caja.AtomA : s.caja.AtomB;
+    const AtomKind kind = nitrogen ? kindA(s) : kindB(s);
     const float r = nitrogen ? s.RadiA[0] : s.RadiB[0];
     const float k = s.FactorEnllac, size = s.MidaMol[i];
     const long a = s.TaulaMol(i, 1), b = s.TaulaMol(i, 2);
     const Point3 first = alongSlot(s, i, centreOf(s, i), -k * r);
-    const Point3 second = alongSlot(s, i, first, k * size);
-    if (nitrogen) {
-        placeA(s, a, first, r, size);
-        placeA(s, b, second, r, size);
-    } else {
-        placeB(s, a, first, r, size);
-        placeB(s, b, second, r, size);
-    }
+    place(s, kind, a, first, r, size);
+    place(s, kind, b, alongSlot(s, i, first, k * size), r, size);
     for (long atom : {a, b}) {
-        sizeByDepth(shapes[atom], s, i, r);
-        shapes[atom].visible = true;
+        sizeByDepth(kind.shapes[atom], s, i, r);
+        kind.shapes[atom].visible = true;
     }
 }
 

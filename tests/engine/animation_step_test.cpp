@@ -1,6 +1,5 @@
 #include "engine/animation_step.h"
 
-#include "engine/catom.h"
 #include "engine/tick_invariants.h"
 #include "fakes.h"
 
@@ -17,11 +16,7 @@ class AnimationStepTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::setBox(s);
-        const CAtom atoms;
-        atoms.Crea_AtomsA(s, 8);
-        atoms.Crea_AtomsB(s, 8);
-        atoms.Propietats_AtomsA(s, 180, 8, {0, 190, 255}, {0, 0, 255});
-        atoms.Propietats_AtomsB(s, 80, 8, {255, 255, 255}, {0, 0, 255});
+        test::dressEightAtoms(s);
     }
     void slot(int i, float x, float y, float z, float vx) {
         s.PosX[i] = x, s.PosY[i] = y, s.PosZ[i] = z;

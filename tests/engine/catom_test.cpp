@@ -1,5 +1,7 @@
 #include "engine/catom.h"
 
+#include "fakes.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvon {
@@ -45,6 +47,35 @@ TEST(CAtomPropietats, DressesTheFirstNumShapesOnly) {
     EXPECT_EQ(s.caja.AtomB[1].border, (Rgb{1, 2, 3}));
     EXPECT_EQ(s.RadiB[1], 30);
     EXPECT_EQ(s.RadiB[2], 0);
+}
+
+TEST(CAtomSituacio, PlacesCirclesInsideTheBoxAndProjectsThem) {
+    SimulationState s;
+    test::setBox(s);
+    test::ScriptedRandom rnd;
+    rnd.script = {0.5, 0.25, 0.0, 0.999, 0.999, 0.999};
+    CAtom::crea(s.caja.Cercle, 4);
+    s.caja.Cercle[0].visible = true;
+    const CAtom atoms;
+    atoms.Situacio_Atoms(s, rnd, 100, 0, 1, 2, 10, 20, {1, 2, 3}, {4, 5, 6});
+
+    EXPECT_EQ(s.PosX[1], 1450 + 10); // Int(2900 u) + CX0
+    EXPECT_EQ(s.PosY[1], 725 + 20);
+    EXPECT_EQ(s.PosZ[1], 0);
+    EXPECT_EQ(s.caja.Cercle[1].left, s.PosX[1]); // at the front: no shift
+    EXPECT_EQ(s.PosZ[2], 2897);
+    EXPECT_LT(s.PosX[2] + 100, s.CaixaX + 10 + 1);
+    const double shift = 2897.0 / 2900 * s.Persp;
+    EXPECT_NEAR(s.caja.Cercle[2].left, s.PosX[2] + shift * std::cos(s.AnglePersp), 1e-2);
+    EXPECT_NEAR(s.caja.Cercle[2].top, s.PosY[2] - shift * std::sin(s.AnglePersp), 1e-2);
+    EXPECT_EQ(s.caja.Cercle[2].width, 100);
+    EXPECT_EQ(s.caja.Cercle[2].fill, (Rgb{1, 2, 3}));
+    EXPECT_FALSE(s.caja.Cercle[3].visible);
+    // Each placed circle went behind everything drawn before it.
+    const auto order = s.caja.paintOrder();
+    ASSERT_EQ(order.size(), 3u);
+    EXPECT_EQ(order[0], &s.caja.Cercle[2]);
+    EXPECT_EQ(order[1], &s.caja.Cercle[1]);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // Test doubles for the engine: a clock set by hand, a random source that
 // returns scripted values, and reaction hooks that record what the tick asks.
 
+#include "engine/catom.h"
 #include "engine/clock.h"
 #include "engine/reaction_hooks.h"
 #include "engine/simulation_state.h"
@@ -64,6 +65,15 @@ inline void setBox(BoxGeometry& b) {
     b.AnglePersp = 0.785398163f;
     b.DesplX = b.Persp * std::cos(b.AnglePersp);
     b.DesplY = b.Persp * std::sin(b.AnglePersp);
+}
+
+// Eight atoms of each kind, dressed like iodine (A) and a smaller atom (B).
+inline void dressEightAtoms(SimulationState& s) {
+    const CAtom atoms;
+    atoms.Crea_AtomsA(s, 8);
+    atoms.Crea_AtomsB(s, 8);
+    atoms.Propietats_AtomsA(s, 180, 8, {0, 190, 255}, {0, 0, 255});
+    atoms.Propietats_AtomsB(s, 80, 8, {255, 255, 255}, {0, 0, 255});
 }
 
 } // namespace tarvon::test

@@ -1,6 +1,5 @@
 #include "engine/slot_drawing.h"
 
-#include "engine/catom.h"
 #include "engine/projection.h"
 #include "fakes.h"
 
@@ -15,11 +14,7 @@ class SlotDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::setBox(s);
-        const CAtom atoms;
-        atoms.Crea_AtomsA(s, 8);
-        atoms.Crea_AtomsB(s, 8);
-        atoms.Propietats_AtomsA(s, 180, 8, {0, 190, 255}, {0, 0, 255});
-        atoms.Propietats_AtomsB(s, 80, 8, {255, 255, 255}, {0, 0, 255});
+        test::dressEightAtoms(s);
         s.FactorEnllac = 0.85f;
     }
     void slot(int i, float x, float y, float z, float dx, float dy, float dz) {
