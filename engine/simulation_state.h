@@ -4,7 +4,7 @@
 #include "engine/caja_shapes.h"
 #include "engine/capture_state.h"
 #include "engine/particle_lists.h"
-#include "engine/species_counters.h"
+#include "engine/particle_counters.h"
 
 #include <string>
 
