@@ -33,14 +33,6 @@ TEST_F(PairTestTest, ThresholdIsInclusiveAndTheRatioIsKept) {
     EXPECT_FLOAT_EQ(s.DistXoc, 1300);
     EXPECT_FLOAT_EQ(s.RatioXoc, 1);
     EXPECT_FALSE(PairTest(s, 0, 1, 1299, 1.0));
-
-    // "FeO": contact 4r, threshold 0.9.
-    place(2, 1300, 1600, 1600); // d = 900
-    EXPECT_TRUE(PairTest(s, 2, 0, 4 * 250.0, 0.9));
-    EXPECT_FALSE(PairTest(s, 2, 0, 4 * 249.9, 0.9));
-    EXPECT_TRUE(PairTest(s, 0, 1, 2600, 0.9));
-    EXPECT_FLOAT_EQ(s.RatioXoc, 0.5);
-    EXPECT_FLOAT_EQ(s.DistXoc, 1300);
 }
 
 TEST_F(PairTestTest, ScanSeesPositionsAsTheyStandAndEndsOnTheLastPair) {

@@ -63,15 +63,5 @@ TEST(ShapeArray, HoldsAtMost501Elements) {
     EXPECT_EQ(c.AtomB.upperIndex(), 500);
 }
 
-TEST(CheckedLists, RaiseOutsideTheirBounds) {
-    CheckedList<float> list;
-    MolTable taula;
-    EXPECT_NO_THROW(list[500]);
-    EXPECT_THROW(list[501], IndexOutOfRange);
-    EXPECT_THROW(list[-1], IndexOutOfRange);
-    EXPECT_THROW(taula(501, 0), IndexOutOfRange);
-    EXPECT_THROW(taula(0, 6), IndexOutOfRange);
-}
-
 } // namespace
 } // namespace tarvon

@@ -22,14 +22,5 @@ TEST(TickInvariants, HoldForADemoPopulationAndCatchAStraySlot) {
     EXPECT_EQ(TickInvariantViolation(s), "");
 }
 
-TEST(TickInvariants, CountsStayWithinTheLists) {
-    SimulationState s;
-    s.NumB = 502;
-    EXPECT_NE(TickInvariantViolation(s), "");
-    s.NumB = 501;
-    s.NombreMol = -1;
-    EXPECT_NE(TickInvariantViolation(s), "");
-}
-
 } // namespace
 } // namespace tarvon
