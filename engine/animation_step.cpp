@@ -34,7 +34,9 @@ void AnimationStep::timedRelease() {
 
 void AnimationStep::slotLoop(Reaction reaction) {
     for (int i = 0; i <= s_.NombreMol - 1; ++i) {
-        processSlot(reaction, i);
+        // Lattice sites stay where the solid put them until released.
+        if (!s_.EnSolid[i])
+            processSlot(reaction, i);
         if (captureAfterSlot(reaction))
             break;
     }
@@ -73,8 +75,7 @@ void AnimationStep::processSlot(Reaction reaction, int i) {
             wallsAndDraw(reaction, i);
         break;
     case Reaction::HgO:
-        if (!s_.EnSolid[i])
-            processHgO(i);
+        processHgO(i);
         break;
     case Reaction::None:
         break;

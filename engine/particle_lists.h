@@ -26,6 +26,9 @@ struct ParticleLists {
     FloatList PantAX, PantAY; // last Left, Top given to AtomA(k)
     FloatList PantBX, PantBY;
 
+    // Per lattice slot: where the solid drew it.
+    FloatList PantSolX, PantSolY;
+
     MolTable TaulaMol;
 };
 

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/mostra_captura.h"
 #include "engine/simulation_state.h"
 
 namespace tarvon {
 
 // What the animation step calls into the reactions, data taking and capture
-// display. Each does nothing until the part that owns it provides it.
+// display. Each does nothing until the part that owns it provides it, except the
+// capture display, which the engine owns.
 class ReactionHooks {
 public:
     virtual ~ReactionHooks() = default;
@@ -16,7 +18,7 @@ public:
     // A collision of slots i and j that does not react.
     virtual void xocMolecules(SimulationState&, int /*i*/, int /*j*/) {}
     // Freezes the picture on a captured group.
-    virtual void mostraCaptura(SimulationState&) {}
+    virtual void mostraCaptura(SimulationState& s) { MostraCaptura(s); }
 };
 
 } // namespace tarvon

@@ -15,4 +15,9 @@ constexpr long packRgb(const Rgb& c) {
     return c.r + 256L * c.g + 65536L * c.b;
 }
 
+constexpr Rgb unpackRgb(long packed) {
+    return {static_cast<int>(packed & 0xFF), static_cast<int>((packed >> 8) & 0xFF),
+            static_cast<int>((packed >> 16) & 0xFF)};
+}
+
 } // namespace tarvon

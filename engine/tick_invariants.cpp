@@ -12,14 +12,15 @@ bool countOk(int n) {
 
 // Slots the tick moves: the same rule as the tick's own.
 bool moving(const SimulationState& s, Reaction reaction, int i) {
+    if (s.EnSolid[i])
+        return false;
     switch (reaction) {
     case Reaction::FeO:
     case Reaction::NH3:
         return s.TaulaMol(i, 0) < 2;
     case Reaction::HI:
-        return true;
     case Reaction::HgO:
-        return !s.EnSolid[i];
+        return true;
     case Reaction::None:
         break;
     }
