@@ -2,6 +2,9 @@
 
 namespace tarvon {
 
+// Thickness of the box's front strips and the unit of its margins, twips.
+inline constexpr float ConstCaixa = 10.0f;
+
 // The box inside Caja, in twips; AnglePersp in radians.
 struct BoxGeometry {
     float CaixaX = 0, CaixaY = 0, CaixaZ = 0; // inner width, height, depth

@@ -12,12 +12,43 @@ CajaView::CajaView(const CajaShapes& shapes, QWidget* parent) : QWidget(parent),
 
 void CajaView::setBackColor(const QColor& color) {
     back_ = color;
+    clearPicture();
+}
+
+void CajaView::clearPicture() {
+    fitPicture();
+    picture_.fill(back_);
     update();
 }
 
+CajaCanvas& CajaView::picture() {
+    fitPicture();
+    update();
+    return canvas_;
+}
+
+const QImage& CajaView::pictureImage() {
+    fitPicture();
+    return picture_;
+}
+
+void CajaView::fitPicture() {
+    if (picture_.size() == size())
+        return;
+    QImage grown(size(), QImage::Format_RGB32);
+    grown.fill(back_);
+    if (!picture_.isNull()) {
+        QPainter painter(&grown);
+        painter.drawImage(0, 0, picture_);
+    }
+    picture_.swap(grown);
+}
+
 void CajaView::paintEvent(QPaintEvent*) {
+    fitPicture();
     QPainter painter(this);
     painter.fillRect(rect(), back_);
+    painter.drawImage(0, 0, picture_);
     paintShapes(painter, shapes_);
 }
 

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     tarvon::CreaPoblacioDemo(state, rnd, 40);
 
     tarvon::TarvonWindow window(state, clock, rnd, hooks);
+    window.drawBox();
     window.showMaximized();
     return app.exec();
 }

@@ -1,9 +1,12 @@
 #include "mainwindow/tarvon_window.h"
 
+#include "engine/ccubo.h"
+#include "layout/box_colours.h"
 #include "mainwindow/caja_view.h"
 #include "mainwindow/twips.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 
 namespace tarvon {
@@ -55,6 +58,30 @@ void TarvonWindow::createControls() {
     vScrollVel_->setValue(1);
     vScrollVel_->setGeometry(twipsToPixels(10400, 5500, 375, 2000));
     connect(vScrollVel_, &QScrollBar::valueChanged, this, &TarvonWindow::VScrollVel_Change);
+
+    cmdContinuar_ = new QPushButton("Continuar", client);
+    cmdContinuar_->setObjectName("cmdContinuar");
+    QFont buttonFont = cmdContinuar_->font();
+    buttonFont.setPointSizeF(8);
+    cmdContinuar_->setFont(buttonFont);
+    cmdContinuar_->setGeometry(twipsToPixels(8400, 9500, 1300, 375));
+    cmdContinuar_->hide();
+    connect(cmdContinuar_, &QPushButton::clicked, this, &TarvonWindow::cmdContinuar_Click);
+}
+
+void TarvonWindow::drawBox() {
+    caja_->setBackColor(QColor(220, 255, 255)); // the normal view's back colour
+    ColorsFonsTable fons = kColorsFons;
+    const SimulationState& s = state_;
+    CCubo().Cubo(state_, caja_->picture(), s.CaixaX, s.CaixaY, s.OrigenX, s.OrigenY, s.DesplX,
+                 s.DesplY, 1, 2, NormalViewColours(fons));
+}
+
+void TarvonWindow::cmdContinuar_Click() {
+    // Whatever the capture showed, going on means running again.
+    state_.controls.tmrRellotgeEnabled = true;
+    state_.controls.cmdContinuarVisible = false;
+    applyControls();
 }
 
 void TarvonWindow::VScrollVel_Change(int value) {
@@ -76,6 +103,7 @@ void TarvonWindow::applyControls() {
         tmrRellotge_.start();
     else if (!c.tmrRellotgeEnabled && tmrRellotge_.isActive())
         tmrRellotge_.stop();
+    cmdContinuar_->setVisible(c.cmdContinuarVisible);
 }
 
 } // namespace tarvon

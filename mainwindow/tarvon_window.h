@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class QLabel;
+class QPushButton;
 class QScrollBar;
 
 namespace tarvon {
@@ -24,7 +25,12 @@ public:
     CajaView* Caja() const { return caja_; }
     QScrollBar* VScrollVel() const { return vScrollVel_; }
     QLabel* lblVelocitat() const { return lblVelocitat_; }
+    QPushButton* cmdContinuar() const { return cmdContinuar_; }
     QTimer& tmrRellotge() { return tmrRellotge_; }
+
+    // Draws the box of the current geometry as a cube, as the normal view
+    // shows it, on a cleared picture.
+    void drawBox();
 
 public slots:
     // One animation step, then one repaint.
@@ -33,6 +39,7 @@ public slots:
 private:
     void createControls();
     void VScrollVel_Change(int value);
+    void cmdContinuar_Click();
     // Timer state follows what the simulation asked for (a capture pauses it).
     void applyControls();
 
@@ -41,6 +48,7 @@ private:
     CajaView* caja_ = nullptr;
     QScrollBar* vScrollVel_ = nullptr;
     QLabel* lblVelocitat_ = nullptr;
+    QPushButton* cmdContinuar_ = nullptr;
     QTimer tmrRellotge_;
 };
 

@@ -1,10 +1,12 @@
 #include "engine/demo_population.h"
+#include "engine/mostra_captura.h"
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
 #include "mainwindow/caja_view.h"
 #include "mainwindow/tarvon_window.h"
 
 #include <QImage>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,7 +29,10 @@ struct WindowFixture : ::testing::Test {
     WindowFixture() {
         SetDemoBox(state);
         CreaPoblacioDemo(state, rnd, 30);
+        while (state.EnSolid[gas])
+            ++gas; // the demo's lattice block comes first
     }
+    int gas = 0; // first moving slot
 };
 
 TEST_F(WindowFixture, SpeedBarSetsTheTimerInterval) {
@@ -50,29 +55,73 @@ TEST_F(WindowFixture, TimerTickMovesTheShapes) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    const float x0 = state.PosX[3];
-    const float left0 = state.caja.AtomA[3].left;
+    const int i = gas + 3;
+    const float x0 = state.PosX[i];
+    const float left0 = state.caja.AtomA[i].left;
     const QImage before = window.Caja()->grab().toImage();
     window.VScrollVel()->setValue(1);
     // Real timer ticks; a loaded machine may need a while for the first.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state.PosX[3] != x0; }, 5000));
-    EXPECT_NE(state.caja.AtomA[3].left, left0);
-    EXPECT_TRUE(state.caja.AtomA[3].visible);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state.PosX[i] != x0; }, 5000));
+    EXPECT_NE(state.caja.AtomA[i].left, left0);
+    EXPECT_TRUE(state.caja.AtomA[i].visible);
     EXPECT_NE(window.Caja()->grab().toImage(), before);
 }
 
 TEST_F(WindowFixture, BadTickDoesNotStopTheAnimation) {
     TarvonWindow window(state, clock, rnd, hooks);
     state.Reaccio = "NH3";
-    state.NumA = 60; // slot 0 counts as nitrogen
-    state.TaulaMol(0, 1) = 600;
+    state.NumA = 2 * (gas + 2); // the first gas slots count as nitrogen
+    state.TaulaMol(gas, 1) = 600;
     window.tmrRellotge_Timer();
     EXPECT_TRUE(window.tmrRellotge().isActive());
 
-    state.TaulaMol(0, 1) = 0;
-    const float y1 = state.PosY[1];
+    state.TaulaMol(gas, 1) = 0;
+    const float y1 = state.PosY[gas + 1];
     window.tmrRellotge_Timer();
-    EXPECT_NE(state.PosY[1], y1);
+    EXPECT_NE(state.PosY[gas + 1], y1);
+}
+
+// Pixel of the box picture at a point given in twips.
+QRgb at(const QImage& picture, double x, double y) {
+    return picture.pixel(static_cast<int>(x / 15), static_cast<int>(y / 15));
+}
+
+TEST_F(WindowFixture, BoxIsDrawnAsACubeWithFilledFaces) {
+    TarvonWindow window(state, clock, rnd, hooks);
+    window.drawBox();
+    const QImage& picture = window.Caja()->pictureImage();
+    const QRgb face = qRgb(255, 255, 200), edge = qRgb(150, 0, 255), back = qRgb(220, 255, 255);
+    const double Ix = state.OrigenX, Iy = state.OrigenY, Lx = state.CaixaX, Ly = state.CaixaY;
+    const double A = state.DesplX;                                // equal shifts right and up
+    EXPECT_EQ(at(picture, Ix + A + Lx / 2, Iy + Ly / 2), face);   // front and back
+    EXPECT_EQ(at(picture, Ix + A + Lx / 2, Iy + A / 2), face);    // top
+    EXPECT_EQ(at(picture, Ix + A / 2, Iy + 0.8 * A), face);       // top, left of the back edge
+    EXPECT_EQ(at(picture, Ix + Lx + A / 2, Iy + Ly / 2), face);   // right
+    EXPECT_EQ(at(picture, Ix + Lx / 2, Iy + Ly + A / 2), face);   // bottom
+    EXPECT_EQ(at(picture, Ix + A / 2, Iy + Ly / 2), face);        // front, left strip
+    EXPECT_EQ(at(picture, Ix + Lx, Iy + A + Ly / 3), edge);       // front right edge
+    EXPECT_EQ(at(picture, 30, 30), back);                         // outside, top left
+    EXPECT_EQ(at(picture, Ix + A + Lx + 100, Iy + Ly / 2), back); // right of the box
+    EXPECT_EQ(at(picture, Ix + Lx / 2, Iy + A + Ly + 100), back); // under it
+    EXPECT_TRUE(state.caja.shpCara[0].visible && state.caja.shpCara[1].visible);
+
+    // The strip along the front face's right edge is painted over the atoms.
+    window.tmrRellotge_Timer();
+    EXPECT_EQ(state.caja.paintOrder().back(), &state.caja.shpCara[0]);
+}
+
+TEST_F(WindowFixture, ContinuarFollowsTheCaptureAndResumes) {
+    TarvonWindow window(state, clock, rnd, hooks);
+    window.show();
+    EXPECT_FALSE(window.cmdContinuar()->isVisible());
+    MostraCaptura(state);
+    window.tmrRellotge_Timer();
+    EXPECT_TRUE(window.cmdContinuar()->isVisible());
+    EXPECT_EQ(window.cmdContinuar()->text(), "Continuar");
+    EXPECT_FALSE(window.tmrRellotge().isActive());
+    QTest::mouseClick(window.cmdContinuar(), Qt::LeftButton);
+    EXPECT_FALSE(window.cmdContinuar()->isVisible());
+    EXPECT_TRUE(window.tmrRellotge().isActive());
 }
 
 } // namespace
