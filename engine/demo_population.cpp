@@ -1,6 +1,7 @@
 #include "engine/demo_population.h"
 
 #include "engine/catom.h"
+#include "engine/csolido.h"
 #include "engine/orienta.h"
 
 #include <cmath>
@@ -20,19 +21,56 @@ void SetDemoBox(SimulationState& s) {
     s.OrigenY = 194;
 }
 
+namespace {
+
+constexpr int kBlockSide = 3; // sites per edge of the block
+
+// Two layers of opposite parity, 3 x 1 x 3 sites each, centred on the floor:
+// slots 0 ... 17 become lattice sites.
+void CreaBlocDemo(SimulationState& s) {
+    const float dA = 210, dB = 165; // oxide and mercury ions
+    s.DistEnllac = (dA + dB) / 2;
+    LatticeLayer layer;
+    layer.Dian = dA;
+    layer.Diap = dB;
+    layer.dAjustX = layer.dAjusty = (dA - dB) / 2;
+    layer.NB0 = kBlockSide * kBlockSide;
+    layer.Nx = layer.Nz = kBlockSide;
+    layer.Ny = 1;
+    layer.fillA = {0, 190, 255};
+    layer.borderA = layer.borderB = {0, 0, 255};
+    layer.fillB = {255, 100, 0};
+
+    CSolido solid;
+    const float margin = (s.CaixaX - kBlockSide * s.DistEnllac) / 2;
+    const float top = s.DesplY + s.OrigenY + s.CaixaY;
+    solid.setXB(margin + s.OrigenX);
+    solid.setZB(margin);
+    for (int ps = 0; ps <= 1; ++ps) {
+        solid.setYB(top - (2 - ps) * s.DistEnllac);
+        layer.ps = ps;
+        solid.Vibracio_Boles(s, layer);
+    }
+}
+
+} // namespace
+
 void CreaPoblacioDemo(SimulationState& s, UniformRandom& rnd, int molecules) {
     const CAtom atoms;
     rnd.reseedFromClock();
     s.Reaccio = "HI";
     s.Diam = 150;
-    s.DistEnllac = 255;
     s.FactorEnllac = 0.85f;
-    s.NumA = s.NumB = s.NombreMol = molecules;
-    atoms.Crea_AtomsA(s, molecules);
-    atoms.Crea_AtomsB(s, molecules);
-    atoms.Propietats_AtomsA(s, 1.33f * s.Diam, molecules, {0, 190, 255}, {0, 0, 255});
-    atoms.Propietats_AtomsB(s, 0.37f * s.Diam, molecules, {255, 100, 0}, {0, 0, 255});
-    for (int i = 0; i < molecules; ++i) {
+    const int first = 2 * kBlockSide * kBlockSide;
+    const int total = first + molecules;
+    s.NumA = s.NumB = s.NombreMol = total;
+    atoms.Crea_AtomsA(s, total);
+    atoms.Crea_AtomsB(s, total);
+    atoms.Propietats_AtomsA(s, 1.33f * s.Diam, total, {0, 190, 255}, {0, 0, 255});
+    atoms.Propietats_AtomsB(s, 0.37f * s.Diam, total, {255, 100, 0}, {0, 0, 255});
+    CreaBlocDemo(s);
+    s.DistEnllac = 255;
+    for (int i = first; i < total; ++i) {
         s.TaulaMol(i, 0) = 0;
         s.TaulaMol(i, 1) = static_cast<std::int16_t>(i);
         s.TaulaMol(i, 2) = static_cast<std::int16_t>(i);
