@@ -24,6 +24,25 @@ void projectSite(SimulationState& Frm, long j) {
     Frm.PantSolY[j] = static_cast<float>(Frm.PosY[j] - depth * std::sin(Frm.AnglePersp));
 }
 
+void placeSite(SimulationState& Frm, long j, double x, double y, double z) {
+    Frm.PosX[j] = static_cast<float>(x);
+    Frm.PosY[j] = static_cast<float>(y);
+    Frm.PosZ[j] = static_cast<float>(z);
+    projectSite(Frm, j);
+    Frm.EnSolid[j] = true;
+}
+
+// Moves shape idx to where slot j is drawn and puts it behind the sites placed
+// before it.
+void showSite(SimulationState& Frm, ShapeArray& atoms, long idx, long j, FloatList& pantX,
+              FloatList& pantY) {
+    pantX[idx] = Frm.PantSolX[j];
+    pantY[idx] = Frm.PantSolY[j];
+    atoms.move(idx, Frm.PantSolX[j], Frm.PantSolY[j]);
+    atoms.sendToBack(idx);
+    atoms[idx].visible = true;
+}
+
 } // namespace
 
 void CSolido::Crea_Boles(SimulationState& Frm, int Num) const {
@@ -57,37 +76,18 @@ void CSolido::Vibracio_Boles(SimulationState& Frm, const LatticeLayer& layer) co
 void CSolido::placeA(SimulationState& Frm, const LatticeLayer& layer, int idx, double x, double y,
                      double z) const {
     const long j = layer.NB0 + idx;
-    ShapeArray& atoms = Frm.caja.AtomA;
-    dress(atoms[idx], layer.Dian, layer.fillA, layer.borderA);
+    dress(Frm.caja.AtomA[idx], layer.Dian, layer.fillA, layer.borderA);
     // Rows go upwards from the origin.
-    Frm.PosX[j] = static_cast<float>(x + XB_);
-    Frm.PosY[j] = static_cast<float>(YB_ - y);
-    Frm.PosZ[j] = static_cast<float>(z + ZB_);
-    projectSite(Frm, j);
-    Frm.PantAX[idx] = Frm.PantSolX[j];
-    Frm.PantAY[idx] = Frm.PantSolY[j];
-    atoms.move(idx, Frm.PantSolX[j], Frm.PantSolY[j]);
-    // Later sites go behind earlier ones.
-    atoms.sendToBack(idx);
-    atoms[idx].visible = true;
-    Frm.EnSolid[j] = true;
+    placeSite(Frm, j, x + XB_, YB_ - y, z + ZB_);
+    showSite(Frm, Frm.caja.AtomA, idx, j, Frm.PantAX, Frm.PantAY);
 }
 
 void CSolido::placeB(SimulationState& Frm, const LatticeLayer& layer, int idx, double x, double y,
                      double z) const {
-    ShapeArray& atoms = Frm.caja.AtomB;
-    dress(atoms[idx], layer.Diap, layer.fillB, layer.borderB);
+    dress(Frm.caja.AtomB[idx], layer.Diap, layer.fillB, layer.borderB);
     // The z shift is dAjustX as well.
-    Frm.PosX[idx] = static_cast<float>(x + layer.dAjustX + XB_);
-    Frm.PosY[idx] = static_cast<float>(layer.dAjusty + YB_ - y);
-    Frm.PosZ[idx] = static_cast<float>(z + layer.dAjustX + ZB_);
-    projectSite(Frm, idx);
-    Frm.PantBX[idx] = Frm.PantSolX[idx];
-    Frm.PantBY[idx] = Frm.PantSolY[idx];
-    atoms.move(idx, Frm.PantSolX[idx], Frm.PantSolY[idx]);
-    atoms.sendToBack(idx);
-    atoms[idx].visible = true;
-    Frm.EnSolid[idx] = true;
+    placeSite(Frm, idx, x + layer.dAjustX + XB_, layer.dAjusty + YB_ - y, z + layer.dAjustX + ZB_);
+    showSite(Frm, Frm.caja.AtomB, idx, idx, Frm.PantBX, Frm.PantBY);
 }
 
 } // namespace tarvon

@@ -39,6 +39,12 @@ protected:
     float screenY(float y, float z) const {
         return y - z / (s.CaixaZ - s.DistEnllac) * s.Persp * std::sin(s.AnglePersp);
     }
+    void expectSlotAt(long j, float x, float y, float z) const {
+        EXPECT_TRUE(s.EnSolid[j]) << j;
+        EXPECT_FLOAT_EQ(s.PosX[j], x) << j;
+        EXPECT_FLOAT_EQ(s.PosY[j], y) << j;
+        EXPECT_FLOAT_EQ(s.PosZ[j], z) << j;
+    }
     SimulationState s;
     CSolido solid;
     LatticeLayer layer;
@@ -48,11 +54,8 @@ protected:
 TEST_F(CSolidoTest, SingleSiteOfEachParity) {
     layer.ps = 0; // position 0 is even: an AtomA site in slot NB0
     solid.Vibracio_Boles(s, layer);
-    EXPECT_TRUE(s.EnSolid[9]);
+    expectSlotAt(9, 500, 2500, 300);
     EXPECT_FALSE(s.EnSolid[0]);
-    EXPECT_FLOAT_EQ(s.PosX[9], 500);
-    EXPECT_FLOAT_EQ(s.PosY[9], 2500);
-    EXPECT_FLOAT_EQ(s.PosZ[9], 300);
     const AtomShape& a = s.caja.AtomA[0];
     EXPECT_TRUE(a.visible);
     EXPECT_FLOAT_EQ(a.width, 210);
@@ -63,10 +66,7 @@ TEST_F(CSolidoTest, SingleSiteOfEachParity) {
 
     layer.ps = 1; // now an AtomB site in slot 0, shifted by (dx, dy, dx)
     solid.Vibracio_Boles(s, layer);
-    EXPECT_TRUE(s.EnSolid[0]);
-    EXPECT_FLOAT_EQ(s.PosX[0], 520);
-    EXPECT_FLOAT_EQ(s.PosY[0], 2530);
-    EXPECT_FLOAT_EQ(s.PosZ[0], 320);
+    expectSlotAt(0, 520, 2530, 320);
     const AtomShape& b = s.caja.AtomB[0];
     EXPECT_TRUE(b.visible);
     EXPECT_EQ(b.fill, (Rgb{255, 100, 0}));
