@@ -2,6 +2,7 @@
 #include "assets/picture_writer.h"
 #include "assets/text_column.h"
 #include "assets/text_overflow.h"
+#include "assets/value_noise.h"
 #include "assets/water_texture.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace assets {
 namespace {
@@ -46,17 +48,46 @@ TEST(DataFolderPictures, EveryPictureIsWrittenAtItsSizeAndReadsBack) {
     }
 }
 
-TEST(DataFolderPictures, PointerTipIsTheHotspotOnATransparentGround) {
+const PictureSpec& picture(const QString& name) {
     const auto& pictures = dataFolderPictures();
-    const auto pointer = std::find_if(pictures.begin(), pictures.end(), [](const PictureSpec& p) {
-        return p.fileName == "Punter.png";
-    });
-    ASSERT_NE(pointer, pictures.end());
-    const QImage image = renderPicture(*pointer);
+    const auto found = std::find_if(pictures.begin(), pictures.end(),
+                                    [&](const PictureSpec& p) { return p.fileName == name; });
+    if (found == pictures.end())
+        throw std::runtime_error("no picture " + name.toStdString());
+    return *found;
+}
+
+TEST(DataFolderPictures, PointerTipIsTheHotspotOnATransparentGround) {
+    const QImage image = renderPicture(picture("Punter.png"));
     EXPECT_TRUE(image.hasAlphaChannel());
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 255);
     for (const QPoint corner : {QPoint(31, 0), QPoint(0, 31)})
         EXPECT_EQ(qAlpha(image.pixel(corner)), 0);
+}
+
+double luminance(QRgb rgb) {
+    auto linear = [](int c) {
+        const double s = c / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+}
+
+// The launcher puts its "Tancar" button over the lower right corner of the text pictures
+// (from about 74 % of the width and 94.5 % of the height): no text may sit under it.
+TEST(DataFolderPictures, NoTextUnderTheCloseButton) {
+    for (const char* name :
+         {"SobreAquestTreball.jpg", "SobreAquestTreball800.jpg", "SobreAquestTreball1152.jpg",
+          "Recomana.jpg", "Recomana800.jpg", "Recomana1152.jpg"}) {
+        SCOPED_TRACE(name);
+        const QImage image = renderPicture(picture(name));
+        double darkest = 1;
+        for (int y = int(image.height() * 0.945); y < image.height() - 1; ++y) {
+            for (int x = int(image.width() * 0.74); x < image.width() - 1; ++x)
+                darkest = std::min(darkest, luminance(image.pixel(x, y)));
+        }
+        EXPECT_GT(darkest, 0.6);
+    }
 }
 
 TEST(TextColumn, StacksBlocksAndRefusesOneThatWouldBeClipped) {
@@ -92,12 +123,22 @@ TEST(DataFolderPictures, AnOverflowingPictureIsReportedByName) {
     EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("Ple.jpg")));
 }
 
-double luminance(QRgb rgb) {
-    auto linear = [](int c) {
-        const double s = c / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) + 0.0722 * linear(qBlue(rgb));
+TEST(ValueNoise, IsSmoothRepeatsWithItsPeriodAndFollowsItsSeed) {
+    const ValueNoise noise(42, 8);
+    const ValueNoise same(42, 8);
+    const ValueNoise other(43, 8);
+    bool differs = false;
+    for (double x = -3; x < 9; x += 0.37) {
+        const double y = 0.61 * x + 2.3;
+        const double v = noise.fractal(x, y, 3);
+        EXPECT_GE(v, 0.0);
+        EXPECT_LE(v, 1.0);
+        EXPECT_NEAR(noise.at(x, y), noise.at(x + 8, y - 16), 1e-12);
+        EXPECT_NEAR(noise.at(x, y), noise.at(x + 0.01, y), 0.05);
+        EXPECT_EQ(v, same.fractal(x, y, 3));
+        differs = differs || other.at(x, y) != noise.at(x, y);
+    }
+    EXPECT_TRUE(differs);
 }
 
 TEST(WaterTexture, IsReproducibleVariedAndLightEnoughForBlueCaptions) {
