@@ -18,20 +18,20 @@ constexpr CardFonts kRecom{22, 12, 15, 13, 11};
 constexpr CardFonts kRecom800{17, 10, 12, 10, 9};
 constexpr CardFonts kRecom1152{25, 14, 17, 15, 12};
 
-PictureSpec about(const char* name, QSize size, CardFonts fonts) {
+PictureRecipe about(const char* name, QSize size, CardFonts fonts) {
     return {QString::fromLatin1(name), size,
             [fonts](QImage& image) { paintAboutPicture(image, fonts); }};
 }
 
-PictureSpec recommendations(const char* name, QSize size, CardFonts fonts) {
+PictureRecipe recommendations(const char* name, QSize size, CardFonts fonts) {
     return {QString::fromLatin1(name), size,
             [fonts](QImage& image) { paintRecommendationsPicture(image, fonts); }};
 }
 
 } // namespace
 
-const std::vector<PictureSpec>& dataFolderPictures() {
-    static const std::vector<PictureSpec> pictures{
+const std::vector<PictureRecipe>& dataFolderPictures() {
+    static const std::vector<PictureRecipe> pictures{
         about("SobreAquestTreball.jpg", {401, 601}, kAbout),
         about("SobreAquestTreball800.jpg", {313, 470}, kAbout800),
         about("SobreAquestTreball1152.jpg", {451, 676}, kAbout1152),

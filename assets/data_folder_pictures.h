@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/picture_spec.h"
+#include "assets/picture_recipe.h"
 
 #include <vector>
 
@@ -8,6 +8,6 @@ namespace assets {
 
 // Every picture the build writes into the data folder. A new picture is one more entry here
 // (and its file name in assets/CMakeLists.txt).
-const std::vector<PictureSpec>& dataFolderPictures();
+const std::vector<PictureRecipe>& dataFolderPictures();
 
 } // namespace assets

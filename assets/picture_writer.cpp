@@ -17,29 +17,29 @@ bool isPng(const QString& fileName) {
 
 } // namespace
 
-QImage renderPicture(const PictureSpec& spec) {
-    const bool png = isPng(spec.fileName);
-    QImage image(spec.size, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+QImage renderPicture(const PictureRecipe& recipe) {
+    const bool png = isPng(recipe.fileName);
+    QImage image(recipe.size, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     image.fill(png ? Qt::transparent : Qt::white);
-    spec.paint(image);
+    recipe.paint(image);
     return image;
 }
 
-QStringList writePictures(const std::vector<PictureSpec>& pictures, const QString& folder) {
+QStringList writePictures(const std::vector<PictureRecipe>& pictures, const QString& folder) {
     QStringList errors;
-    for (const PictureSpec& spec : pictures) {
+    for (const PictureRecipe& recipe : pictures) {
         QImage image;
         try {
-            image = renderPicture(spec);
+            image = renderPicture(recipe);
         } catch (const TextOverflow& e) {
-            errors << spec.fileName + ": " + QString::fromStdString(e.what());
+            errors << recipe.fileName + ": " + QString::fromStdString(e.what());
             continue;
         }
-        QImageWriter writer(QDir(folder).filePath(spec.fileName));
-        if (!isPng(spec.fileName))
+        QImageWriter writer(QDir(folder).filePath(recipe.fileName));
+        if (!isPng(recipe.fileName))
             writer.setQuality(kJpegQuality);
         if (!writer.write(image))
-            errors << spec.fileName + ": " + writer.errorString();
+            errors << recipe.fileName + ": " + writer.errorString();
     }
     return errors;
 }

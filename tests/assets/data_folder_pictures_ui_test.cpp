@@ -48,10 +48,10 @@ TEST(DataFolderPictures, EveryPictureIsWrittenAtItsSizeAndReadsBack) {
     }
 }
 
-const PictureSpec& picture(const QString& name) {
+const PictureRecipe& picture(const QString& name) {
     const auto& pictures = dataFolderPictures();
     const auto found = std::find_if(pictures.begin(), pictures.end(),
-                                    [&](const PictureSpec& p) { return p.fileName == name; });
+                                    [&](const PictureRecipe& p) { return p.fileName == name; });
     if (found == pictures.end())
         throw std::runtime_error("no picture " + name.toStdString());
     return *found;
@@ -111,7 +111,7 @@ TEST(TextColumn, StacksBlocksAndRefusesOneThatWouldBeClipped) {
 }
 
 TEST(DataFolderPictures, AnOverflowingPictureIsReportedByName) {
-    const PictureSpec crowded{"Ple.jpg", {60, 20}, [](QImage& image) {
+    const PictureRecipe crowded{"Ple.jpg", {60, 20}, [](QImage& image) {
                                   QPainter painter(&image);
                                   TextColumn column(painter, image.rect());
                                   column.add({"Massa text per a tan poc lloc", QFont(), Qt::black});
