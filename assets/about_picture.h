@@ -1,0 +1,12 @@
+#pragma once
+
+#include "assets/info_card.h"
+
+#include <QImage>
+
+namespace assets {
+
+// "Sobre aquest treball": what the model is and what it is for.
+void paintAboutPicture(QImage& image, const CardFonts& fonts);
+
+} // namespace assets

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+namespace assets {
+
+// One picture of the data folder: its file name, its size in pixels and how it is painted.
+// The image handed to `paint` already has that size and a background of the file's kind:
+// transparent for PNG, white for JPEG.
+struct PictureRecipe {
+    QString fileName;
+    QSize size;
+    std::function<void(QImage&)> paint;
+};
+
+} // namespace assets
