@@ -75,14 +75,5 @@ TEST_F(Calibration, ASlowFirstBatchWrites50AndTarvonGetsItsSmallestBudget) {
     EXPECT_EQ(budgetOf(run), (ParticleBudget{81, 9}));
 }
 
-TEST_F(Calibration, EachNewBatchShowsTenMoreFreshBalls) {
-    run.tick();
-    batch(0.1);
-    int visible = 0;
-    for (const AtomShape& s : balls.Cercle.all())
-        visible += s.visible;
-    EXPECT_EQ(visible, 60);
-}
-
 } // namespace
 } // namespace tarvon

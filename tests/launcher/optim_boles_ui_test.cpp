@@ -1,5 +1,4 @@
 #include "engine/fakes.h"
-#include "launcher/ball_view.h"
 #include "launcher/optim_boles.h"
 #include "launcher_fakes.h"
 
@@ -47,18 +46,6 @@ TEST_F(CalibrationWindow, AFileThatCannotBeWrittenIsReportedAndTheLauncherStillO
     EXPECT_EQ(messages.shown[0], "Permission denied");
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(window.lblPunts()->text(), QString::fromUtf8("■"));
-}
-
-TEST_F(CalibrationWindow, BallsAndBoxShareOneColourSoOnlyTheLabelsShow) {
-    window.resize(800, 600);
-    window.tmrRelloOptim_Timer();
-    const QImage box = window.Caja()->grab().toImage();
-    const QColor back(192, 255, 255);
-    int other = 0;
-    for (int y = 0; y < box.height(); y += 7)
-        for (int x = 0; x < box.width(); x += 7)
-            other += QColor(box.pixel(x, y)) != back;
-    EXPECT_EQ(other, 0);
 }
 
 } // namespace

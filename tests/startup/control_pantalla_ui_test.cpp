@@ -31,20 +31,5 @@ TEST(ControlPantalla, OneTickClassifiesTheWidthAMaximisedWindowGets) {
     EXPECT_FALSE(window.Label2()->isVisible());
 }
 
-TEST(ControlPantalla, LabelsCarryTheirCaptionsAndEachProgramsColours) {
-    ControlPantalla tarvon(ControlPantalla::Program::Tarvon, {});
-    ControlPantalla orvalis(ControlPantalla::Program::Orvalis3, {});
-    EXPECT_EQ(tarvon.Label1()->text(),
-              QString::fromUtf8(
-                  ".............Detectant configuració de pantalla............................."));
-    EXPECT_EQ(tarvon.Label2()->text(),
-              QString::fromUtf8(".............Calculant el nombre òptim de partícules "
-                                "............................."));
-    EXPECT_EQ(tarvon.palette().color(QPalette::Window), QColor(192, 192, 255));
-    EXPECT_EQ(tarvon.Label1()->palette().color(QPalette::Window), QColor(255, 255, 192));
-    EXPECT_EQ(orvalis.Label2()->palette().color(QPalette::Window), QColor(192, 192, 255));
-    EXPECT_EQ(tarvon.Timer1().interval(), 1);
-}
-
 } // namespace
 } // namespace tarvon
