@@ -3,9 +3,15 @@
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
 #include "mainwindow/tarvon_window.h"
+#include "startup/calibration_path.h"
+#include "startup/control_pantalla.h"
+#include "startup/file_calibration_store.h"
+#include "startup/particle_budget.h"
 
 #include <QApplication>
 #include <QFont>
+
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,8 +26,22 @@ int main(int argc, char** argv) {
     tarvon::SetDemoBox(state);
     tarvon::CreaPoblacioDemo(state, rnd, 40);
 
-    tarvon::TarvonWindow window(state, clock, rnd, hooks);
-    window.drawBox();
-    window.showMaximized();
+    // The start-up window measures the screen and reads the particle budget;
+    // the main window does not use them yet.
+    tarvon::ScreenClass screen;
+    tarvon::ParticleBudget budget;
+    tarvon::FileCalibrationStore calibration(tarvon::CalibrationFilePath());
+    std::unique_ptr<tarvon::TarvonWindow> window;
+    std::unique_ptr<tarvon::ControlPantalla> start;
+    start = std::make_unique<tarvon::ControlPantalla>(
+        tarvon::ControlPantalla::Program::Tarvon, [&](const tarvon::ScreenClass& s) {
+            screen = s;
+            budget = tarvon::ReadParticleBudget(calibration);
+            window = std::make_unique<tarvon::TarvonWindow>(state, clock, rnd, hooks);
+            window->drawBox();
+            window->showMaximized();
+            start->hide();
+        });
+    start->showMaximized();
     return app.exec();
 }

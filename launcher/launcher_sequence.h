@@ -1,0 +1,48 @@
+#pragma once
+
+#include "launcher/launcher_services.h"
+#include "startup/screen_class.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace tarvon {
+
+class Clock;
+class ControlPantalla;
+class OptimBoles;
+class Orvalis;
+class UniformRandom;
+
+// The launcher's windows one after the other: the start-up window classifies
+// the screen, the calibration writes its file, then the launcher window.
+class LauncherSequence {
+public:
+    LauncherSequence(Clock& clock, UniformRandom& rnd, LauncherServices services,
+                     QString dataFolder, std::function<void()> endProgram);
+    ~LauncherSequence();
+
+    void start();
+
+    ControlPantalla* controlPantalla() const { return control_.get(); }
+    OptimBoles* optimBoles() const { return optim_.get(); }
+    Orvalis* orvalis() const { return orvalis_.get(); }
+
+private:
+    void classified(const ScreenClass& screen);
+    void calibrated();
+
+    Clock& clock_;
+    UniformRandom& rnd_;
+    LauncherServices services_;
+    QString dataFolder_;
+    std::function<void()> endProgram_;
+    ScreenClass screen_;
+    std::unique_ptr<ControlPantalla> control_;
+    std::unique_ptr<OptimBoles> optim_;
+    std::unique_ptr<Orvalis> orvalis_;
+};
+
+} // namespace tarvon

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tarvon {
+
+class CalibrationStore;
+class MessageBox;
+class ProcessStarter;
+
+// The platform services the launcher window reaches through interfaces.
+struct LauncherServices {
+    CalibrationStore& store;
+    MessageBox& messages;
+    ProcessStarter& starter;
+};
+
+} // namespace tarvon

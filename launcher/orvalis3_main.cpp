@@ -1,0 +1,30 @@
+#include "engine/clock.h"
+#include "engine/uniform_random.h"
+#include "launcher/launcher_sequence.h"
+#include "launcher/qt_message_box.h"
+#include "launcher/qt_process_starter.h"
+#include "startup/calibration_path.h"
+#include "startup/data_folder.h"
+#include "startup/file_calibration_store.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont("Liberation Sans"));
+    tarvon::SteadyClock clock;
+    tarvon::MersenneRandom rnd;
+    tarvon::FileCalibrationStore store(tarvon::CalibrationFilePath());
+    tarvon::QtMessageBox messages;
+    tarvon::QtProcessStarter starter;
+    const std::filesystem::path data = tarvon::FindDataFolder(
+        QDir::currentPath().toStdString(), QCoreApplication::applicationDirPath().toStdString());
+
+    tarvon::LauncherSequence sequence(clock, rnd, {store, messages, starter},
+                                      QString::fromStdString(data.string()),
+                                      [] { QCoreApplication::exit(0); });
+    sequence.start();
+    return app.exec();
+}

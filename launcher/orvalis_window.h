@@ -1,0 +1,93 @@
+#pragma once
+
+#include "launcher/ball_engine.h"
+#include "launcher/launcher_services.h"
+#include "launcher/orvalis_layout.h"
+
+#include <QCursor>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace tarvon {
+
+class BallView;
+class UniformRandom;
+
+// The launcher's main window: starts the model, shows the about and
+// recommendation pictures, and animates balls in a small box meanwhile.
+class Orvalis : public QMainWindow {
+    Q_OBJECT
+public:
+    Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherServices services,
+            UniformRandom& rnd, std::function<void()> endProgram, QWidget* parent = nullptr);
+
+    QAction* OpcionsMinim() const { return opcionsMinim_; }
+    QAction* OpcionsSortir() const { return opcionsSortir_; }
+    QAction* ModelP() const { return modelP_; }
+    QAction* FinRecom() const { return finRecom_; }
+    QAction* mnuAutor() const { return mnuAutor_; }
+    QLabel* lblSubtitol() const { return lblSubtitol_; }
+    QLabel* lblFi() const { return lblFi_; }
+    QLabel* picSobre() const { return picSobre_; }
+    QLabel* picRecom() const { return picRecom_; }
+    QPushButton* cmdSobre() const { return cmdSobre_; }
+    QPushButton* cmdRecom() const { return cmdRecom_; }
+    BallView* Caja() const { return caja_; }
+    QTimer& tmrRellotge() { return tmrRellotge_; }
+    const BallEngine& balls() const { return balls_; }
+    const OrvalisLayout& layout() const { return layout_; }
+
+public slots:
+    void LlancaModel();
+    void Sortir();
+    void tmrRellotge_Timer();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createMenus();
+    void createPanels(QWidget* client);
+    void createLabels(QWidget* client);
+    void createBox(QWidget* client);
+    void showSobre();
+    void showRecom();
+    void highlight(QLabel* label, bool on);
+    QPixmap picture(const std::string& name) const;
+
+    OrvalisLayout layout_;
+    QString dataFolder_;
+    LauncherServices services_;
+    UniformRandom& rnd_;
+    std::function<void()> endProgram_;
+    BallEngine balls_;
+    QCursor pointer_;
+
+    QAction* opcionsMinim_ = nullptr;
+    QAction* opcionsSortir_ = nullptr;
+    QAction* modelP_ = nullptr;
+    QAction* finRecom_ = nullptr;
+    QAction* mnuAutor_ = nullptr;
+    QWidget* client_ = nullptr;
+    QLabel* lblSubtitol_ = nullptr;
+    QLabel* lblTitol0_ = nullptr;
+    QLabel* lblTitol4_ = nullptr;
+    QLabel* lblFi_ = nullptr;
+    QLabel* picSobre_ = nullptr;
+    QLabel* picRecom_ = nullptr;
+    QPushButton* cmdSobre_ = nullptr;
+    QPushButton* cmdRecom_ = nullptr;
+    QWidget* picMenu_ = nullptr;
+    QWidget* shpMenu_ = nullptr;
+    BallView* caja_ = nullptr;
+    QTimer tmrRellotge_;
+};
+
+} // namespace tarvon

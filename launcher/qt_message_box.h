@@ -1,0 +1,12 @@
+#pragma once
+
+#include "launcher/message_box.h"
+
+namespace tarvon {
+
+class QtMessageBox final : public MessageBox {
+public:
+    void show(const std::string& text) override;
+};
+
+} // namespace tarvon

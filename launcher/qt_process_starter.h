@@ -1,0 +1,13 @@
+#pragma once
+
+#include "launcher/process_starter.h"
+
+namespace tarvon {
+
+class QtProcessStarter final : public ProcessStarter {
+public:
+    std::optional<std::string> start(const std::string& program,
+                                     const std::string& workingDir) override;
+};
+
+} // namespace tarvon

@@ -1,0 +1,54 @@
+#pragma once
+// Test doubles for the launcher's platform services.
+
+#include "launcher/message_box.h"
+#include "launcher/process_starter.h"
+#include "startup/calibration_store.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvon::test {
+
+class RecordingMessages : public MessageBox {
+public:
+    std::vector<std::string> shown;
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
+class FakeStarter : public ProcessStarter {
+public:
+    struct Start {
+        std::string program, workingDir;
+    };
+    std::vector<Start> starts;
+    std::optional<std::string> error; // what the system says when starting fails
+    std::optional<std::string> start(const std::string& program,
+                                     const std::string& workingDir) override {
+        starts.push_back({program, workingDir});
+        return error;
+    }
+};
+
+class MemoryStore : public CalibrationStore {
+public:
+    std::optional<std::string> bytes;
+    std::optional<std::string> writeError;
+    RemoveResult removal{Removal::Deleted, {}};
+    int removals = 0;
+
+    std::optional<std::string> read() override { return bytes; }
+    std::optional<std::string> write(const std::string& b) override {
+        if (!writeError)
+            bytes = b;
+        return writeError;
+    }
+    RemoveResult remove() override {
+        ++removals;
+        bytes.reset();
+        return removal;
+    }
+};
+
+} // namespace tarvon::test

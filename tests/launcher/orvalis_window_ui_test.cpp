@@ -1,0 +1,151 @@
+#include "engine/fakes.h"
+#include "launcher/ball_view.h"
+#include "launcher/orvalis_window.h"
+#include "launcher/qt_process_starter.h"
+#include "launcher_fakes.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+struct LauncherWindow : ::testing::Test {
+    QTemporaryDir dist;
+    QString data = dist.filePath("Arxius_orvalis");
+    test::ScriptedRandom rnd;
+    test::MemoryStore store;
+    test::RecordingMessages messages;
+    test::FakeStarter starter;
+    int ends = 0;
+
+    std::unique_ptr<Orvalis> open(ScreenClass screen = {1.0f, false}) {
+        return std::make_unique<Orvalis>(screen, data, LauncherServices{store, messages, starter},
+                                         rnd, [this] { ++ends; });
+    }
+    static void moveOver(QWidget* w) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+};
+
+TEST_F(LauncherWindow, MenuBarOffersOptionsTheModelAndBothPictures) {
+    auto w = open();
+    QStringList captions;
+    for (QAction* a : w->menuBar()->actions())
+        captions << a->text();
+    EXPECT_EQ(captions, (QStringList{"&Opcions", "Tarvon", QString::fromUtf8("Recomanacions d'ús"),
+                                     "Sobre aquest treball...."}));
+    EXPECT_EQ(w->OpcionsMinim()->text(), "Minimitzar");
+    EXPECT_EQ(w->OpcionsSortir()->text(), "Sortir");
+
+    w->mnuAutor()->trigger();
+    EXPECT_FALSE(w->picSobre()->isHidden());
+    EXPECT_FALSE(w->cmdSobre()->isHidden());
+    w->FinRecom()->trigger(); // one picture at a time
+    EXPECT_TRUE(w->picSobre()->isHidden());
+    EXPECT_FALSE(w->picRecom()->isHidden());
+    QTest::mouseClick(w->cmdRecom(), Qt::LeftButton);
+    EXPECT_TRUE(w->picRecom()->isHidden());
+    EXPECT_TRUE(w->cmdRecom()->isHidden());
+}
+
+TEST_F(LauncherWindow, TheModelStartsFromTheFolderThatHoldsTheDataFolder) {
+    auto w = open();
+    w->ModelP()->trigger();
+    QTest::mouseClick(w->lblSubtitol(), Qt::LeftButton);
+    ASSERT_EQ(starter.starts.size(), 2u); // twice asked, twice started
+    EXPECT_EQ(QString::fromStdString(starter.starts[0].program), data + "/Tarvon");
+    EXPECT_EQ(QString::fromStdString(starter.starts[0].workingDir), dist.path());
+    EXPECT_TRUE(messages.shown.empty());
+    // The animation waits for the mouse to come back over the box.
+    EXPECT_FALSE(w->tmrRellotge().isActive());
+    moveOver(w->Caja());
+    EXPECT_TRUE(w->tmrRellotge().isActive());
+}
+
+TEST_F(LauncherWindow, AFailedStartShowsTheSystemsDescription) {
+    QtProcessStarter real;
+    const auto error = real.start(data.toStdString() + "/Tarvon", dist.path().toStdString());
+    ASSERT_TRUE(error);
+    starter.error = error;
+    auto w = open();
+    w->ModelP()->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], *error);
+    EXPECT_FALSE(error->empty());
+    EXPECT_EQ(ends, 0);
+}
+
+TEST_F(LauncherWindow, LeavingThroughItsCommandsDeletesTheFileButTheCloseBoxDoesNot) {
+    auto w = open();
+    w->show();
+    w->close();
+    EXPECT_EQ(store.removals, 0);
+
+    w->OpcionsSortir()->trigger();
+    EXPECT_EQ(store.removals, 1);
+    EXPECT_EQ(ends, 1);
+    EXPECT_TRUE(messages.shown.empty());
+
+    store.removal = {CalibrationStore::Removal::NotThere, {}}; // a second launcher left first
+    QTest::mouseClick(w->lblFi(), Qt::LeftButton);
+    EXPECT_EQ(store.removals, 2);
+    EXPECT_TRUE(messages.shown.empty());
+
+    store.removal = {CalibrationStore::Removal::Failed, "Operation not permitted"};
+    w->OpcionsSortir()->trigger();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Operation not permitted"});
+    EXPECT_EQ(ends, 3); // the program ends all the same
+}
+
+TEST_F(LauncherWindow, HoveringBordersTheLabelUnderThePointerUntilItLeavesForTheBackground) {
+    auto w = open();
+    EXPECT_EQ(w->lblSubtitol()->frameShape(), QFrame::NoFrame);
+    moveOver(w->lblSubtitol());
+    EXPECT_EQ(w->lblSubtitol()->frameShape(), QFrame::Box);
+    moveOver(w->lblFi());
+    EXPECT_EQ(w->lblFi()->frameShape(), QFrame::Box);
+    moveOver(w->centralWidget());
+    EXPECT_EQ(w->lblSubtitol()->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(w->lblFi()->frameShape(), QFrame::NoFrame);
+}
+
+TEST_F(LauncherWindow, SmallScreensLoadTheirPictureVariantAndMissingPicturesLeaveAreasEmpty) {
+    ASSERT_TRUE(QDir().mkpath(data));
+    QImage about(313, 470, QImage::Format_RGB32);
+    about.fill(Qt::darkCyan);
+    ASSERT_TRUE(about.save(data + "/SobreAquestTreball800.jpg", "JPG"));
+
+    auto w = open({0.78125f, true});
+    EXPECT_EQ(w->picSobre()->pixmap().size(), QSize(313, 470));
+    EXPECT_TRUE(w->picRecom()->pixmap().isNull()); // Recomana800.jpg is missing
+    EXPECT_EQ(w->Caja()->geometry(), QRect(583, 21, 177, 177));
+
+    auto base = open();
+    EXPECT_TRUE(base->picSobre()->pixmap().isNull()); // only the variant exists
+}
+
+TEST_F(LauncherWindow, BallsMoveInTheBoxOnEveryTick) {
+    rnd.fallback = 0.3;
+    auto w = open();
+    EXPECT_EQ(w->tmrRellotge().interval(), 50);
+    EXPECT_EQ(w->balls().NombreBoles(), 100);
+    w->resize(1024, 768);
+    const QImage before = w->Caja()->grab().toImage();
+    const float x = w->balls().X[0];
+    w->tmrRellotge_Timer();
+    EXPECT_NE(w->balls().X[0], x);
+    EXPECT_NE(w->Caja()->grab().toImage(), before);
+}
+
+} // namespace
+} // namespace tarvon
