@@ -3,6 +3,7 @@
 #include "launcher/ball_view.h"
 #include "launcher/message_box.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/widget_colours.h"
 #include "startup/calibration_store.h"
 
 #include <QLabel>
@@ -17,11 +18,7 @@ const QString kSquare = QString::fromUtf8("■");
 
 void dressLabel(QLabel* label, const QColor& text, const QFont& font) {
     label->setFont(font);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kBack);
-    palette.setColor(QPalette::WindowText, text);
-    label->setPalette(palette);
+    setLabelColours(label, kBack, text);
     label->adjustSize();
 }
 } // namespace
@@ -31,10 +28,7 @@ OptimBoles::OptimBoles(Clock& clock, UniformRandom& rnd, CalibrationStore& store
     : QWidget(parent), balls_(CalibrationBox()), run_(balls_, clock, rnd), store_(store),
       messages_(messages), finished_(std::move(finished)) {
     setWindowTitle("Orvalis");
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBack);
-    setPalette(palette);
+    setBackColour(this, kBack);
     createControls();
 
     // A late tick delays the next one; that delay is what is measured.

@@ -5,6 +5,7 @@
 #include "launcher/process_starter.h"
 #include "launcher/textured_background.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/widget_colours.h"
 #include "startup/calibration_store.h"
 
 #include <QDir>
@@ -30,16 +31,9 @@ QRect pixels(const TwipsRect& r) {
     return twipsToPixels(r.left, r.top, r.width, r.height);
 }
 
-void fill(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = w->palette();
-    palette.setColor(role, colour);
-    w->setPalette(palette);
-}
-
 QWidget* filledBox(QWidget* parent, const QColor& colour, const TwipsRect& place) {
     auto* box = new QWidget(parent);
-    box->setAutoFillBackground(true);
-    fill(box, QPalette::Window, colour);
+    setBackColour(box, colour);
     box->setGeometry(pixels(place));
     return box;
 }
@@ -48,11 +42,9 @@ QLabel* titleLabel(QWidget* parent, const QString& caption, const QFont& font,
                    const LabelPlace& place, bool backed) {
     auto* label = new QLabel(caption, parent);
     label->setFont(font);
-    fill(label, QPalette::WindowText, kTitleText);
-    if (backed) {
-        label->setAutoFillBackground(true);
-        fill(label, QPalette::Window, kTitleBack);
-    }
+    setColour(label, QPalette::WindowText, kTitleText);
+    if (backed)
+        setBackColour(label, kTitleBack);
     // Sized with room for the highlight border, which then does not move the text.
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->adjustSize();
@@ -127,8 +119,7 @@ void Orvalis::createPanels(QWidget* client) {
     auto makePicture = [&](const char* name, const TwipsRect& place, const std::string& file) {
         auto* pic = new QLabel(client);
         pic->setObjectName(name);
-        pic->setAutoFillBackground(true);
-        fill(pic, QPalette::Window, Qt::white);
+        setBackColour(pic, Qt::white);
         pic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         pic->setPixmap(picture(file));
         pic->setGeometry(pixels(place));

@@ -4,6 +4,7 @@
 #include "layout/box_colours.h"
 #include "mainwindow/caja_view.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/widget_colours.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,10 +32,7 @@ TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& 
 
 void TarvonWindow::createControls() {
     auto* client = new QWidget(this);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, kWindowBack);
-    client->setPalette(palette);
+    setBackColour(client, kWindowBack);
     QFont font = client->font();
     font.setPointSizeF(12);
     client->setFont(font);

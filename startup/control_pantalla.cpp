@@ -1,6 +1,7 @@
 #include "startup/control_pantalla.h"
 
 #include "mainwindow/twips.h"
+#include "mainwindow/widget_colours.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -16,10 +17,7 @@ const QColor kLabelText(0, 0, 192);
 ControlPantalla::ControlPantalla(Program program, Done done, QWidget* parent)
     : QWidget(parent), done_(std::move(done)) {
     setWindowTitle(program == Program::Tarvon ? "Tarvon" : "Orvalis");
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kWindowBack);
-    setPalette(palette);
+    setBackColour(this, kWindowBack);
 
     const QColor labelBack = program == Program::Tarvon ? kTarvonLabelBack : kWindowBack;
     label1_ =
@@ -43,11 +41,7 @@ QLabel* ControlPantalla::makeLabel(const QString& caption, int left, int top, co
     font.setPointSizeF(13.5);
     font.setItalic(true);
     label->setFont(font);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::WindowText, kLabelText);
-    label->setPalette(palette);
+    setLabelColours(label, back, kLabelText);
     label->adjustSize();
     label->move(twipsToPixels(left, top, 0, 0).topLeft());
     label->hide();
