@@ -1,5 +1,7 @@
 #include "engine/shape_array.h"
 
+#include <algorithm>
+
 #include "engine/checked_list.h"
 
 namespace tarvon {
@@ -45,6 +47,18 @@ void ShapeArray::bringToFront(long i) {
 
 void ShapeArray::sendToBack(long i) {
     (*this)[i].stackKey = order_->back();
+}
+
+std::vector<const AtomShape*> PaintOrder(std::initializer_list<const ShapeArray*> arrays) {
+    std::vector<const AtomShape*> out;
+    out.reserve(1024);
+    for (const ShapeArray* array : arrays)
+        for (const AtomShape& s : array->all())
+            if (s.visible)
+                out.push_back(&s);
+    std::sort(out.begin(), out.end(),
+              [](const AtomShape* a, const AtomShape* b) { return a->stackKey < b->stackKey; });
+    return out;
 }
 
 } // namespace tarvon

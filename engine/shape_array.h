@@ -3,6 +3,7 @@
 #include "engine/atom_shape.h"
 #include "engine/stack_order.h"
 
+#include <initializer_list>
 #include <vector>
 
 namespace tarvon {
@@ -35,5 +36,9 @@ private:
     ShapeForm form_;
     std::vector<AtomShape> shapes_;
 };
+
+// Visible shapes of the arrays that share one stacking order, back to front:
+// the order in which a view paints them.
+std::vector<const AtomShape*> PaintOrder(std::initializer_list<const ShapeArray*> arrays);
 
 } // namespace tarvon

@@ -22,11 +22,15 @@ QRectF insideBorder(const AtomShape& s) {
 } // namespace
 
 void paintShapes(QPainter& painter, const CajaShapes& shapes) {
+    paintShapes(painter, shapes.paintOrder());
+}
+
+void paintShapes(QPainter& painter, const std::vector<const AtomShape*>& backToFront) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     QPen pen;
     pen.setJoinStyle(Qt::MiterJoin);
-    for (const AtomShape* s : shapes.paintOrder()) {
+    for (const AtomShape* s : backToFront) {
         pen.setColor(toColor(s->border));
         pen.setWidthF(s->borderWidth);
         painter.setPen(pen);
