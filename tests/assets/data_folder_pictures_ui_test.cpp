@@ -2,7 +2,6 @@
 #include "assets/picture_writer.h"
 #include "assets/text_column.h"
 #include "assets/text_overflow.h"
-#include "assets/value_noise.h"
 #include "assets/water_texture.h"
 
 #include <QDir>
@@ -121,24 +120,6 @@ TEST(DataFolderPictures, AnOverflowingPictureIsReportedByName) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.front().startsWith("Ple.jpg: ")) << errors.front().toStdString();
     EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("Ple.jpg")));
-}
-
-TEST(ValueNoise, IsSmoothRepeatsWithItsPeriodAndFollowsItsSeed) {
-    const ValueNoise noise(42, 8);
-    const ValueNoise same(42, 8);
-    const ValueNoise other(43, 8);
-    bool differs = false;
-    for (double x = -3; x < 9; x += 0.37) {
-        const double y = 0.61 * x + 2.3;
-        const double v = noise.fractal(x, y, 3);
-        EXPECT_GE(v, 0.0);
-        EXPECT_LE(v, 1.0);
-        EXPECT_NEAR(noise.at(x, y), noise.at(x + 8, y - 16), 1e-12);
-        EXPECT_NEAR(noise.at(x, y), noise.at(x + 0.01, y), 0.05);
-        EXPECT_EQ(v, same.fractal(x, y, 3));
-        differs = differs || other.at(x, y) != noise.at(x, y);
-    }
-    EXPECT_TRUE(differs);
 }
 
 TEST(WaterTexture, IsReproducibleVariedAndLightEnoughForBlueCaptions) {
