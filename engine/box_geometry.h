@@ -11,6 +11,7 @@ struct BoxGeometry {
     float OrigenX = 0, OrigenY = 0;           // left and top of the front face
     float DesplX = 0, DesplY = 0;             // perspective shift of the back face
     float Persp = 0, AnglePersp = 0;
+    float LimitVisX = 0, LimitVisY = 0; // size of Caja, the visible area
 };
 
 } // namespace tarvon

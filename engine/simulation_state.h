@@ -3,8 +3,9 @@
 #include "engine/box_geometry.h"
 #include "engine/caja_shapes.h"
 #include "engine/capture_state.h"
-#include "engine/particle_lists.h"
 #include "engine/particle_counters.h"
+#include "engine/particle_lists.h"
+#include "engine/reaction_state.h"
 
 #include <string>
 
@@ -19,7 +20,7 @@ struct AnimationControls {
 
 // The whole simulation: lists, box, shapes and scalars. One object, passed by
 // reference; the window only paints it.
-struct SimulationState : ParticleLists, BoxGeometry, SpeciesCounters {
+struct SimulationState : ParticleLists, BoxGeometry, SpeciesCounters, ReactionState {
     std::string Reaccio; // "", "FeO", "NH3", "HI" or "HgO"
 
     int NombreMol = 0; // slots in use
