@@ -1,7 +1,6 @@
 #include "mainwindow/tarvon_window.h"
 
-#include "engine/ccubo.h"
-#include "layout/box_colours.h"
+#include "mainwindow/box_drawing.h"
 #include "mainwindow/caja_view.h"
 #include "mainwindow/twips.h"
 #include "mainwindow/widget_colours.h"
@@ -68,11 +67,7 @@ void TarvonWindow::createControls() {
 }
 
 void TarvonWindow::drawBox() {
-    caja_->setBackColor(QColor(220, 255, 255)); // the normal view's back colour
-    ColorsFonsTable fons = kColorsFons;
-    const SimulationState& s = state_;
-    CCubo().Cubo(state_, caja_->picture(), s.CaixaX, s.CaixaY, s.OrigenX, s.OrigenY, s.DesplX,
-                 s.DesplY, 1, 2, NormalViewColours(fons));
+    DrawNormalBox(*caja_, state_);
 }
 
 void TarvonWindow::cmdContinuar_Click() {

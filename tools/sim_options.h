@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvon {
+
+// What tarvon-sim was asked to do.
+struct SimOptions {
+    std::string reaction;              // "FeO", "NH3", "HI" or "HgO"
+    int particles = 81;                // the budget without a calibration file
+    float diameter = 1.0f;             // diameter factor: 1 or 1.5
+    float interval = 1.0f;             // seconds between rows
+    double duration = 60;              // simulated seconds
+    int tickMs = 50;                   // simulated animation interval
+    std::optional<std::uint64_t> seed; // from the clock when absent
+    std::string png;                   // picture of Caja at the end, if given
+    bool bench = false;
+    bool help = false;
+};
+
+// Either the options or one line saying which argument is wrong and what is
+// accepted.
+struct SimOptionsResult {
+    SimOptions options;
+    std::string error;
+    bool ok() const { return error.empty(); }
+};
+
+SimOptionsResult ParseSimOptions(const std::vector<std::string>& args);
+
+const char* SimUsage();
+
+} // namespace tarvon
