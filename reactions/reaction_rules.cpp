@@ -1,6 +1,7 @@
 #include "reactions/reaction_rules.h"
 
 #include "engine/reaction_key.h"
+#include "reactions/reaccio_feo.h"
 #include "reactions/reaccio_hi.h"
 #include "reactions/reaccio_nh3.h"
 #include "reactions/xoc_molecules.h"
@@ -16,6 +17,8 @@ void ReactionRules::reaccioXoc(SimulationState& s, int i) {
         ReaccioNH3(s, rnd_, *this, i);
         break;
     case Reaction::FeO:
+        ReaccioFeO(s, i);
+        break;
     case Reaction::HgO:
     case Reaction::None:
         break;
