@@ -4,6 +4,7 @@
 #include "reactions/reaccio_feo.h"
 #include "reactions/reaccio_hi.h"
 #include "reactions/reaccio_nh3.h"
+#include "reactions/release_hgo.h"
 #include "reactions/xoc_molecules.h"
 
 namespace tarvon {
@@ -20,6 +21,8 @@ void ReactionRules::reaccioXoc(SimulationState& s, int i) {
         ReaccioFeO(s, i);
         break;
     case Reaction::HgO:
+        ReleaseHgO(s, clock_);
+        break;
     case Reaction::None:
         break;
     }
