@@ -1,0 +1,144 @@
+#include "reactions/reaccio_hi.h"
+
+#include "engine/animation_step.h"
+#include "reaction_fixtures.h"
+#include "reactions/species_colours.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tarvon {
+namespace {
+
+// Iodine radius 90, hydrogen radius 40: four radii make S = 260.
+class ReaccioHITest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::setBox(s);
+        test::dressEightAtoms(s);
+        s.Reaccio = "HI";
+        s.FactorEnllac = 0.85f;
+        s.DistEnllac = 200;
+        s.NombreMol = s.nHI = 2;
+        molecule(0, 1000, 100, 120);
+        molecule(1, 1100, 100, 120);
+        test::setVelocity(s, 0, 10, 0, 0);
+        test::setVelocity(s, 1, -10, 0, 0);
+    }
+    // Slot i centred at (x, 1000, 1000); iodine dI and hydrogen dH to its right.
+    void molecule(int i, float x, float dI, float dH) {
+        test::placeSlot(s, i, x, 1000, 1000);
+        s.AtomAX[i] = x + dI, s.AtomAY[i] = 1000, s.AtomAZ[i] = 1000;
+        s.AtomBX[i] = x + dH, s.AtomBY[i] = 1000, s.AtomBZ[i] = 1000;
+        s.Alfa[i] = 150;
+    }
+    bool reacted() const { return s.caja.AtomB[0].tag == '1'; }
+
+    SimulationState s;
+    test::FakeClock clock;
+    test::ScriptedRandom rnd;
+    test::CountingRules rules{clock, rnd};
+};
+
+TEST_F(ReaccioHITest, OverlapWithTheIodinesApartIsACollision) {
+    molecule(0, 1000, -200, 100); // iodines 600 apart, hydrogens 100
+    molecule(1, 1200, 200, 0);    // centres 200 apart: ratio 0.77
+    ReaccioHI(s, rnd, rules, 0);
+    EXPECT_FALSE(reacted());
+    EXPECT_EQ(s.VelX[0], -10);
+    EXPECT_EQ(s.VelX[1], 10);
+    EXPECT_NEAR(test::slotDistance(s, 0, 1), 260, 1e-3);
+    EXPECT_EQ(s.nHI, 2);
+}
+
+TEST_F(ReaccioHITest, AReactingPairLeavesIodineAndHydrogen) {
+    const Rgb iodineFill = s.caja.AtomA[1].fill, hydrogenFill = s.caja.AtomB[0].fill;
+    s.txt[0] = "Molècules presents: 2";
+    ReaccioHI(s, rnd, rules, 0);
+    EXPECT_EQ(s.caja.AtomA[0].tag, '1');
+    EXPECT_EQ(s.caja.AtomB[0].tag, '1');
+    EXPECT_EQ(s.caja.AtomA[1].tag, '2');
+    EXPECT_EQ(s.caja.AtomB[1].tag, '2');
+    EXPECT_EQ(s.caja.AtomB[0].fill, iodineFill);
+    EXPECT_EQ(s.caja.AtomB[0].width, 180);
+    EXPECT_EQ(s.caja.AtomA[1].fill, hydrogenFill);
+    EXPECT_EQ(s.caja.AtomA[1].height, 80);
+    EXPECT_EQ(s.RadiB[0], 90);
+    EXPECT_EQ(s.RadiA[1], 40);
+    EXPECT_EQ(s.VelX[0], 10) << "velocities are kept";
+    // Both turned a quarter back and laid out again with their new radii.
+    EXPECT_FLOAT_EQ(s.Alfa[0], 60);
+    const double bond =
+        std::hypot(s.AtomBX[0] - s.AtomAX[0], s.AtomBY[0] - s.AtomAY[0], s.AtomBZ[0] - s.AtomAZ[0]);
+    EXPECT_NEAR(bond, 180 * 0.85, 1e-3);
+    EXPECT_NEAR(s.AtomAX[1] - s.PosX[1], -40 * 0.85 * s.DirX[1], 1e-3);
+    EXPECT_EQ(s.nHI, 0);
+    EXPECT_EQ(s.nH2, 1);
+    EXPECT_EQ(s.nI2, 1);
+    EXPECT_EQ(s.txt[0], "Molècules presents: 2");
+    EXPECT_EQ(s.txt[1], "Molècules HI: 0");
+    EXPECT_EQ(s.txt[3], "Molècules iode: 1");
+}
+
+TEST_F(ReaccioHITest, ProductsNeverReactAgainAndTheTotalsHold) {
+    s.NombreMol = s.nHI = 4;
+    molecule(2, 1050, 100, 120);
+    molecule(3, 1150, 100, 120);
+    for (int i = 0; i < 4; ++i)
+        ReaccioHI(s, rnd, rules, i);
+    // Slot 0 took slot 1's iodine; 2 and 3 are left to react together.
+    EXPECT_EQ(s.nH2, 2);
+    EXPECT_EQ(s.nI2, s.nH2);
+    EXPECT_EQ(s.nHI + 2 * s.nH2, 4);
+    int iodineMolecules = 0;
+    for (int i = 0; i < 4; ++i)
+        iodineMolecules += s.caja.AtomA[i].tag == '1' && s.caja.AtomB[i].tag == '1';
+    EXPECT_EQ(iodineMolecules, 2);
+}
+
+TEST_F(ReaccioHITest, CaptureHoldsBackOnlyAVisibleFirstReaction) {
+    s.meca.MecaDemanat = true;
+    s.LimitVisX = s.LimitVisY = 1200; // the pair lies beyond 2 bonds from the edge
+    ReaccioHI(s, rnd, rules, 0);
+    EXPECT_TRUE(reacted());
+    EXPECT_FALSE(s.meca.MecaCapturat);
+
+    SetUp();
+    s.meca.MecaDemanat = true;
+    test::seeWholeBox(s);
+    ReaccioHI(s, rnd, rules, 0);
+    EXPECT_FALSE(reacted());
+    EXPECT_TRUE(s.meca.MecaCapturat);
+    EXPECT_EQ(s.meca.IdxMeca[0], 0);
+    EXPECT_EQ(s.meca.IdxMeca[1], 1);
+    EXPECT_EQ(s.nHI, 2);
+    EXPECT_EQ(rules.shown, 0);
+
+    s.meca.MecaCapturat = false;
+    s.meca.MecaMostrat = true;
+    ReaccioHI(s, rnd, rules, 0);
+    EXPECT_TRUE(reacted());
+    EXPECT_EQ(rules.shown, 1);
+}
+
+TEST_F(ReaccioHITest, ACapturedPairReactsOnTheTickAfterItWasShown) {
+    s.meca.MecaDemanat = true;
+    test::seeWholeBox(s);
+    test::setVelocity(s, 0, 0, 0, 0);
+    test::setVelocity(s, 1, 0, 0, 0);
+    AnimationStep step{s, clock, rnd, rules};
+    step.tick();
+    EXPECT_FALSE(reacted());
+    EXPECT_EQ(rules.shown, 1) << "shown by the tick";
+    EXPECT_EQ(s.caja.AtomA[0].border, ColorMarca);
+    // The atoms are now where the tick drew them; the pair still overlaps.
+    step.tick();
+    EXPECT_TRUE(reacted());
+    EXPECT_EQ(rules.shown, 2) << "shown by the rule itself";
+    EXPECT_TRUE(s.meca.MecaMostrat);
+    EXPECT_FALSE(s.meca.MecaCapturat);
+}
+
+} // namespace
+} // namespace tarvon
