@@ -1,0 +1,59 @@
+#pragma once
+
+#include "engine/simulation_state.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tarvon {
+
+inline constexpr char kTitolDades[] = "Nombre de partícules en funció del temps (segons)";
+
+// Interval rows taken after one interval was set, at most.
+inline constexpr int kMaxRegistres = 1000;
+
+// The kinetic data being taken and the table they make.
+struct DataTaking {
+    std::string TaulaDades; // CR LF after every line, TAB between fields
+    float Interval = 0;     // seconds; 1000 in chronometer mode, 0 when cleared
+    // Clock reading of the last interval row; empty while no interval rows are
+    // taken. A separate state rather than 0, which the monotonic clock can read.
+    std::optional<double> DarrerRegistre;
+    std::int16_t NombreRegistres = 0; // interval rows since the interval was set
+    float TempsBase = 0;              // time covered by earlier intervals
+    float MarcaCrono = 0;             // lap handed over by the chronometer, 0 = none
+    float TempsCrono = 0;             // laps already written
+};
+
+// A time in the general number format: integers without decimals, otherwise
+// up to seven significant digits without trailing zeros, with the locale's
+// decimal separator. Below 1e-4 and from 1e7 up an exponent is written
+// ("1e-07"); row times never get there.
+std::string FormatGeneral(float value, char decimalSeparator);
+
+// The header line of the reaction, "Temps" then its species; empty without one.
+std::string CapcaleraDades(const std::string& Reaccio);
+
+// One data row: the time and the reaction's counts in header order.
+std::string FilaDades(float temps, const SimulationState& s, char decimalSeparator);
+
+enum class TableStart { New, Continued };
+
+// Starts a table with its first row at time 0, or, when interval rows were
+// taken with the current Interval, continues it from the time they covered.
+// Runs before the caller sets the new Interval. `now` is the clock reading.
+TableStart IniciarDades(DataTaking& d, const SimulationState& s, double now, char decimalSeparator);
+
+// Stops the interval rows; the table stays, the next start makes a new one.
+void AturarDades(DataTaking& d);
+
+// Empties the table and stops the rows; Interval is kept.
+void EsborrarDades(DataTaking& d);
+
+// The interval rule, applied at the start of a tick once s.Ara is read. Row
+// times count from the row number, so they stay evenly spaced when a tick is
+// late. Returns whether a row was appended.
+bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSeparator);
+
+} // namespace tarvon
