@@ -1,5 +1,5 @@
 #include "reactions/llegenda.h"
-#include <string>
+#include "reactions/population_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +64,17 @@ TEST(Llegenda, PicturesSitBesideTheirCircleAndFollowOnesAfterThePictureBefore) {
     EXPECT_FLOAT_EQ(places[2].top, c2.top);
     EXPECT_FLOAT_EQ(places[5].left, c4.left + c4.diameter + 100 + 515);
     EXPECT_FLOAT_EQ(places[5].top, c4.top);
+}
+
+TEST(Llegenda, APopulationKeepsTheScreenFactorAndUsesTheNewRadii) {
+    auto s = test::stateFor("HI", 40);
+    s->llegenda.FactorPantalla = 0.78125f;
+    MersenneRandom rnd;
+    Crea_Poblacio(*s, rnd, 9);
+    EXPECT_FLOAT_EQ(s->llegenda.FactorPantalla, 0.78125f);
+    ASSERT_EQ(s->llegenda.circles.size(), 2u);
+    EXPECT_FLOAT_EQ(s->llegenda.circles[0].left, 0.78125f * 2000);
+    EXPECT_FLOAT_EQ(s->llegenda.circles[0].diameter, 1.33f * kD0);
 }
 
 } // namespace
