@@ -3,6 +3,7 @@
 #include "engine/box_geometry.h"
 #include "engine/caja_shapes.h"
 #include "engine/capture_state.h"
+#include "engine/legend.h"
 #include "engine/particle_counters.h"
 #include "engine/particle_lists.h"
 #include "engine/reaction_state.h"
@@ -42,6 +43,7 @@ struct SimulationState : ParticleLists, BoxGeometry, SpeciesCounters, ReactionSt
     CaptureState meca;
     AnimationControls controls;
     CajaShapes caja;
+    Legend llegenda; // shown under the box
 };
 
 } // namespace tarvon

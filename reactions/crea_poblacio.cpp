@@ -1,0 +1,32 @@
+#include "reactions/crea_poblacio.h"
+
+#include "reactions/counter_texts.h"
+#include "reactions/llegenda.h"
+#include "reactions/populations.h"
+
+namespace tarvon {
+
+void Crea_Poblacio(SimulationState& s, UniformRandom& rnd, std::uint64_t seed) {
+    rnd.reseed(seed);
+    const Reaction reaction = reactionFromKey(s.Reaccio);
+    switch (reaction) {
+    case Reaction::HI:
+        PoblacioHI(s, rnd);
+        break;
+    case Reaction::NH3:
+        PoblacioNH3(s, rnd);
+        break;
+    case Reaction::FeO:
+        PoblacioFeO(s, rnd);
+        break;
+    case Reaction::HgO:
+        PoblacioHgO(s, rnd);
+        break;
+    case Reaction::None:
+        break;
+    }
+    EscriuComptadors(s);
+    s.llegenda = Llegenda({reaction, s.Diam, s.RadiA[0], s.RadiB[0], s.llegenda.FactorPantalla});
+}
+
+} // namespace tarvon

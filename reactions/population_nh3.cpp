@@ -1,0 +1,74 @@
+#include "reactions/populations.h"
+
+#include "engine/catom.h"
+#include "reactions/rounding.h"
+#include "reactions/species_colours.h"
+#include "reactions/speed_table.h"
+#include "reactions/velocitat_inicial.h"
+
+#include <algorithm>
+
+namespace tarvon {
+
+namespace {
+
+// Three hydrogens per nitrogen must fit the atom lists; NumA stays even.
+constexpr int kMaxNitrogen = kListSize / 3 / 2 * 2;
+
+// Row i of TaulaMol and the kind of its atoms: N2 in the first NumA / 2
+// slots, H2 after them.
+bool writeRow(SimulationState& s, int i) {
+    const bool hydrogen = i >= s.NumA / 2.0;
+    const int first = hydrogen ? 2 * i - s.NumA : 2 * i;
+    s.TaulaMol(i, 0) = 0;
+    s.TaulaMol(i, 1) = static_cast<std::int16_t>(first);
+    s.TaulaMol(i, 2) = static_cast<std::int16_t>(first + 1);
+    return hydrogen;
+}
+
+void placeNH3(SimulationState& s, UniformRandom& rnd, int i, bool hydrogen) {
+    const long a = s.TaulaMol(i, 1), b = s.TaulaMol(i, 2);
+    const float r = hydrogen ? s.RadiB[a] : s.RadiA[a];
+    const float size = 2 * r, k = s.FactorEnllac;
+    s.MidaMol[i] = size;
+    const auto x = static_cast<float>(Int((s.CaixaX - 2 * size) * rnd.next()) + s.OrigenX + size);
+    const auto y = static_cast<float>(Int((s.CaixaY - 2 * size) * rnd.next()) + s.OrigenY + size);
+    const auto z = static_cast<float>(Int((s.CaixaZ - 2 * size) * rnd.next()) + size);
+    s.PosX[i] = x;
+    s.PosY[i] = y;
+    s.PosZ[i] = z;
+    FloatList& X = hydrogen ? s.AtomBX : s.AtomAX;
+    FloatList& Y = hydrogen ? s.AtomBY : s.AtomAY;
+    FloatList& Z = hydrogen ? s.AtomBZ : s.AtomAZ;
+    const float ux = s.DirX[i], uy = s.DirY[i], uz = s.DirZ[i];
+    X[a] = x - r * k * ux;
+    Y[a] = y + r * k * uy;
+    Z[a] = z - r * k * uz;
+    X[b] = X[a] + size * k * ux;
+    Y[b] = Y[a] - size * k * uy;
+    Z[b] = Z[a] + size * k * uz;
+}
+
+} // namespace
+
+void PoblacioNH3(SimulationState& s, UniformRandom& rnd) {
+    const CAtom atoms;
+    s.NumA = std::clamp(2 * Int(s.NombreP / 8.0), 0, kMaxNitrogen);
+    s.NumB = 3 * s.NumA;
+    s.NombreMol = 2 * s.NumA;
+    atoms.Crea_AtomsA(s, s.NumA);
+    atoms.Crea_AtomsB(s, s.NumB);
+    atoms.Propietats_AtomsA(s, 0.74f * s.Diam, s.NumA, ColorsEspecie(4), ColorsEspecie(6));
+    atoms.Propietats_AtomsB(s, 0.37f * s.Diam, s.NumB, ColorsEspecie(1), ColorsEspecie(6));
+    s.FactorEnllac = 0.85f;
+    OmplirTaulaVel(s);
+    for (int i = 0; i <= s.NombreMol - 1; ++i) {
+        Velocitat_Inicial(s, rnd, i);
+        placeNH3(s, rnd, i, writeRow(s, i));
+    }
+    s.nN2 = CInt(s.NumA / 2.0);
+    s.nH2 = CInt(3 * s.NumA / 2.0);
+    s.nNH3 = 0;
+}
+
+} // namespace tarvon

@@ -1,0 +1,50 @@
+#pragma once
+// A state ready for a population: the demo box, D0 = 150, a bond length, and
+// the clearing step already run.
+
+#include "engine/demo_population.h"
+#include "reactions/buidar_sistema.h"
+#include "reactions/crea_poblacio.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+
+namespace tarvon::test {
+
+// Heap-allocated: the state is large.
+inline std::unique_ptr<SimulationState> stateFor(const std::string& reaction, int N) {
+    auto s = std::make_unique<SimulationState>();
+    SetDemoBox(*s);
+    s->Reaccio = reaction;
+    s->NombreP = N;
+    s->Diam = 150;
+    s->DistEnllac = 222;
+    BuidarSistema(*s);
+    return s;
+}
+
+inline std::unique_ptr<SimulationState> populated(const std::string& reaction, int N,
+                                                  std::uint64_t seed = 7) {
+    auto s = stateFor(reaction, N);
+    MersenneRandom rnd;
+    Crea_Poblacio(*s, rnd, seed);
+    return s;
+}
+
+// Distance of two atoms over the length of the slot's direction.
+inline double bondOf(const FloatList& X, const FloatList& Y, const FloatList& Z, long a,
+                     const FloatList& X2, const FloatList& Y2, const FloatList& Z2, long b,
+                     const SimulationState& s, int slot) {
+    const double d = std::hypot(X2[b] - X[a], Y2[b] - Y[a], Z2[b] - Z[a]);
+    return d / std::hypot(s.DirX[slot], s.DirY[slot], s.DirZ[slot]);
+}
+
+inline bool atomInBox(const SimulationState& s, float x, float y, float z, float r) {
+    return x - r >= s.OrigenX && x + r <= s.OrigenX + s.CaixaX && y - r >= s.OrigenY &&
+           y + r <= s.OrigenY + s.CaixaY && z - r >= 0 && z + r <= s.CaixaZ;
+}
+
+} // namespace tarvon::test
