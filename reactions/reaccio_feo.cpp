@@ -85,8 +85,10 @@ void oxidiseCell(SimulationState& s, long c, long o) {
     s.PantBY[c] = static_cast<float>(s.FerroY[c] - s.FerroZ[c] / (D - s.capa.dFe) * rise);
     const float left = s.PantBX[c];
     s.PantBX[c] = left + shift;
+    // The layer height is already a screen position (it holds DesplY): adding
+    // DesplY once more would draw the oxide ions below the floor of the box.
     const float h = s.capa.height - (even ? 2.0f : 1.0f) * s.PasOxid;
-    s.PantAY[o] = static_cast<float>(h + s.DesplY - s.FerroZ[c] / (D - 2 * rO) * rise);
+    s.PantAY[o] = static_cast<float>(h - s.FerroZ[c] / (D - 2 * rO) * rise);
     s.PantAX[o] = left + shift;
     dressIon(s.caja.AtomB[c], ColorsEspecie(1), 0.83f * s.Diam);
     dressIon(s.caja.AtomA[o], ColorsEspecie(4), 1.4f * s.Diam);

@@ -124,8 +124,13 @@ TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
     EXPECT_FLOAT_EQ(s.FerroY[8], 3000 - 0.5f * 168);
     const double rise = s.Persp * std::sin(s.AnglePersp);
     EXPECT_NEAR(s.PantBY[7], s.FerroY[7] - s.FerroZ[7] / (3000 - kDFe) * rise, 1e-2);
-    EXPECT_NEAR(s.PantAY[0], 3000 - 168 + s.DesplY - s.FerroZ[7] / (3000 - 2 * kRO) * rise, 1e-2);
-    EXPECT_NEAR(s.PantAY[1], 3000 - 336 + s.DesplY - s.FerroZ[8] / (3000 - 2 * kRO) * rise, 1e-2);
+    EXPECT_NEAR(s.PantAY[0], 3000 - 168 - s.FerroZ[7] / (3000 - 2 * kRO) * rise, 1e-2);
+    EXPECT_NEAR(s.PantAY[1], 3000 - 336 - s.FerroZ[8] / (3000 - 2 * kRO) * rise, 1e-2);
+    // On screen too: the oxide is drawn over its iron ion on the even cell,
+    // under it on the odd one, and never below the layer.
+    EXPECT_LT(s.PantAY[1], s.PantBY[8]);
+    EXPECT_GT(s.PantAY[0], s.PantBY[7]);
+    EXPECT_LT(s.PantAY[0], 3000);
     EXPECT_NEAR(s.PantBX[7], bx7 + 36.853f, 1e-2);
     EXPECT_FLOAT_EQ(s.PantAX[0], s.PantBX[7]);
     EXPECT_EQ(s.caja.AtomB[7].left, s.PantBX[7]);
