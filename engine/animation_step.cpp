@@ -28,7 +28,10 @@ void AnimationStep::tick() {
 
 void AnimationStep::timedRelease() {
     s_.IntervalEvent = s_.meca.MecaDemanat ? 3.0f : 0.5f;
-    if (clock_.now() - s_.TempsEvent >= s_.IntervalEvent && s_.nHg < s_.NumB)
+    // Compared in single precision, like the row rule: a release due on a tick
+    // must not wait one more tick for a rounding error of the clock.
+    const auto elapsed = static_cast<float>(clock_.now() - s_.TempsEvent);
+    if (elapsed >= s_.IntervalEvent && s_.nHg < s_.NumB)
         hooks_.reaccioXoc(s_, s_.nHg);
 }
 
