@@ -1,6 +1,7 @@
 #include "reactions/populations.h"
 
 #include "engine/catom.h"
+#include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
 #include "reactions/species_colours.h"
 #include "reactions/speed_table.h"
@@ -52,14 +53,8 @@ void placeO2(SimulationState& s, UniformRandom& rnd, int i) {
     s.PosX[i] = x;
     s.PosY[i] = y;
     s.PosZ[i] = z;
-    const float ux = s.DirX[i], uy = s.DirY[i], uz = s.DirZ[i];
-    const int j = s.NombreMol + i;
-    s.AtomAX[i] = x - rO * k * ux;
-    s.AtomAY[i] = y + rO * k * uy;
-    s.AtomAZ[i] = z - rO * k * uz;
-    s.AtomAX[j] = s.AtomAX[i] + rO * k * ux;
-    s.AtomAY[j] = s.AtomAY[i] - rO * k * uy;
-    s.AtomAZ[j] = s.AtomAZ[i] + rO * k * uz;
+    // The bond term is rO here, not 2 rO as for the other diatomics.
+    PlaceAtomPair(s, i, CentreA(s, i), CentreA(s, s.NombreMol + i), rO * k, rO * k);
 }
 
 void buildOxygen(SimulationState& s, UniformRandom& rnd) {

@@ -1,6 +1,7 @@
 #include "reactions/populations.h"
 
 #include "engine/catom.h"
+#include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
 #include "reactions/species_colours.h"
 #include "reactions/speed_table.h"
@@ -21,13 +22,7 @@ void placeHI(SimulationState& s, UniformRandom& rnd, int i) {
     s.PosX[i] = x;
     s.PosY[i] = y;
     s.PosZ[i] = z;
-    const float ux = s.DirX[i], uy = s.DirY[i], uz = s.DirZ[i];
-    s.AtomAX[i] = x - rB * k * ux;
-    s.AtomAY[i] = y + rB * k * uy;
-    s.AtomAZ[i] = z - rB * k * uz;
-    s.AtomBX[i] = s.AtomAX[i] + L * k * ux;
-    s.AtomBY[i] = s.AtomAY[i] - L * k * uy;
-    s.AtomBZ[i] = s.AtomAZ[i] + L * k * uz;
+    PlaceAtomPair(s, i, CentreA(s, i), CentreB(s, i), rB * k, L * k);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "reactions/populations.h"
 
 #include "engine/catom.h"
+#include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
 #include "reactions/species_colours.h"
 #include "reactions/speed_table.h"
@@ -37,16 +38,8 @@ void placeNH3(SimulationState& s, UniformRandom& rnd, int i, bool hydrogen) {
     s.PosX[i] = x;
     s.PosY[i] = y;
     s.PosZ[i] = z;
-    FloatList& X = hydrogen ? s.AtomBX : s.AtomAX;
-    FloatList& Y = hydrogen ? s.AtomBY : s.AtomAY;
-    FloatList& Z = hydrogen ? s.AtomBZ : s.AtomAZ;
-    const float ux = s.DirX[i], uy = s.DirY[i], uz = s.DirZ[i];
-    X[a] = x - r * k * ux;
-    Y[a] = y + r * k * uy;
-    Z[a] = z - r * k * uz;
-    X[b] = X[a] + size * k * ux;
-    Y[b] = Y[a] - size * k * uy;
-    Z[b] = Z[a] + size * k * uz;
+    const auto centre = hydrogen ? CentreB : CentreA;
+    PlaceAtomPair(s, i, centre(s, a), centre(s, b), r * k, size * k);
 }
 
 } // namespace
