@@ -1,6 +1,6 @@
 #include "reactions/mechanism_capture.h"
 
-#include "reactions/species_colours.h"
+#include "reactions/colors_especie.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include "engine/animation_step.h"
 #include "reaction_fixtures.h"
-#include "reactions/species_colours.h"
+#include "reactions/colors_especie.h"
 
 #include <gtest/gtest.h>
 
