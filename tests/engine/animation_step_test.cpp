@@ -35,16 +35,6 @@ protected:
             s.TaulaMol(i, 2) = static_cast<std::int16_t>(2 * i + 1);
         }
     }
-    // Captures slots `a` and `b` when slot `a` reacts.
-    void captureAt(int a, int b) {
-        hooks.onReaccio = [a, b](SimulationState& st, int i) {
-            if (i != a)
-                return;
-            st.meca.MecaCapturat = true;
-            for (int n = 0; n < 4; ++n)
-                st.meca.IdxMeca[n] = static_cast<std::int16_t>(n % 2 == 0 ? a : b);
-        };
-    }
     SimulationState s;
     test::FakeClock clock;
     test::ScriptedRandom rnd;
@@ -55,14 +45,13 @@ protected:
 TEST_F(AnimationStepTest, WithoutAReactionOnlyTheFrontStripMoves) {
     s.NombreMol = 1;
     slot(0, s.OrigenX, 500, -20); // on a wall
-    s.caja.AtomA[0].visible = s.caja.shpCara[0].visible = true;
+    s.caja.shpCara[0].visible = s.caja.shpCara[1].visible = true;
     for (const char* key : {"", "hgo"}) {
         s.Reaccio = key;
         step.tick();
     }
     EXPECT_EQ(s.PosX[0], s.OrigenX);
-    EXPECT_EQ(hooks.rows, 0);
-    EXPECT_EQ(rnd.draws, 0);
+    EXPECT_EQ(hooks.rows + rnd.draws, 0);
     EXPECT_EQ(s.caja.paintOrder().back(), &s.caja.shpCara[0]);
 }
 
@@ -87,29 +76,29 @@ TEST_F(AnimationStepTest, MercuryPairsAreTestedAgainstPositionsAsTheyStand) {
     EXPECT_EQ(hooks.rows, 1);
 }
 
-TEST_F(AnimationStepTest, IodideCaptureEndsTheLoopButStillRestacks) {
-    threeSlots("HI");
-    captureAt(1, 2);
-    step.tick();
-    EXPECT_EQ(hooks.reaccions, (std::vector<int>{0, 1}));
-    EXPECT_EQ(hooks.captures, 1);
-    EXPECT_FALSE(s.meca.MecaCapturat);
-    EXPECT_EQ(s.PosX[0], 1010);
-    EXPECT_EQ(s.PosX[1], 1500);
-    EXPECT_EQ(s.caja.AtomB[2].border, (Rgb{0, 255, 0}));
-    EXPECT_LT(s.caja.AtomB[2].stackKey, s.caja.AtomB[1].stackKey);
-    EXPECT_LT(s.caja.AtomB[0].stackKey, s.caja.AtomB[3].stackKey);
-}
-
-TEST_F(AnimationStepTest, AmmoniaCaptureGoesOnWithTheNextSlot) {
-    threeSlots("NH3");
-    captureAt(0, 2);
-    step.tick();
-    EXPECT_EQ(hooks.reaccions, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(hooks.captures, 1);
-    EXPECT_EQ(s.PosX[0], 1000);
-    EXPECT_EQ(s.PosX[1], 1510);
-    EXPECT_EQ(s.caja.AtomA[5].borderWidth, 2);
+// The captured slot stays where it was caught; "HI" ends the loop there.
+TEST_F(AnimationStepTest, CaptureEndsTheIodideLoopButNotTheAmmoniaOne) {
+    for (const std::string key : {"HI", "NH3"}) {
+        hooks.reaccions.clear(), hooks.captures = 0;
+        threeSlots(key.c_str());
+        hooks.onReaccio = [](SimulationState& st, int i) {
+            st.meca.MecaCapturat = i == 1;
+            for (int n = 0; n < 4; ++n)
+                st.meca.IdxMeca[n] = static_cast<std::int16_t>(1 + n % 2);
+        };
+        step.tick();
+        const bool hi = key == "HI";
+        EXPECT_EQ(hooks.reaccions, (hi ? std::vector<int>{0, 1} : std::vector<int>{0, 1, 2}));
+        EXPECT_EQ(hooks.captures, 1);
+        EXPECT_FALSE(s.meca.MecaCapturat);
+        EXPECT_EQ(s.PosX[1], 1500);
+        EXPECT_EQ(s.PosX[2], hi ? 2000 : 2010);
+        EXPECT_EQ((hi ? s.caja.AtomB[2] : s.caja.AtomA[5]).borderWidth, 2);
+        if (hi) { // restacked by depth even so
+            EXPECT_LT(s.caja.AtomB[2].stackKey, s.caja.AtomB[1].stackKey);
+            EXPECT_LT(s.caja.AtomB[0].stackKey, s.caja.AtomB[3].stackKey);
+        }
+    }
 }
 
 TEST_F(AnimationStepTest, AnIndexOutsideAListAbandonsOnlyThatTick) {
@@ -120,10 +109,11 @@ TEST_F(AnimationStepTest, AnIndexOutsideAListAbandonsOnlyThatTick) {
     EXPECT_NE(error.find("600"), std::string::npos) << error;
 
     s.TaulaMol(1, 1) = 2;
+    s.EnSolid[2] = true; // a lattice site stays put whatever the reaction
     const float before[] = {s.PosX[0], s.PosX[1], s.PosX[2]};
     EXPECT_TRUE(step.guardedTick());
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(s.PosX[i], before[i] + 10);
+        EXPECT_EQ(s.PosX[i], before[i] + (i < 2 ? 10 : 0));
 }
 
 } // namespace

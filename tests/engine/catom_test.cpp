@@ -1,6 +1,6 @@
 #include "engine/catom.h"
 
-#include "fakes.h"
+#include "engine/simulation_state.h"
 
 #include <gtest/gtest.h>
 
@@ -28,29 +28,6 @@ TEST(CAtom, CreaExtendsAfterTheUpperIndexAndPropietatsDressesTheFirstNum) {
     EXPECT_EQ(s.RadiA[3], 0);
     EXPECT_EQ(s.caja.AtomB[0].tag, '2');
     EXPECT_EQ(s.RadiB[0], 30);
-}
-
-TEST(CAtom, SituacioPlacesCirclesInsideTheBoxAndProjectsThem) {
-    SimulationState s;
-    test::setBox(s);
-    test::ScriptedRandom rnd;
-    rnd.script = {0.5, 0.25, 0.0, 0.999, 0.999, 0.999};
-    CAtom::crea(s.caja.Cercle, 4);
-    const CAtom atoms;
-    atoms.Situacio_Atoms(s, rnd, 100, 0, 1, 2, 10, 20, {1, 2, 3}, {4, 5, 6});
-
-    EXPECT_EQ(s.PosX[1], 1450 + 10); // Int(2900 u) + CX0
-    EXPECT_EQ(s.PosY[1], 725 + 20);
-    EXPECT_EQ(s.caja.Cercle[1].left, s.PosX[1]); // at the front: no shift
-    EXPECT_EQ(s.PosZ[2], 2897);
-    const double shift = 2897.0 / 2900 * s.Persp;
-    EXPECT_NEAR(s.caja.Cercle[2].left, s.PosX[2] + shift * std::cos(s.AnglePersp), 1e-2);
-    EXPECT_NEAR(s.caja.Cercle[2].top, s.PosY[2] - shift * std::sin(s.AnglePersp), 1e-2);
-    EXPECT_FALSE(s.caja.Cercle[3].visible);
-    // Each placed circle went behind everything drawn before it.
-    const auto order = s.caja.paintOrder();
-    ASSERT_EQ(order.size(), 2u);
-    EXPECT_EQ(order[0], &s.caja.Cercle[2]);
 }
 
 } // namespace

@@ -15,7 +15,7 @@ TEST(TickInvariants, HoldForADemoPopulationAndCatchAStraySlot) {
     CreaPoblacioDemo(s, rnd, 20);
     EXPECT_EQ(TickInvariantViolation(s), "");
 
-    // Lattice sites are not moved by the tick: they may lie anywhere.
+    // Lattice sites and used-up slots are not moved by the tick: they may lie anywhere.
     ASSERT_TRUE(s.EnSolid[0]);
     s.PosZ[0] = -1;
     int gas = 0;
@@ -23,8 +23,6 @@ TEST(TickInvariants, HoldForADemoPopulationAndCatchAStraySlot) {
         ++gas;
     s.PosZ[gas] = s.CaixaZ + 1;
     EXPECT_EQ(TickInvariantViolation(s), "slot " + std::to_string(gas) + " left the box");
-
-    // A used-up slot is not moved any more and may lie anywhere.
     s.Reaccio = "NH3";
     s.TaulaMol(gas, 0) = 2;
     EXPECT_EQ(TickInvariantViolation(s), "");
