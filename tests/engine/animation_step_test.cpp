@@ -42,19 +42,6 @@ protected:
     AnimationStep step{s, clock, rnd, hooks};
 };
 
-TEST_F(AnimationStepTest, WithoutAReactionOnlyTheFrontStripMoves) {
-    s.NombreMol = 1;
-    slot(0, s.OrigenX, 500, -20); // on a wall
-    s.caja.shpCara[0].visible = s.caja.shpCara[1].visible = true;
-    for (const char* key : {"", "hgo"}) {
-        s.Reaccio = key;
-        step.tick();
-    }
-    EXPECT_EQ(s.PosX[0], s.OrigenX);
-    EXPECT_EQ(hooks.rows + rnd.draws, 0);
-    EXPECT_EQ(s.caja.paintOrder().back(), &s.caja.shpCara[0]);
-}
-
 TEST_F(AnimationStepTest, MercuryPairsAreTestedAgainstPositionsAsTheyStand) {
     s.Reaccio = "HgO";
     s.NumB = 2;

@@ -34,10 +34,8 @@ TEST_F(MostraCapturaTest, MercuryOxideGroupIsRestoredAsPhotographedAfterAGasOnly
                                  &s.caja.AtomB[3]};
     for (int n = 0; n < 4; ++n) {
         const AtomShape& g = *group[n];
-        EXPECT_FLOAT_EQ(g.left, 100.0f * n) << n;
-        EXPECT_FLOAT_EQ(g.top, 1000.0f + n) << n;
-        EXPECT_FLOAT_EQ(g.height, 60.0f + n) << n;
-        EXPECT_FLOAT_EQ(g.width, 70.0f + n) << n;
+        EXPECT_EQ((std::vector<float>{g.left, g.top, g.height, g.width}),
+                  (std::vector<float>{100.0f * n, 1000.0f + n, 60.0f + n, 70.0f + n}));
         EXPECT_EQ(g.fill, (Rgb{10 * n, 20, 30})) << n;
         EXPECT_TRUE(g.visible && g.borderWidth == 2 && g.border == (Rgb{0, 255, 0})) << n;
     }
