@@ -35,10 +35,14 @@ public:
 
 const CubeColours kColours{{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}};
 
-TEST(Cubo, EdgesFillsAndFrontStrips) {
+TEST(Cubo, EdgesFillsFrontStripsAndTheLiftOfAShallowBack) {
     SimulationState s;
-    RecordingCanvas canvas;
-    CCubo().Cubo(s, canvas, 4000, 6000, 500, 200, 600, 600, 3, 1, kColours);
+    const auto draw = [&s](float Ax, float Ay) {
+        RecordingCanvas canvas;
+        CCubo().Cubo(s, canvas, 4000, 6000, 500, 200, Ax, Ay, 3, 1, kColours);
+        return canvas;
+    };
+    const RecordingCanvas canvas = draw(600, 600);
     ASSERT_EQ(canvas.lines.size(), 12u);
     const auto solid = LineStyle::Solid, inside = LineStyle::InsideSolid;
     const Line expected[] = {{{500, 800}, {4500, 800}, kColours.c2, 3, solid}, // Ay below Iy
@@ -64,16 +68,8 @@ TEST(Cubo, EdgesFillsAndFrontStrips) {
               (std::vector<float>{4500, 790, 10, 5980}));
     EXPECT_EQ((std::vector<float>{top.left, top.width, top.height}),
               (std::vector<float>{500, 3980, 30}));
-}
 
-TEST(Cubo, ShallowAndFlatBoxesLiftTheirBackTopEdge) {
-    SimulationState s;
-    const auto draw = [&s](float Ax, float Ay) {
-        RecordingCanvas canvas;
-        CCubo().Cubo(s, canvas, 4000, 6000, 500, 200, Ax, Ay, 3, 1, kColours);
-        return canvas;
-    };
-    // Lifted 40 above Iy; the hidden back-left edge still stops at Iy.
+    // Below Ay 40 the back top edge is lifted 40; the hidden back-left edge still stops at Iy.
     const RecordingCanvas shallow = draw(600, 30);
     EXPECT_NE(shallow.find({1100, 160}, {5100, 160}), nullptr);
     EXPECT_NE(shallow.find({1100, 6200}, {1100, 200}), nullptr);

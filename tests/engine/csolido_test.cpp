@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tarvon {
 namespace {
@@ -23,14 +24,12 @@ protected:
     }
     // Slot j is a lattice site at (x, y, z), drawn against the bond length.
     void expectSite(long j, const AtomShape& shape, float x, float y, float z) const {
-        EXPECT_TRUE(s.EnSolid[j]) << j;
-        EXPECT_FLOAT_EQ(s.PosX[j], x) << j;
-        EXPECT_FLOAT_EQ(s.PosY[j], y) << j;
-        EXPECT_FLOAT_EQ(s.PosZ[j], z) << j;
+        EXPECT_TRUE(s.EnSolid[j] && shape.visible) << j;
+        EXPECT_EQ((std::vector<float>{s.PosX[j], s.PosY[j], s.PosZ[j]}),
+                  (std::vector<float>{x, y, z}));
         const float shift = z / (s.CaixaZ - s.DistEnllac) * s.Persp;
         EXPECT_NEAR(shape.left, x + shift * std::cos(s.AnglePersp), 1e-3) << j;
         EXPECT_NEAR(shape.top, y - shift * std::sin(s.AnglePersp), 1e-3) << j;
-        EXPECT_TRUE(shape.visible) << j;
     }
     SimulationState s;
     CSolido solid;
