@@ -1,4 +1,3 @@
-#include "engine/animation_step.h"
 #include "engine/csolido.h"
 #include "fakes.h"
 
@@ -17,66 +16,42 @@ protected:
         test::setBox(s);
         s.DistEnllac = 200;
         s.Escala = 1;
-        const CAtom atoms;
-        atoms.Crea_AtomsA(s, 20);
-        atoms.Crea_AtomsB(s, 20);
+        CAtom().Crea_AtomsA(s, 9);
+        CAtom().Crea_AtomsB(s, 9);
         solid.setXB(500);
         solid.setYB(2500);
         solid.setZB(300);
-        layer.Dian = 210;
-        layer.Diap = 165;
-        layer.dAjustX = 20;
-        layer.dAjusty = 30;
-        layer.NB0 = 9;
-        layer.Nx = layer.Ny = layer.Nz = 1;
-        layer.fillA = {0, 190, 255};
-        layer.fillB = {255, 100, 0};
     }
-    // Where a lattice slot at (x, y, z) is drawn.
-    float screenX(float x, float z) const {
-        return x + z / (s.CaixaZ - s.DistEnllac) * s.Persp * std::cos(s.AnglePersp);
-    }
-    float screenY(float y, float z) const {
-        return y - z / (s.CaixaZ - s.DistEnllac) * s.Persp * std::sin(s.AnglePersp);
-    }
-    void expectSlotAt(long j, float x, float y, float z) const {
-        EXPECT_TRUE(s.EnSolid[j]) << j;
-        EXPECT_FLOAT_EQ(s.PosX[j], x) << j;
-        EXPECT_FLOAT_EQ(s.PosY[j], y) << j;
-        EXPECT_FLOAT_EQ(s.PosZ[j], z) << j;
+    // Slot j is a lattice site at (x, y, z), drawn against the bond length.
+    void expectSite(long j, const AtomShape& shape, float x, float y, float z) const {
+        EXPECT_TRUE(s.EnSolid[j] && shape.visible) << j;
+        EXPECT_EQ((std::vector<float>{s.PosX[j], s.PosY[j], s.PosZ[j]}),
+                  (std::vector<float>{x, y, z}));
+        const float shift = z / (s.CaixaZ - s.DistEnllac) * s.Persp;
+        EXPECT_NEAR(shape.left, x + shift * std::cos(s.AnglePersp), 1e-3) << j;
+        EXPECT_NEAR(shape.top, y - shift * std::sin(s.AnglePersp), 1e-3) << j;
     }
     SimulationState s;
     CSolido solid;
-    LatticeLayer layer;
-    const float step = 200 * 1.93f / 2;
+    LatticeLayer layer{210, 165, 20, 30, 9, 1, 1, 1, 0, {}, {}, {255, 100, 0}, {}};
 };
 
 TEST_F(CSolidoTest, SingleSiteOfEachParity) {
-    layer.ps = 0; // position 0 is even: an AtomA site in slot NB0
-    solid.Vibracio_Boles(s, layer);
-    expectSlotAt(9, 500, 2500, 300);
+    solid.Vibracio_Boles(s, layer); // position 0 is even: an AtomA site in slot NB0
+    expectSite(9, s.caja.AtomA[0], 500, 2500, 300);
     EXPECT_FALSE(s.EnSolid[0]);
-    const AtomShape& a = s.caja.AtomA[0];
-    EXPECT_TRUE(a.visible);
-    EXPECT_FLOAT_EQ(a.width, 210);
-    EXPECT_NEAR(a.left, screenX(500, 300), 1e-3);
-    EXPECT_NEAR(a.top, screenY(2500, 300), 1e-3);
-    EXPECT_EQ(s.PantAX[0], a.left);
-    EXPECT_EQ(s.PantSolY[9], a.top);
+    EXPECT_FLOAT_EQ(s.caja.AtomA[0].width, 210);
+    EXPECT_EQ(s.PantAX[0], s.caja.AtomA[0].left);
 
     layer.ps = 1; // now an AtomB site in slot 0, shifted by (dx, dy, dx)
     solid.Vibracio_Boles(s, layer);
-    expectSlotAt(0, 520, 2530, 320);
-    const AtomShape& b = s.caja.AtomB[0];
-    EXPECT_TRUE(b.visible);
-    EXPECT_EQ(b.fill, (Rgb{255, 100, 0}));
-    EXPECT_NEAR(b.left, screenX(520, 320), 1e-3);
-    EXPECT_EQ(s.PantBY[0], b.top);
+    expectSite(0, s.caja.AtomB[0], 520, 2530, 320);
+    EXPECT_EQ(s.caja.AtomB[0].fill, (Rgb{255, 100, 0}));
+    EXPECT_EQ(s.PantBY[0], s.caja.AtomB[0].top);
 }
 
 TEST_F(CSolidoTest, LayerIsACheckerboardWithRowsGoingUp) {
     layer.Nx = layer.Ny = 3;
-    layer.ps = 0;
     solid.Vibracio_Boles(s, layer);
     for (int idx = 0; idx < 9; ++idx) {
         const bool kindA = idx % 2 == 0;
@@ -84,9 +59,8 @@ TEST_F(CSolidoTest, LayerIsACheckerboardWithRowsGoingUp) {
         EXPECT_EQ(s.caja.AtomB[idx].visible, !kindA) << idx;
         EXPECT_TRUE(s.EnSolid[kindA ? 9 + idx : idx]) << idx;
     }
-    // Position 4: column 1, row 1.
-    EXPECT_NEAR(s.PosX[13], 500 + step, 1e-3);
-    EXPECT_NEAR(s.PosY[13], 2500 - step, 1e-3);
+    const float step = 200 * 1.93f / 2; // position 4: column 1, row 1
+    expectSite(13, s.caja.AtomA[4], 500 + step, 2500 - step, 300);
     // Each site goes behind the ones placed before it.
     const auto order = s.caja.paintOrder();
     const auto at = [&](const AtomShape& shape) {
@@ -94,65 +68,6 @@ TEST_F(CSolidoTest, LayerIsACheckerboardWithRowsGoingUp) {
     };
     EXPECT_LT(at(s.caja.AtomA[8]), at(s.caja.AtomB[7]));
     EXPECT_LT(at(s.caja.AtomB[1]), at(s.caja.AtomA[0]));
-}
-
-TEST_F(CSolidoTest, TwoLayersOfOppositeParityUseEachIndexOnce) {
-    layer.Nx = layer.Nz = 3;
-    for (int ps = 0; ps <= 1; ++ps) {
-        layer.ps = ps;
-        solid.setYB(2500 - ps * 200.0f);
-        solid.Vibracio_Boles(s, layer);
-    }
-    for (int k = 0; k < 18; ++k)
-        EXPECT_TRUE(s.EnSolid[k]) << k;
-    EXPECT_FALSE(s.EnSolid[18]);
-    for (int idx = 0; idx < 9; ++idx)
-        EXPECT_TRUE(s.caja.AtomA[idx].visible && s.caja.AtomB[idx].visible) << idx;
-    // Position 4 is one step deep; position 1 of the second layer lies one
-    // column right and 200 higher.
-    EXPECT_NEAR(s.PosZ[9 + 4], 300 + step, 1e-3);
-    EXPECT_NEAR(s.PosX[9 + 1], 500 + step, 1e-3);
-    EXPECT_FLOAT_EQ(s.PosY[9 + 1], 2300);
-}
-
-TEST_F(CSolidoTest, EmptyGridCreatesNothingAndOversizedGridRaises) {
-    layer.Nx = 0;
-    solid.Vibracio_Boles(s, layer);
-    EXPECT_FALSE(s.caja.AtomA[0].visible || s.caja.AtomB[0].visible || s.EnSolid[9]);
-
-    layer.Nx = layer.Ny = 23; // 529 positions: past the lists
-    EXPECT_THROW(solid.Vibracio_Boles(s, layer), IndexOutOfRange);
-}
-
-TEST_F(CSolidoTest, CreaBolesMarksTheNewCirclesSolid) {
-    solid.Crea_Boles(s, 3);
-    EXPECT_EQ(s.caja.Cercle.upperIndex(), 2);
-    EXPECT_TRUE(s.EnSolid[0] && s.EnSolid[2]);
-    solid.Crea_Boles(s, 2);
-    EXPECT_EQ(s.caja.Cercle.upperIndex(), 4);
-    EXPECT_TRUE(s.EnSolid[3] && s.EnSolid[4]);
-    EXPECT_FALSE(s.EnSolid[5]);
-}
-
-TEST_F(CSolidoTest, AnimationLeavesLatticeSitesInPlace) {
-    layer.Nx = 3;
-    layer.ps = 1;
-    solid.Vibracio_Boles(s, layer); // AtomB sites in slots 0 and 2
-    s.Reaccio = "HI";
-    s.NombreMol = 4;
-    for (int i = 0; i < 4; ++i)
-        s.VelX[i] = 50, s.DirX[i] = 1;
-    s.PosX[1] = s.PosX[3] = 1500, s.PosY[1] = s.PosY[3] = 1500, s.PosZ[1] = s.PosZ[3] = 1000;
-    s.RadiA[1] = s.RadiA[3] = 90, s.RadiB[1] = s.RadiB[3] = 30;
-    const float x0 = s.PosX[0], left0 = s.caja.AtomB[2].left;
-    test::FakeClock clock;
-    test::ScriptedRandom rnd;
-    test::RecordingHooks hooks;
-    AnimationStep(s, clock, rnd, hooks).tick();
-    EXPECT_EQ(s.PosX[0], x0);
-    EXPECT_EQ(s.caja.AtomB[2].left, left0);
-    EXPECT_EQ(hooks.reaccions, (std::vector<int>{1, 3}));
-    EXPECT_FLOAT_EQ(s.PosX[3], 1550);
 }
 
 } // namespace

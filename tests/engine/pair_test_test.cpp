@@ -10,29 +10,18 @@ namespace {
 
 class PairTestTest : public ::testing::Test {
 protected:
-    void place(int i, float x, float y, float z) {
-        s.PosX[i] = x;
-        s.PosY[i] = y;
-        s.PosZ[i] = z;
-    }
+    void place(int i, float x, float y, float z) { s.PosX[i] = x, s.PosY[i] = y, s.PosZ[i] = z; }
     SimulationState s;
 };
 
-TEST_F(PairTestTest, CoincidingCentresAreNotACollision) {
-    place(3, 500, 600, 700);
-    place(4, 500, 600, 700);
-    EXPECT_FALSE(PairTest(s, 3, 4, 100, 1.0));
-    EXPECT_FALSE(PairTest(s, 3, 3, 100, 1.0));
-    EXPECT_EQ(s.RatioXoc, 0);
-}
-
-TEST_F(PairTestTest, ThresholdIsInclusiveAndTheRatioIsKept) {
+TEST_F(PairTestTest, ThresholdIsInclusiveButCoincidingCentresAreNotACollision) {
     place(0, 1000, 1000, 1000);
     place(1, 1300, 1400, 2200); // 300, 400, 1200 apart: d = 1300
     EXPECT_TRUE(PairTest(s, 0, 1, 1300, 1.0));
     EXPECT_FLOAT_EQ(s.DistXoc, 1300);
-    EXPECT_FLOAT_EQ(s.RatioXoc, 1);
     EXPECT_FALSE(PairTest(s, 0, 1, 1299, 1.0));
+    place(1, 1000, 1000, 1000);
+    EXPECT_FALSE(PairTest(s, 0, 1, 100, 1.0));
 }
 
 TEST_F(PairTestTest, ScanSeesPositionsAsTheyStandAndEndsOnTheLastPair) {
