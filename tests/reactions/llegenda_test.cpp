@@ -1,5 +1,6 @@
 #include "reactions/llegenda.h"
-#include "reactions/population_fixture.h"
+
+#include <gtest/gtest.h>
 
 namespace tarvon {
 namespace {
@@ -15,17 +16,6 @@ TEST(Llegenda, PicturesSitBesideTheirCircleAndFollowOnesAfterThePictureBefore) {
     EXPECT_FLOAT_EQ(places[2].left, places[1].left + 215);
     EXPECT_FLOAT_EQ(places[2].top, c2.top);
     EXPECT_FLOAT_EQ(places[5].left, c4.left + c4.diameter + 100 + 515);
-}
-
-TEST(Llegenda, APopulationKeepsTheScreenFactorAndUsesTheNewRadii) {
-    auto s = test::stateFor("HI", 40);
-    s->llegenda.FactorPantalla = 0.78125f;
-    MersenneRandom rnd;
-    Crea_Poblacio(*s, rnd, 9);
-    ASSERT_EQ(s->llegenda.circles.size(), 2u);
-    EXPECT_FLOAT_EQ(s->llegenda.circles[0].left, 0.78125f * 2000);
-    EXPECT_FLOAT_EQ(s->llegenda.circles[0].diameter, 1.33f * 150);
-    EXPECT_FLOAT_EQ(s->llegenda.circles[1].diameter, 0.37f * 150);
 }
 
 } // namespace
