@@ -16,6 +16,9 @@ TEST(Llegenda, PicturesSitBesideTheirCircleAndFollowOnesAfterThePictureBefore) {
     EXPECT_FLOAT_EQ(places[2].left, places[1].left + 215);
     EXPECT_FLOAT_EQ(places[2].top, c2.top);
     EXPECT_FLOAT_EQ(places[5].left, c4.left + c4.diameter + 100 + 515);
+    // A gas reaction's circles take the diameters of its two atoms.
+    const Legend hi = Llegenda({Reaction::HI, 150, 99.75f, 27.75f, 1.125f});
+    EXPECT_TRUE(hi.circles.at(0).diameter == 199.5f && hi.circles.at(1).diameter == 55.5f);
 }
 
 } // namespace

@@ -45,6 +45,20 @@ TEST(PoblacioNH3, HundredParticlesGiveTwelveN2AndThirtySixH2) {
     EXPECT_EQ(populated("NH3", 7)->NombreMol, 0);
 }
 
+TEST(PoblacioNH3, BothAtomsOfEachMoleculeOneBondApartInsideTheBox) {
+    const auto s = populated("NH3", 200);
+    for (int i = 0; i < s->NombreMol; ++i) {
+        const bool h = i >= s->NumA / 2;
+        const long a = s->TaulaMol(i, 1), b = s->TaulaMol(i, 2);
+        const FloatList& X = h ? s->AtomBX : s->AtomAX;
+        const FloatList& Y = h ? s->AtomBY : s->AtomAY;
+        const FloatList& Z = h ? s->AtomBZ : s->AtomAZ;
+        EXPECT_TRUE(atomInBox(*s, X[a], Y[a], Z[a], s->MidaMol[i] / 2)) << i;
+        EXPECT_TRUE(atomInBox(*s, X[b], Y[b], Z[b], s->MidaMol[i] / 2)) << i;
+        EXPECT_NEAR(bondOf(X, Y, Z, a, X, Y, Z, b, *s, i), 0.85 * s->MidaMol[i], 0.01);
+    }
+}
+
 TEST(CreaPoblacio, EachSpeedEntryIsUsedOnce) {
     const auto s = populated("HI", 200);
     int used = 0;

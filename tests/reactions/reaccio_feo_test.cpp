@@ -38,8 +38,7 @@ protected:
 TEST_F(ReaccioFeOTest, AShallowArrivalBounces) {
     arrive(2, 1, 30, 30, 0.6f);
     ReaccioFeO(s, 0);
-    EXPECT_EQ(s.VelY[0], -12);
-    EXPECT_TRUE(s.Rebot);
+    EXPECT_TRUE(s.VelY[0] == -12 && s.Rebot);
     EXPECT_EQ(oxidisedCount(), 0);
 }
 
@@ -68,8 +67,7 @@ TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
     s.caja.AtomA[o2].border = ColorMarca;
     const float left = s.PantBX[odd];
     ReaccioFeO(s, 0);
-    EXPECT_EQ(oxidisedCount(), 2);
-    EXPECT_EQ(s.NumCellesOxid, 2);
+    EXPECT_TRUE(oxidisedCount() == 2 && s.NumCellesOxid == 2);
     EXPECT_TRUE(s.CellesOxid[0] == odd && s.CellesOxid[1] == even);
     EXPECT_TRUE(s.OxigenCella[odd] == o1 && s.OxigenCella[even] == o2);
     EXPECT_EQ(s.TaulaMol(0, 0), 2);
@@ -85,23 +83,20 @@ TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
     EXPECT_LT(s.PantAY[o1], s.capa.height);
     EXPECT_NEAR(s.PantBX[odd], left + 36.853f, 1e-2);
     EXPECT_FLOAT_EQ(s.PantAX[o1], s.PantBX[odd]);
-    EXPECT_EQ(s.caja.AtomB[odd].left, s.PantBX[odd]);
-    EXPECT_EQ(s.caja.AtomA[o2].top, s.PantAY[o2]);
+    EXPECT_TRUE(s.caja.AtomB[odd].left == s.PantBX[odd] && s.caja.AtomA[o2].top == s.PantAY[o2]);
 
-    EXPECT_EQ(s.caja.AtomB[even].fill, ColorsEspecie(1));
+    EXPECT_TRUE(s.caja.AtomB[even].fill == ColorsEspecie(1) &&
+                s.caja.AtomA[o1].fill == ColorsEspecie(4));
     EXPECT_EQ(s.caja.AtomB[even].border, ColorsEspecie(6));
-    EXPECT_EQ(s.caja.AtomA[o1].fill, ColorsEspecie(4));
     EXPECT_EQ(s.caja.AtomA[o2].border, ColorMarca) << "a marked particle stays marked";
-    EXPECT_EQ(s.nO2, O2 - 1);
+    EXPECT_TRUE(s.nO2 == O2 - 1 && !s.meca.MecaCapturat);
     EXPECT_EQ(s.txt[2], "Òxid ferrós(FeO) format: 2");
-    EXPECT_FALSE(s.meca.MecaCapturat);
 }
 
 TEST_F(ReaccioFeOTest, AnOxidisedCellIsNeverOxidisedAgain) {
     s.caja.AtomB[cell(3, 1)].tag = '3';
     ReaccioFeO(s, 0);
-    EXPECT_EQ(oxidisedCount(), 1);
-    EXPECT_EQ(s.nO2, O2);
+    EXPECT_TRUE(oxidisedCount() == 1 && s.nO2 == O2);
 }
 
 TEST_F(ReaccioFeOTest, MiddleColumnsAreCapturedAndStillReact) {
@@ -112,13 +107,12 @@ TEST_F(ReaccioFeOTest, MiddleColumnsAreCapturedAndStillReact) {
     arrive(4, 2, 150, 60, 0.6f); // columns 4 and 3
     const AtomShape iron = s.caja.AtomB[cell(4, 2)];
     ReaccioFeO(s, 0);
-    EXPECT_TRUE(s.meca.MecaCapturat);
-    EXPECT_EQ(s.meca.IdxMeca[0], cell(4, 2));
-    EXPECT_EQ(s.meca.IdxMeca[1], cell(3, 2));
+    EXPECT_TRUE(s.meca.MecaCapturat && oxidised(cell(4, 2)));
+    EXPECT_EQ((std::array<int, 2>{s.meca.IdxMeca[0], s.meca.IdxMeca[1]}),
+              (std::array<int, 2>{cell(4, 2), cell(3, 2)}));
     EXPECT_EQ(s.meca.IdxMeca[3], s.TaulaMol(0, 2));
     EXPECT_EQ(s.meca.FotoMeca[0].left, iron.left);
     EXPECT_EQ(unpackRgb(std::lround(s.meca.FotoMeca[0].fill)), kMetalFill);
-    EXPECT_TRUE(oxidised(cell(4, 2)));
 }
 
 TEST_F(ReaccioFeOTest, AnOxygenReachingTheFloorReactsInTheTick) {

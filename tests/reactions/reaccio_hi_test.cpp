@@ -51,13 +51,10 @@ TEST_F(ReaccioHITest, OverlapWithTheIodinesApartIsACollision) {
 TEST_F(ReaccioHITest, AReactingPairLeavesIodineAndHydrogen) {
     const Rgb iodineFill = s.caja.AtomA[1].fill, hydrogenFill = s.caja.AtomB[0].fill;
     ReaccioHI(s, rnd, rules, 0);
-    EXPECT_EQ(s.caja.AtomA[0].tag, '1');
-    EXPECT_EQ(s.caja.AtomB[0].tag, '1');
-    EXPECT_EQ(s.caja.AtomA[1].tag, '2');
-    EXPECT_EQ(s.caja.AtomB[1].tag, '2');
-    EXPECT_EQ(s.caja.AtomB[0].fill, iodineFill);
-    EXPECT_EQ(s.caja.AtomB[0].width, 180);
-    EXPECT_EQ(s.caja.AtomA[1].fill, hydrogenFill);
+    const auto& A = s.caja.AtomA;
+    const auto& B = s.caja.AtomB;
+    EXPECT_EQ((std::string{A[0].tag, B[0].tag, A[1].tag, B[1].tag}), "1122");
+    EXPECT_TRUE(B[0].fill == iodineFill && B[0].width == 180 && A[1].fill == hydrogenFill);
     EXPECT_EQ(s.VelX[0], 10) << "velocities are kept";
     // Both turned a quarter back and laid out again with their new radii.
     EXPECT_FLOAT_EQ(s.Alfa[0], 60);
@@ -65,8 +62,7 @@ TEST_F(ReaccioHITest, AReactingPairLeavesIodineAndHydrogen) {
         std::hypot(s.AtomBX[0] - s.AtomAX[0], s.AtomBY[0] - s.AtomAY[0], s.AtomBZ[0] - s.AtomAZ[0]);
     EXPECT_NEAR(bond, 180 * 0.85, 1e-3);
     EXPECT_NEAR(s.AtomAX[1] - s.PosX[1], -40 * 0.85 * s.DirX[1], 1e-3);
-    EXPECT_EQ(s.nHI, 0);
-    EXPECT_EQ(s.nH2, 1);
+    EXPECT_TRUE(s.nHI == 0 && s.nH2 == 1);
     EXPECT_EQ(s.txt[3], "Molècules iode: 1");
 }
 
@@ -85,25 +81,21 @@ TEST_F(ReaccioHITest, CaptureHoldsBackOnlyAVisibleFirstReaction) {
     s.meca.MecaDemanat = true;
     s.LimitVisX = s.LimitVisY = 1200; // the pair lies beyond 2 bonds from the edge
     ReaccioHI(s, rnd, rules, 0);
-    EXPECT_TRUE(reacted());
-    EXPECT_FALSE(s.meca.MecaCapturat);
+    EXPECT_TRUE(reacted() && !s.meca.MecaCapturat);
 
     SetUp();
     s.meca.MecaDemanat = true;
     s.LimitVisX = s.LimitVisY = 6000; // the whole box in view
     ReaccioHI(s, rnd, rules, 0);
-    EXPECT_FALSE(reacted());
-    EXPECT_TRUE(s.meca.MecaCapturat);
+    EXPECT_TRUE(!reacted() && s.meca.MecaCapturat && rules.shown == 0);
     EXPECT_EQ(s.meca.IdxMeca[1], 1);
-    EXPECT_EQ(rules.shown, 0);
 
     // Once marked by the tick, the group reacts and is shown.
     s.meca.MecaCapturat = false;
     s.caja.AtomA[0].border = ColorMarca;
     ReaccioHI(s, rnd, rules, 0);
-    EXPECT_TRUE(reacted());
+    EXPECT_TRUE(reacted() && s.meca.MecaMostrat);
     EXPECT_EQ(rules.shown, 1);
-    EXPECT_TRUE(s.meca.MecaMostrat);
 }
 
 } // namespace

@@ -33,13 +33,14 @@ TEST_F(ReleaseHgOTest, APairLeavesAsTwoMercuryAtomsAndOneOxygenMolecule) {
     EXPECT_TRUE(s.EnSolid[nextO2] && s.EnSolid[s.OrdreParells[1]]);
     EXPECT_EQ(s.caja.AtomB[k + 1].fill, kMetalFill);
     EXPECT_EQ(s.caja.AtomA[k].fill, ColorsEspecie(5));
-    EXPECT_FLOAT_EQ(s.VelY[m], -std::fabs(vy) - 0.1f * s.DistEnllac) << "upwards, a tenth of a bond faster";
+    EXPECT_FLOAT_EQ(s.VelY[m], -std::fabs(vy) - 0.1f * s.DistEnllac)
+        << "upwards, a tenth of a bond faster";
     // The O2 between the two mercury slots, its atoms the bond factor apart.
     EXPECT_FLOAT_EQ(s.PosX[m], (s.PosX[k] + s.PosX[k + 1]) / 2);
     EXPECT_NEAR((s.AtomAX[k] + s.AtomAX[k + 1]) / 2, s.PosX[m], 0.01);
-    EXPECT_NEAR(test::bondOf(s.AtomAX, s.AtomAY, s.AtomAZ, k, s.AtomAX, s.AtomAY, s.AtomAZ,
-                             k + 1, s, m),
-                0.9 * 111, 0.01);
+    EXPECT_NEAR(
+        test::bondOf(s.AtomAX, s.AtomAY, s.AtomAZ, k, s.AtomAX, s.AtomAY, s.AtomAZ, k + 1, s, m),
+        0.9 * 111, 0.01);
     EXPECT_EQ(s.nO2, 1);
     EXPECT_EQ(s.txt[3], "Àtoms mercuri (gas): 2");
     EXPECT_FALSE(s.meca.MecaCapturat);
