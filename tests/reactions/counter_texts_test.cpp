@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tarvon {
 namespace {
 
@@ -12,33 +14,25 @@ TEST(CounterTexts, CaptionThenValueInItsSignPosition) {
 
 TEST(CounterTexts, EachReactionFillsItsBoxesAndFeOLeavesTheFourth) {
     SimulationState s;
-    s.txt[3] = "earlier";
-    s.Reaccio = "FeO";
     s.NombreMol = 40;
-    s.nO2 = 37;
-    s.nFeO = 6;
-    EscriuComptadors(s);
-    EXPECT_EQ(s.txt[0], "Molèc. oxigen inicials: 40");
-    EXPECT_EQ(s.txt[1], "Molèc. oxigen presents: 37");
-    EXPECT_EQ(s.txt[2], "Òxid ferrós(FeO) format: 6");
-    EXPECT_EQ(s.txt[3], "earlier");
-
-    s.Reaccio = "NH3";
-    s.nN2 = 10;
-    s.nH2 = 30;
-    s.nNH3 = 4;
-    EscriuComptadors(s);
-    EXPECT_EQ(s.txt[0], "Molècules presents: 44");
-    EXPECT_EQ(s.txt[3], "Molècules H2: 30");
-
-    s.Reaccio = "HgO";
     s.NumA = 80;
-    s.nHg = 6;
-    s.nO2 = 3;
-    EscriuComptadors(s);
-    EXPECT_EQ(s.txt[0], "Òxid mercúric(HgO) inicial: 80");
-    EXPECT_EQ(s.txt[1], "Òxid mercúric(HgO) present: 74");
-    EXPECT_EQ(s.txt[3], "Àtoms mercuri (gas): 6");
+    s.nO2 = 37, s.nFeO = 6, s.nN2 = 10, s.nH2 = 30, s.nNH3 = 4, s.nHI = 9, s.nI2 = 5, s.nHg = 6;
+    const std::array<const char*, 5> cases[] = {
+        {"FeO", "Molèc. oxigen inicials: 40", "Molèc. oxigen presents: 37",
+         "Òxid ferrós(FeO) format: 6", "earlier"},
+        {"NH3", "Molècules presents: 44", "Molècules NH3: 4", "Molècules N2: 10",
+         "Molècules H2: 30"},
+        {"HI", "Molècules presents: 40", "Molècules HI: 9", "Molècules hidrogen: 30",
+         "Molècules iode: 5"},
+        {"HgO", "Òxid mercúric(HgO) inicial: 80", "Òxid mercúric(HgO) present: 74",
+         "Molècules oxígen (gas): 37", "Àtoms mercuri (gas): 6"}};
+    for (const auto& c : cases) {
+        s.Reaccio = c[0];
+        s.txt[3] = "earlier";
+        EscriuComptadors(s);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_EQ(s.txt[k], c[k + 1]) << c[0];
+    }
 }
 
 } // namespace

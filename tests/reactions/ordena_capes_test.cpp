@@ -22,10 +22,8 @@ protected:
         atoms.Crea_AtomsB(s, 6);
         s.CellesOxid.fill(kNoCell);
         s.OxigenCella.fill(kNoCell);
-        for (int m = 0; m < 6; ++m) {
-            s.caja.AtomB[m].tag = '2';
+        for (int m = 0; m < 6; ++m)
             s.caja.AtomB[m].visible = true;
-        }
     }
     // Iron cell c at depth z oxidised with oxide o; listed in order of call.
     void oxidise(int c, float z, int o) {

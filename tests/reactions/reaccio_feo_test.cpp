@@ -2,161 +2,101 @@
 
 #include "engine/animation_step.h"
 #include "reaction_fixtures.h"
-#include "reactions/colors_especie.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include "reactions/population_fixture.h"
 
 namespace tarvon {
 namespace {
 
-constexpr int kSide = 5;
-constexpr float kDFe = 174; // 1.16 * D0
-constexpr float kRO = 55.5f;
-
-// A 5 x 5 iron layer of cells 174 twips wide from (1000, 500) and one O2 slot
-// (oxygen atoms 0 and 1).
+// The demo box's 21 x 21 iron layer, cells 174 twips wide; O2 slot 0 lands
+// on it. With beta 60 the landing point lies one oxygen radius (55.5) before
+// the slot's centre.
 class ReaccioFeOTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::setBox(s);
-        s.Reaccio = "FeO";
-        s.Diam = 150;
-        s.PasOxid = 168;
-        s.CostatSolid = kSide;
-        s.NumB = kSide * kSide;
-        s.NumA = 2;
-        s.NombreMol = s.nO2 = 1;
-        s.capa = {1000, 3000, 500, kDFe};
-        s.CellesOxid.fill(kNoCell);
-        s.OxigenCella.fill(kNoCell);
-        const CAtom atoms;
-        atoms.Crea_AtomsA(s, 2);
-        atoms.Crea_AtomsB(s, s.NumB);
-        atoms.Propietats_AtomsA(s, 2 * kRO, 2, ColorsEspecie(5), ColorsEspecie(6));
-        atoms.Propietats_AtomsB(s, kDFe, s.NumB, kMetalFill, kIronBorder);
-        for (int m = 0; m < s.NumB; ++m) {
-            s.FerroZ[m] = (m / kSide) * kDFe * 0.965f + s.capa.depth;
-            s.PantBX[m] = 1000 + (m % kSide) * kDFe;
-            s.PantBY[m] = 2900;
-            s.caja.AtomB[m].visible = true;
-        }
-        s.TaulaMol(0, 1) = 0;
-        s.TaulaMol(0, 2) = 1;
-        s.txt[0] = "Molèc. oxigen inicials: 1";
-        arrive(2, 1, 30, 60, 0.6f);
-    }
-    // The O2 comes down over column col, row row (with beta 60 the landing
-    // point lies one oxygen radius before the centre).
+    void SetUp() override { arrive(2, 1, 30, 60, 0.6f); }
     void arrive(float col, float row, float alpha, float beta, float uz) {
-        test::placeSlot(s, 0, s.capa.left + kRO + (col + 0.5f) * kDFe, 3100,
-                        s.capa.depth + kRO + (row + 0.5f) * kDFe);
+        test::placeSlot(s, 0, s.capa.left + 55.5f + (col + 0.5f) * 174, s.OrigenY + s.CaixaY,
+                        s.capa.depth + 55.5f + (row + 0.5f) * 174);
         test::setVelocity(s, 0, 0, 12, 0);
         s.Alfa[0] = alpha;
         s.Beta[0] = beta;
         s.DirZ[0] = uz;
     }
-    bool oxidised(int cell) const { return s.caja.AtomB[cell].tag == '3'; }
+    int cell(int col, int row) const { return n * row + col; }
+    bool oxidised(int c) const { return s.caja.AtomB[c].tag == '3'; }
     int oxidisedCount() const {
-        int n = 0;
+        int count = 0;
         for (int m = 0; m < s.NumB; ++m)
-            n += oxidised(m);
-        return n;
-    }
-    void expectNothingHappened() {
-        EXPECT_EQ(oxidisedCount(), 0);
-        EXPECT_EQ(s.NumCellesOxid, 0);
-        EXPECT_EQ(s.TaulaMol(0, 0), 0);
-        EXPECT_EQ(s.VelY[0], 12);
-        EXPECT_FALSE(s.Rebot);
-        EXPECT_EQ(s.nO2, 1);
+            count += oxidised(m);
+        return count;
     }
 
-    SimulationState s;
+    std::unique_ptr<SimulationState> owner = test::populated("FeO", 100);
+    SimulationState& s = *owner;
+    const int n = s.CostatSolid, O2 = s.nO2;
 };
 
 TEST_F(ReaccioFeOTest, AShallowArrivalBounces) {
     arrive(2, 1, 30, 30, 0.6f);
     ReaccioFeO(s, 0);
-    EXPECT_EQ(s.VelY[0], -12);
-    EXPECT_TRUE(s.Rebot);
+    EXPECT_TRUE(s.VelY[0] == -12 && s.Rebot);
     EXPECT_EQ(oxidisedCount(), 0);
 }
 
-TEST_F(ReaccioFeOTest, NoSecondCellOnTheLastColumn) {
-    arrive(kSide - 1, 1, 30, 60, 0.5f);
-    ReaccioFeO(s, 0);
-    expectNothingHappened();
+// No neighbour for the second atom, or a landing cell off the layer: the
+// molecule goes on untouched.
+TEST_F(ReaccioFeOTest, NoSecondCellOrALandingOutsideTheLayerDoesNothing) {
+    const float arrivals[][4] = {{n - 1.0f, 1, 30, 0.5f},
+                                 {-1, 1, 30, 0.6f}, // its neighbour lies on the layer
+                                 {n + 0.0f, 1, 150, 0.6f},
+                                 {2, -1, 30, 0.6f}};
+    for (const auto& a : arrivals) {
+        arrive(a[0], a[1], a[2], 60, a[3]);
+        ReaccioFeO(s, 0);
+        EXPECT_EQ(oxidisedCount() + s.NumCellesOxid, 0) << a[0] << ", " << a[1];
+        EXPECT_TRUE(s.VelY[0] == 12 && !s.Rebot && s.nO2 == O2) << a[0] << ", " << a[1];
+    }
     // Steeper across the rows the neighbour behind is taken instead.
-    arrive(kSide - 1, 1, 30, 60, 0.4f);
+    arrive(n - 1.0f, 1, 30, 60, 0.4f);
     ReaccioFeO(s, 0);
-    EXPECT_TRUE(oxidised(9));
-    EXPECT_TRUE(oxidised(14));
-}
-
-TEST_F(ReaccioFeOTest, ALandingOutsideTheLayerDoesNothing) {
-    arrive(-1, 1, 30, 60, 0.6f); // its neighbour, cell 5, lies on the layer
-    ReaccioFeO(s, 0);
-    expectNothingHappened();
-    arrive(kSide, 1, 150, 60, 0.6f); // would take cells 10 and 9
-    ReaccioFeO(s, 0);
-    expectNothingHappened();
-    arrive(2, -1, 30, 60, 0.6f); // would take cells -3 and -2
-    ReaccioFeO(s, 0);
-    expectNothingHappened();
+    EXPECT_TRUE(oxidised(cell(n - 1, 1)) && oxidised(cell(n - 1, 2)));
 }
 
 TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
-    s.caja.AtomA[1].border = ColorMarca;
-    const float bx7 = s.PantBX[7];
-    ReaccioFeO(s, 0); // lands on cell 7, the neighbour is cell 8
-    EXPECT_EQ(s.NumCellesOxid, 2);
-    EXPECT_EQ(s.CellesOxid[0], 7);
-    EXPECT_EQ(s.CellesOxid[1], 8);
-    EXPECT_EQ(s.OxigenCella[7], 0);
-    EXPECT_EQ(s.OxigenCella[8], 1);
-    EXPECT_EQ(oxidisedCount(), 2);
+    const int odd = cell(2, 1), even = odd + 1;
+    const long o1 = s.TaulaMol(0, 1), o2 = s.TaulaMol(0, 2);
+    s.caja.AtomA[o2].border = ColorMarca;
+    const float left = s.PantBX[odd];
+    ReaccioFeO(s, 0);
+    EXPECT_TRUE(oxidisedCount() == 2 && s.NumCellesOxid == 2);
+    EXPECT_TRUE(s.CellesOxid[0] == odd && s.CellesOxid[1] == even);
+    EXPECT_TRUE(s.OxigenCella[odd] == o1 && s.OxigenCella[even] == o2);
     EXPECT_EQ(s.TaulaMol(0, 0), 2);
     // Odd cell: iron one and a half steps up, its oxide below it; even cell
     // the other way round.
-    EXPECT_FLOAT_EQ(s.FerroY[7], 3000 - 1.5f * 168);
-    EXPECT_FLOAT_EQ(s.FerroY[8], 3000 - 0.5f * 168);
+    EXPECT_FLOAT_EQ(s.FerroY[odd], s.capa.height - 1.5f * s.PasOxid);
+    EXPECT_FLOAT_EQ(s.FerroY[even], s.capa.height - 0.5f * s.PasOxid);
     const double rise = s.Persp * std::sin(s.AnglePersp);
-    EXPECT_NEAR(s.PantBY[7], s.FerroY[7] - s.FerroZ[7] / (3000 - kDFe) * rise, 1e-2);
-    EXPECT_NEAR(s.PantAY[0], 3000 - 168 - s.FerroZ[7] / (3000 - 2 * kRO) * rise, 1e-2);
-    EXPECT_NEAR(s.PantAY[1], 3000 - 336 - s.FerroZ[8] / (3000 - 2 * kRO) * rise, 1e-2);
-    // On screen too: the oxide is drawn over its iron ion on the even cell,
-    // under it on the odd one, and never below the layer.
-    EXPECT_LT(s.PantAY[1], s.PantBY[8]);
-    EXPECT_GT(s.PantAY[0], s.PantBY[7]);
-    EXPECT_LT(s.PantAY[0], 3000);
-    EXPECT_NEAR(s.PantBX[7], bx7 + 36.853f, 1e-2);
-    EXPECT_FLOAT_EQ(s.PantAX[0], s.PantBX[7]);
-    EXPECT_EQ(s.caja.AtomB[7].left, s.PantBX[7]);
-    EXPECT_EQ(s.caja.AtomA[1].top, s.PantAY[1]);
+    EXPECT_NEAR(s.PantBY[odd], s.FerroY[odd] - s.FerroZ[odd] / (s.CaixaZ - 174) * rise, 1e-2);
+    // On screen too, and never below the layer.
+    EXPECT_LT(s.PantAY[o2], s.PantBY[even]);
+    EXPECT_GT(s.PantAY[o1], s.PantBY[odd]);
+    EXPECT_LT(s.PantAY[o1], s.capa.height);
+    EXPECT_NEAR(s.PantBX[odd], left + 36.853f, 1e-2);
+    EXPECT_FLOAT_EQ(s.PantAX[o1], s.PantBX[odd]);
+    EXPECT_TRUE(s.caja.AtomB[odd].left == s.PantBX[odd] && s.caja.AtomA[o2].top == s.PantAY[o2]);
 
-    EXPECT_EQ(s.caja.AtomB[8].fill, ColorsEspecie(1));
-    EXPECT_FLOAT_EQ(s.caja.AtomB[8].width, 124.5f);
-    EXPECT_EQ(s.caja.AtomB[8].border, ColorsEspecie(6));
-    EXPECT_EQ(s.caja.AtomA[0].fill, ColorsEspecie(4));
-    EXPECT_FLOAT_EQ(s.caja.AtomA[0].height, 210);
-    EXPECT_EQ(s.caja.AtomA[1].border, ColorMarca) << "a marked particle stays marked";
-
-    EXPECT_EQ(s.nO2, 0);
-    EXPECT_EQ(s.nFeO, 2);
-    EXPECT_EQ(s.txt[0], "Molèc. oxigen inicials: 1");
-    EXPECT_EQ(s.txt[1], "Molèc. oxigen presents: 0");
+    EXPECT_TRUE(s.caja.AtomB[even].fill == ColorsEspecie(1) &&
+                s.caja.AtomA[o1].fill == ColorsEspecie(4));
+    EXPECT_EQ(s.caja.AtomB[even].border, ColorsEspecie(6));
+    EXPECT_EQ(s.caja.AtomA[o2].border, ColorMarca) << "a marked particle stays marked";
+    EXPECT_TRUE(s.nO2 == O2 - 1 && !s.meca.MecaCapturat);
     EXPECT_EQ(s.txt[2], "Òxid ferrós(FeO) format: 2");
-    EXPECT_FALSE(s.meca.MecaCapturat);
 }
 
 TEST_F(ReaccioFeOTest, AnOxidisedCellIsNeverOxidisedAgain) {
-    s.caja.AtomB[8].tag = '3';
+    s.caja.AtomB[cell(3, 1)].tag = '3';
     ReaccioFeO(s, 0);
-    EXPECT_EQ(oxidisedCount(), 1);
-    EXPECT_EQ(s.NumCellesOxid, 0);
-    EXPECT_EQ(s.nO2, 1);
+    EXPECT_TRUE(oxidisedCount() == 1 && s.nO2 == O2);
 }
 
 TEST_F(ReaccioFeOTest, MiddleColumnsAreCapturedAndStillReact) {
@@ -164,33 +104,25 @@ TEST_F(ReaccioFeOTest, MiddleColumnsAreCapturedAndStillReact) {
     ReaccioFeO(s, 0); // column 2: not captured
     EXPECT_FALSE(s.meca.MecaCapturat);
 
-    SetUp();
-    s.meca.MecaDemanat = true;
-    arrive(4, 1, 150, 60, 0.6f); // cells 9 and 8
-    const AtomShape iron = s.caja.AtomB[9];
+    arrive(4, 2, 150, 60, 0.6f); // columns 4 and 3
+    const AtomShape iron = s.caja.AtomB[cell(4, 2)];
     ReaccioFeO(s, 0);
-    EXPECT_TRUE(s.meca.MecaCapturat);
-    EXPECT_EQ(s.meca.IdxMeca[0], 9);
-    EXPECT_EQ(s.meca.IdxMeca[1], 8);
-    EXPECT_EQ(s.meca.IdxMeca[3], 1);
+    EXPECT_TRUE(s.meca.MecaCapturat && oxidised(cell(4, 2)));
+    EXPECT_EQ((std::array<int, 2>{s.meca.IdxMeca[0], s.meca.IdxMeca[1]}),
+              (std::array<int, 2>{cell(4, 2), cell(3, 2)}));
+    EXPECT_EQ(s.meca.IdxMeca[3], s.TaulaMol(0, 2));
     EXPECT_EQ(s.meca.FotoMeca[0].left, iron.left);
-    EXPECT_EQ(s.meca.FotoMeca[0].width, kDFe);
     EXPECT_EQ(unpackRgb(std::lround(s.meca.FotoMeca[0].fill)), kMetalFill);
-    EXPECT_EQ(unpackRgb(std::lround(s.meca.FotoMeca[2].fill)), ColorsEspecie(5));
-    EXPECT_TRUE(oxidised(9));
 }
 
 TEST_F(ReaccioFeOTest, AnOxygenReachingTheFloorReactsInTheTick) {
     test::FakeClock clock;
-    test::ScriptedRandom rnd;
-    test::CountingRules rules{clock, rnd};
+    MersenneRandom rnd(3);
+    ReactionRules rules{clock, rnd};
     AnimationStep step{s, clock, rnd, rules};
-    s.AtomAX[0] = s.AtomAX[1] = 0; // not drawn again once reacted
     step.tick();
-    EXPECT_TRUE(oxidised(7));
-    EXPECT_TRUE(oxidised(8));
-    EXPECT_EQ(s.AtomAX[0], 0);
-    EXPECT_EQ(s.caja.AtomA[0].left, s.PantAX[0]);
+    EXPECT_TRUE(oxidised(cell(2, 1)) && oxidised(cell(3, 1)));
+    EXPECT_EQ(s.caja.AtomA[s.TaulaMol(0, 1)].left, s.PantAX[s.TaulaMol(0, 1)]);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // 3000-twip test box, and rules whose capture display can be counted.
 
 #include "engine/fakes.h"
+#include "reactions/colors_especie.h"
 #include "reactions/reaction_rules.h"
 
 namespace tarvon::test {
@@ -18,26 +19,16 @@ public:
 };
 
 inline void placeSlot(SimulationState& s, int i, float x, float y, float z) {
-    s.PosX[i] = x;
-    s.PosY[i] = y;
-    s.PosZ[i] = z;
+    s.PosX[i] = x, s.PosY[i] = y, s.PosZ[i] = z;
 }
 
 inline void setVelocity(SimulationState& s, int i, float vx, float vy, float vz) {
-    s.VelX[i] = vx;
-    s.VelY[i] = vy;
-    s.VelZ[i] = vz;
+    s.VelX[i] = vx, s.VelY[i] = vy, s.VelZ[i] = vz;
 }
 
 inline double slotDistance(const SimulationState& s, int i, int j) {
     const double dx = s.PosX[j] - s.PosX[i], dy = s.PosY[j] - s.PosY[i], dz = s.PosZ[j] - s.PosZ[i];
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
-}
-
-// The whole box lies inside the visible area of Caja.
-inline void seeWholeBox(SimulationState& s) {
-    s.LimitVisX = 6000;
-    s.LimitVisY = 6000;
+    return std::hypot(dx, dy, dz);
 }
 
 } // namespace tarvon::test

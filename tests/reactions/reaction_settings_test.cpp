@@ -7,19 +7,14 @@ namespace {
 
 constexpr float DiamBase = 150;
 
-TEST(ReactionSettings, ChoiceSetsTheBondOfEachReactionFromTheBaseDiameter) {
-    const std::pair<const char*, float> bonds[] = {
-        {"FeO", 222}, {"NH3", 166.5f}, {"HI", 255}, {"HgO", 210}};
-    for (const auto& [key, bond] : bonds) {
-        SimulationState s;
-        s.Diam = 225;
-        s.FactorDiam = 1.5f;
-        ChooseReaction(s, key, DiamBase);
-        EXPECT_EQ(s.Reaccio, key);
-        EXPECT_EQ(s.Diam, DiamBase) << key;
-        EXPECT_EQ(s.FactorDiam, 1.0f) << key;
-        EXPECT_FLOAT_EQ(s.DistEnllac, bond) << key;
-    }
+TEST(ReactionSettings, ChoiceResetsTheDiameterAndSetsTheBondFromTheBase) {
+    SimulationState s;
+    s.Diam = 225;
+    s.FactorDiam = 1.5f;
+    ChooseReaction(s, "HI", DiamBase);
+    EXPECT_EQ(s.Diam, DiamBase);
+    EXPECT_EQ(s.FactorDiam, 1.0f);
+    EXPECT_FLOAT_EQ(s.DistEnllac, 255);
 }
 
 TEST(ReactionSettings, BondRecomputedFromTheCurrentDiameter) {
@@ -36,24 +31,10 @@ TEST(ReactionSettings, BondRecomputedFromTheCurrentDiameter) {
     EXPECT_FLOAT_EQ(s.DistEnllac, 280.0f);
     EXPECT_EQ(s.RadiA[0], 1.0f);
 
-    s.Reaccio = "";
+    s.Reaccio = ""; // no reaction chosen yet
     s.Diam = 300;
     RecalculaDistEnllac(s);
     EXPECT_FLOAT_EQ(s.DistEnllac, 280.0f);
-}
-
-TEST(ReactionSettings, FactorCommandsScaleTheBaseDiameter) {
-    SimulationState s;
-    ChooseReaction(s, "HI", DiamBase);
-    EinesDiam15(s, DiamBase);
-    EXPECT_EQ(s.FactorDiam, 1.5f);
-    EXPECT_EQ(s.Diam, 225.0f);
-    EXPECT_FLOAT_EQ(s.DistEnllac, 382.5f);
-
-    EinesDiamPre(s, DiamBase);
-    EXPECT_EQ(s.FactorDiam, 1.0f);
-    EXPECT_EQ(s.Diam, 150.0f);
-    EXPECT_FLOAT_EQ(s.DistEnllac, 255.0f);
 }
 
 // Applies the command until it stops changing Diam; returns the steps taken.
@@ -66,20 +47,21 @@ int StepsUntilStopped(SimulationState& s, void (*command)(SimulationState&, floa
     return steps - 1;
 }
 
-TEST(ReactionSettings, FineTuningStopsAtItsLimits) {
+TEST(ReactionSettings, FactorCommandsScaleTheBaseAndFineTuningStopsAtItsLimits) {
     SimulationState s;
     ChooseReaction(s, "NH3", DiamBase);
     EXPECT_EQ(StepsUntilStopped(s, EinesDiamAfAu), 43);
     EXPECT_NEAR(s.Diam, 230.1, 0.05);
     EXPECT_FLOAT_EQ(s.DistEnllac, s.Diam * 1.11f);
-    EXPECT_EQ(s.FactorDiam, 1.0f);
 
     EinesDiam15(s, DiamBase);
+    EXPECT_EQ(s.FactorDiam, 1.5f);
+    EXPECT_FLOAT_EQ(s.DistEnllac, 225 * 1.11f);
     EXPECT_EQ(StepsUntilStopped(s, EinesDiamAfAu), 2);
     EXPECT_NEAR(s.Diam, 229.5, 0.05);
-    EXPECT_EQ(s.FactorDiam, 1.5f);
 
     EinesDiamPre(s, DiamBase);
+    EXPECT_EQ(s.FactorDiam, 1.0f);
     EXPECT_EQ(StepsUntilStopped(s, EinesDiamAfDi), 5);
     EXPECT_NEAR(s.Diam, 142.65, 0.01);
     EXPECT_NEAR(s.DistEnllac, 142.65 * 1.11, 0.02);

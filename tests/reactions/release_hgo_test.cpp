@@ -2,117 +2,62 @@
 
 #include "engine/animation_step.h"
 #include "reaction_fixtures.h"
-#include "reactions/colors_especie.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include "reactions/population_fixture.h"
 
 namespace tarvon {
 namespace {
 
-// A block of two ion pairs (shapes 0 to 3 of each kind): mercury slots 0 to 3,
-// O2 slots 4 and 5, all still in the solid. Pair 2 is released first.
+// The block of 100 particles: pair k (mercury slots k, k + 1, O2 slot m) goes
+// first, the pair after it next.
 class ReleaseHgOTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        test::setBox(s);
-        s.Reaccio = "HgO";
-        s.Diam = 150;
-        s.DistEnllac = 200;
-        s.FactorEnllac = 0.9f;
-        s.NumA = s.NumB = 4;
-        s.NombreMol = 6;
-        const CAtom atoms;
-        atoms.Crea_AtomsA(s, 4);
-        atoms.Crea_AtomsB(s, 4);
-        atoms.Propietats_AtomsA(s, 210, 4, ColorsEspecie(4), ColorsEspecie(6));
-        atoms.Propietats_AtomsB(s, 165, 4, ColorsEspecie(1), ColorsEspecie(6));
-        for (int i = 0; i < 6; ++i) {
-            // Far enough apart that nothing released collides.
-            test::placeSlot(s, i, 600 + 400.0f * i, 2000, 1500);
-            test::setVelocity(s, i, 0, 8, 0);
-            s.EnSolid[i] = true;
-            s.DirX[i] = 1;
-        }
-        s.OrdreParells[0] = 2;
-        s.OrdreParells[1] = 0;
-    }
-    // Ticks at clock time t; returns the mercury atoms out so far.
     int tickAt(double t) {
         clock.t = t;
         step.tick();
         return s.nHg;
     }
 
-    SimulationState s;
+    std::unique_ptr<SimulationState> owner = test::populated("HgO", 100);
+    SimulationState& s = *owner;
+    const int k = s.OrdreParells[0], m = s.NumB + k / 2, nextO2 = s.NumB + s.OrdreParells[1] / 2;
     test::FakeClock clock;
-    test::ScriptedRandom rnd;
+    MersenneRandom rnd{3};
     test::CountingRules rules{clock, rnd};
     AnimationStep step{s, clock, rnd, rules};
 };
 
 TEST_F(ReleaseHgOTest, APairLeavesAsTwoMercuryAtomsAndOneOxygenMolecule) {
-    const float midY = 2000;
-    clock.t = 7;
+    const float vy = s.VelY[m];
     ReleaseHgO(s, clock);
-    EXPECT_EQ(s.TempsEvent, 7);
-    for (int h : {2, 3}) {
-        EXPECT_FALSE(s.EnSolid[h]);
-        EXPECT_FLOAT_EQ(s.MidaMol[h], 108);
-        EXPECT_FLOAT_EQ(s.caja.AtomB[h].width, 216);
-        EXPECT_EQ(s.caja.AtomB[h].fill, kMetalFill);
-        EXPECT_EQ(s.VelY[h], -28) << "upwards, a tenth of a bond faster";
-    }
-    // O2 slot NumB + k / 2 = 5, between the two mercury slots.
-    EXPECT_FALSE(s.EnSolid[5]);
-    EXPECT_TRUE(s.EnSolid[4]);
-    EXPECT_TRUE(s.EnSolid[1]);
-    EXPECT_FLOAT_EQ(s.PosX[5], (1400 + 1800) / 2.0f);
-    EXPECT_FLOAT_EQ(s.PosY[5], midY);
-    EXPECT_EQ(s.VelY[5], -28);
-    EXPECT_FLOAT_EQ(s.MidaMol[5], 111);
-    EXPECT_FLOAT_EQ(s.RadiA[3], 55.5f);
-    EXPECT_EQ(s.caja.AtomA[2].fill, ColorsEspecie(5));
-    EXPECT_FLOAT_EQ(s.caja.AtomA[3].height, 111);
-    // Oxygen atoms along the slot's x direction, the bond factor apart.
-    EXPECT_FLOAT_EQ(s.AtomAX[2], 1600 - 55.5f * 0.9f);
-    EXPECT_FLOAT_EQ(s.AtomAX[3] - s.AtomAX[2], 111 * 0.9f);
+    EXPECT_FALSE(s.EnSolid[k] || s.EnSolid[k + 1] || s.EnSolid[m]);
+    EXPECT_TRUE(s.EnSolid[nextO2] && s.EnSolid[s.OrdreParells[1]]);
+    EXPECT_EQ(s.caja.AtomB[k + 1].fill, kMetalFill);
+    EXPECT_EQ(s.caja.AtomA[k].fill, ColorsEspecie(5));
+    EXPECT_FLOAT_EQ(s.VelY[m], -std::fabs(vy) - 0.1f * s.DistEnllac)
+        << "upwards, a tenth of a bond faster";
+    // The O2 between the two mercury slots, its atoms the bond factor apart.
+    EXPECT_FLOAT_EQ(s.PosX[m], (s.PosX[k] + s.PosX[k + 1]) / 2);
+    EXPECT_NEAR((s.AtomAX[k] + s.AtomAX[k + 1]) / 2, s.PosX[m], 0.01);
+    EXPECT_NEAR(
+        test::bondOf(s.AtomAX, s.AtomAY, s.AtomAZ, k, s.AtomAX, s.AtomAY, s.AtomAZ, k + 1, s, m),
+        0.9 * 111, 0.01);
     EXPECT_EQ(s.nO2, 1);
-    EXPECT_EQ(s.txt[1], "Òxid mercúric(HgO) present: 2");
     EXPECT_EQ(s.txt[3], "Àtoms mercuri (gas): 2");
     EXPECT_FALSE(s.meca.MecaCapturat);
 }
 
-TEST_F(ReleaseHgOTest, ReleasesComeEveryHalfSecondUntilEveryPairIsOut) {
-    EXPECT_EQ(tickAt(0.4), 0);
-    EXPECT_EQ(tickAt(0.5), 2);
-    EXPECT_EQ(tickAt(0.9), 2);
-    EXPECT_EQ(tickAt(1.0), 4);
-    EXPECT_FALSE(s.EnSolid[4]) << "the second pair's O2";
-    EXPECT_EQ(tickAt(5.0), 4);
-    EXPECT_EQ(s.nO2, s.nHg / 2);
-    EXPECT_EQ(s.txt[2], "Molècules oxígen (gas): 2");
-    EXPECT_EQ(rules.shown, 0);
-}
-
 TEST_F(ReleaseHgOTest, WithTheMechanismRequestedEveryReleaseIsCapturedEveryThreeSeconds) {
     s.meca.MecaDemanat = true;
-    const AtomShape oxide = s.caja.AtomA[2];
     EXPECT_EQ(tickAt(2.9), 0);
     EXPECT_EQ(tickAt(3.0), 2);
     EXPECT_TRUE(s.meca.MecaCapturat);
     EXPECT_EQ(rules.shown, 1) << "shown at the end of the tick";
-    EXPECT_EQ(s.meca.IdxMeca[0], 2);
-    EXPECT_EQ(s.meca.IdxMeca[1], 3);
-    EXPECT_EQ(s.meca.IdxMeca[2], 2);
-    EXPECT_EQ(s.meca.IdxMeca[3], 3);
+    EXPECT_TRUE(s.meca.IdxMeca[1] == k + 1 && s.meca.IdxMeca[2] == k);
     EXPECT_FLOAT_EQ(s.meca.FotoMeca[0].width, 210) << "photographed before the release";
-    EXPECT_EQ(unpackRgb(std::lround(s.meca.FotoMeca[3].fill)), ColorsEspecie(1));
-    EXPECT_EQ(s.caja.AtomA[2].left, oxide.left) << "MostraCaptura restored it";
     s.meca.MecaCapturat = false;
     EXPECT_EQ(tickAt(5.9), 2);
     EXPECT_EQ(tickAt(6.0), 4);
+    EXPECT_FALSE(s.EnSolid[nextO2]);
 }
 
 } // namespace
