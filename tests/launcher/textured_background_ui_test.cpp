@@ -12,11 +12,7 @@ TEST(TexturedBackground, PictureCoversAWindowLargerThanItself) {
     texture.fill(Qt::red);
     const QColor back(192, 192, 255);
     TexturedBackground window(back, texture);
-
-    window.resize(15, 8); // smaller: drawn at its own size
-    EXPECT_EQ(window.grab().toImage().pixelColor(14, 7), QColor(Qt::red));
-
-    window.resize(60, 45); // larger: enlarged, no bare band
+    window.resize(60, 45); // enlarged, no bare band
     const QImage shown = window.grab().toImage();
     EXPECT_EQ(shown.pixelColor(59, 44), QColor(Qt::red));
     EXPECT_EQ(shown.pixelColor(0, 44), QColor(Qt::red));
