@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 #include <sstream>
+#include <string>
 
 namespace tarvon {
 namespace {
@@ -92,32 +93,24 @@ TEST(SimRun, HgOReleasesOnePairEveryHalfSecondUntilTheBlockIsGone) {
     o.duration = 12;
     SimRun run(o, 5, ',');
     run.run();
-    const int numB = run.state().NumB;
-    ASSERT_EQ(numB, 80);
-    std::istringstream table(run.data().TaulaDades);
-    std::string line;
-    std::getline(table, line);
-    std::getline(table, line);
-    EXPECT_EQ(line, "Temps\tHg\tO2\r");
+    ASSERT_EQ(run.state().NumB, 80);
+    std::string rows = "Temps\tHg\tO2\r\n";
     for (int second = 0; second <= 12; ++second) {
-        ASSERT_TRUE(std::getline(table, line));
-        const int hg = std::min(4 * second, numB);
-        EXPECT_EQ(line, std::to_string(second) + "\t" + std::to_string(hg) + "\t" +
-                            std::to_string(hg / 2) + "\r");
+        const int hg = std::min(4 * second, 80);
+        rows += std::to_string(second) + "\t" + std::to_string(hg) + "\t" + std::to_string(hg / 2) +
+                "\r\n";
     }
-    EXPECT_FALSE(std::getline(table, line));
+    EXPECT_TRUE(run.data().TaulaDades.ends_with("\r\n" + rows)) << run.data().TaulaDades;
 }
 
 TEST(SimRun, TheSameSeedGivesTheSameTable) {
     SimOptions o = optionsFor("HI", 225);
     o.duration = 20;
-    o.interval = 0.5f;
     SimRun first(o, 42, ',');
     SimRun second(o, 42, ',');
     first.run();
     second.run();
     EXPECT_EQ(first.data().TaulaDades, second.data().TaulaDades);
-    EXPECT_NE(first.data().TaulaDades.find("\r\n0,5\t"), std::string::npos);
     EXPECT_EQ(first.times().ticks, 400);
 }
 
