@@ -33,7 +33,7 @@ TEST(FloodFill, FillsInsideAnOutlineWithoutLeakingThroughDiagonals) {
     EXPECT_EQ(image.pixel(50, 90), kEdge);
 }
 
-TEST(FloodFill, SeedOnALineRecoloursThatLine) {
+TEST(FloodFill, SeedOnALineRecoloursThatLineAndSeedsOutsideDoNothing) {
     QImage image = triangle();
     floodFill(image, {50, 90}, kFace);
     EXPECT_EQ(image.pixel(10, 90), kFace);
@@ -42,11 +42,8 @@ TEST(FloodFill, SeedOnALineRecoloursThatLine) {
     // The diagonals touch the base only corner to corner: their far ends
     // are not part of the line's region.
     EXPECT_EQ(image.pixel(50, 10), kEdge);
-}
 
-TEST(FloodFill, SeedsThatCannotFillChangeNothing) {
-    QImage image = triangle();
-    const QImage before = image;
+    const QImage before = image; // seeds that cannot fill change nothing
     for (const QPoint seed : {QPoint(-1, 5), QPoint(5, 100), QPoint(100000, -100000)})
         floodFill(image, seed, kFace);
     floodFill(image, {5, 5}, kBack); // already that colour
