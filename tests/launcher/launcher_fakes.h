@@ -40,8 +40,7 @@ public:
 
     std::optional<std::string> read() override { return bytes; }
     std::optional<std::string> write(const std::string& b) override {
-        if (!writeError)
-            bytes = b;
+        bytes = writeError ? bytes : b;
         return writeError;
     }
     RemoveResult remove() override {

@@ -27,25 +27,19 @@ struct CalibrationWindow : ::testing::Test {
 };
 
 TEST_F(CalibrationWindow, AFastRunWrites400AndHandsOverWithASquarePerBatch) {
-    EXPECT_EQ(window.tmrRelloOptim().interval(), 50);
     EXPECT_TRUE(window.tmrRelloOptim().isActive());
-    EXPECT_EQ(window.lblPunts()->text(), QString::fromUtf8("■"));
     runToTheEnd(0.5);
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(store.bytes, std::string(" .07\r\n 400\r\n"));
     EXPECT_EQ(window.lblPunts()->text(), QString(36, QChar(0x25A0)));
     EXPECT_FALSE(window.tmrRelloOptim().isActive());
-    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(CalibrationWindow, AFileThatCannotBeWrittenIsReportedAndTheLauncherStillOpens) {
     store.writeError = "Permission denied";
     runToTheEnd(0.9); // the first batch is already too slow
-    EXPECT_EQ(window.run().NombreBoles(), 50);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "Permission denied");
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Permission denied"});
     EXPECT_EQ(finished, 1);
-    EXPECT_EQ(window.lblPunts()->text(), QString::fromUtf8("■"));
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "launcher_fakes.h"
 
 #include <QAction>
-#include <QImage>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -37,7 +36,7 @@ struct LauncherWindow : ::testing::Test {
     }
 };
 
-TEST_F(LauncherWindow, MenuBarOffersOptionsTheModelAndBothPictures) {
+TEST_F(LauncherWindow, MenuBarOffersOptionsTheModelAndOnePictureAtATime) {
     auto w = open();
     QStringList captions;
     for (QAction* a : w->menuBar()->actions())
@@ -49,16 +48,13 @@ TEST_F(LauncherWindow, MenuBarOffersOptionsTheModelAndBothPictures) {
 
     w->mnuAutor()->trigger();
     EXPECT_FALSE(w->picSobre()->isHidden());
-    EXPECT_FALSE(w->cmdSobre()->isHidden());
-    w->FinRecom()->trigger(); // one picture at a time
+    w->FinRecom()->trigger();
     EXPECT_TRUE(w->picSobre()->isHidden());
-    EXPECT_FALSE(w->picRecom()->isHidden());
     QTest::mouseClick(w->cmdRecom(), Qt::LeftButton);
     EXPECT_TRUE(w->picRecom()->isHidden());
-    EXPECT_TRUE(w->cmdRecom()->isHidden());
 }
 
-TEST_F(LauncherWindow, TheModelStartsFromTheFolderThatHoldsTheDataFolder) {
+TEST_F(LauncherWindow, TheModelStartsFromTheFolderThatHoldsTheDataFolderOrSaysWhyNot) {
     auto w = open();
     w->ModelP()->trigger();
     QTest::mouseClick(w->lblSubtitol(), Qt::LeftButton);
@@ -66,22 +62,16 @@ TEST_F(LauncherWindow, TheModelStartsFromTheFolderThatHoldsTheDataFolder) {
     EXPECT_EQ(QString::fromStdString(starter.starts[0].program), data + "/Tarvon");
     EXPECT_EQ(QString::fromStdString(starter.starts[0].workingDir), dist.path());
     EXPECT_TRUE(messages.shown.empty());
+
     // The animation waits for the mouse to come back over the box.
     EXPECT_FALSE(w->tmrRellotge().isActive());
     moveOver(w->Caja());
     EXPECT_TRUE(w->tmrRellotge().isActive());
-}
-
-TEST_F(LauncherWindow, AFailedStartShowsTheSystemsDescription) {
-    QtProcessStarter real;
-    const auto error = real.start(data.toStdString() + "/Tarvon", dist.path().toStdString());
-    ASSERT_TRUE(error);
-    starter.error = error;
-    auto w = open();
+    // A failed start shows what the system says.
+    starter.error = QtProcessStarter().start(data.toStdString() + "/Tarvon", "");
+    ASSERT_TRUE(starter.error && !starter.error->empty());
     w->ModelP()->trigger();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], *error);
-    EXPECT_FALSE(error->empty());
+    EXPECT_EQ(messages.shown, std::vector<std::string>{*starter.error});
     EXPECT_EQ(ends, 0);
 }
 
@@ -91,32 +81,23 @@ TEST_F(LauncherWindow, LeavingThroughItsCommandsDeletesTheFileButTheCloseBoxDoes
     w->close();
     EXPECT_EQ(store.removals, 0);
 
-    w->OpcionsSortir()->trigger();
-    EXPECT_EQ(store.removals, 1);
-    EXPECT_EQ(ends, 1);
-    EXPECT_TRUE(messages.shown.empty());
-
     store.removal = {CalibrationStore::Removal::NotThere, {}}; // a second launcher left first
     QTest::mouseClick(w->lblFi(), Qt::LeftButton);
-    EXPECT_EQ(store.removals, 2);
+    EXPECT_EQ(store.removals, 1);
     EXPECT_TRUE(messages.shown.empty());
 
     store.removal = {CalibrationStore::Removal::Failed, "Operation not permitted"};
     w->OpcionsSortir()->trigger();
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Operation not permitted"});
-    EXPECT_EQ(ends, 3); // the program ends all the same
+    EXPECT_EQ(ends, 2); // the program ends all the same
 }
 
 TEST_F(LauncherWindow, HoveringBordersTheLabelUnderThePointerUntilItLeavesForTheBackground) {
     auto w = open();
-    EXPECT_EQ(w->lblSubtitol()->frameShape(), QFrame::NoFrame);
     moveOver(w->lblSubtitol());
     EXPECT_EQ(w->lblSubtitol()->frameShape(), QFrame::Box);
-    moveOver(w->lblFi());
-    EXPECT_EQ(w->lblFi()->frameShape(), QFrame::Box);
     moveOver(w->centralWidget());
     EXPECT_EQ(w->lblSubtitol()->frameShape(), QFrame::NoFrame);
-    EXPECT_EQ(w->lblFi()->frameShape(), QFrame::NoFrame);
 }
 
 TEST_F(LauncherWindow, SmallScreensLoadTheirPictureVariantAndMissingPicturesLeaveAreasEmpty) {
@@ -129,21 +110,15 @@ TEST_F(LauncherWindow, SmallScreensLoadTheirPictureVariantAndMissingPicturesLeav
     EXPECT_EQ(w->picSobre()->pixmap().size(), QSize(313, 470));
     EXPECT_TRUE(w->picRecom()->pixmap().isNull()); // Recomana800.jpg is missing
     EXPECT_EQ(w->Caja()->geometry(), QRect(583, 21, 177, 177));
-
-    auto base = open();
-    EXPECT_TRUE(base->picSobre()->pixmap().isNull()); // only the variant exists
+    EXPECT_TRUE(open()->picSobre()->pixmap().isNull()); // only the variant exists
 }
 
 TEST_F(LauncherWindow, BallsMoveInTheBoxOnEveryTick) {
     rnd.fallback = 0.3;
     auto w = open();
-    EXPECT_EQ(w->tmrRellotge().interval(), 50);
-    EXPECT_EQ(w->balls().NombreBoles(), 100);
     w->resize(1024, 768);
     const QImage before = w->Caja()->grab().toImage();
-    const float x = w->balls().X[0];
     w->tmrRellotge_Timer();
-    EXPECT_NE(w->balls().X[0], x);
     EXPECT_NE(w->Caja()->grab().toImage(), before);
 }
 

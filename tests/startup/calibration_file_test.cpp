@@ -15,81 +15,51 @@ ParticleBudget budgetFor(const std::string& text) {
     return ParticleBudgetFromFile(std::string_view(text));
 }
 
-TEST(CalibrationText, HoldsTheBudgetAndTheCountOnTwoCrLfLines) {
-    const std::string bytes = CalibrationText(0.07f, 150);
-    EXPECT_EQ(bytes, std::string("\x20\x2E\x30\x37\x0D\x0A\x20\x31\x35\x30\x0D\x0A", 12));
-    EXPECT_EQ(CalibrationText(0.07f, 50), " .07\r\n 50\r\n");
-    EXPECT_EQ(CalibrationText(0.07f, 400), " .07\r\n 400\r\n");
-}
-
-TEST(NumberText, BlankOrMinusThenAtMostSevenDigitsWithoutLeadingZero) {
-    EXPECT_EQ(NumberText(0.07f), " .07");
+TEST(CalibrationText, NumbersAsTheFileHoldsThem) {
+    EXPECT_EQ(CalibrationText(0.07f, 150),
+              std::string("\x20\x2E\x30\x37\x0D\x0A\x20\x31\x35\x30\x0D\x0A", 12));
     EXPECT_EQ(NumberText(-0.5f), "-.5");
     EXPECT_EQ(NumberText(1.0f / 3), " .3333333");
     EXPECT_EQ(NumberText(1234567.0f), " 1234567");
-}
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStartOrGivesZero) {
-    EXPECT_DOUBLE_EQ(LeadingNumber("12abc"), 12);
-    EXPECT_DOUBLE_EQ(LeadingNumber(".07"), 0.07);
     EXPECT_DOUBLE_EQ(LeadingNumber("  -3.5x"), -3.5);
-    EXPECT_DOUBLE_EQ(LeadingNumber("+7"), 7);
     EXPECT_DOUBLE_EQ(LeadingNumber("1e3"), 1000);
     EXPECT_DOUBLE_EQ(LeadingNumber("4e"), 4); // no exponent digits: not an exponent
-    EXPECT_DOUBLE_EQ(LeadingNumber("abc"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("0x1A"), 0);
-    EXPECT_DOUBLE_EQ(LeadingNumber("inf"), 0);
-    EXPECT_TRUE(std::isinf(LeadingNumber("1e999")));
-    EXPECT_DOUBLE_EQ(LeadingNumber("1e-999"), 0);
+    for (const char* none : {"abc", "0x1A", "inf"})
+        EXPECT_DOUBLE_EQ(LeadingNumber(none), 0) << none;
+
+    EXPECT_EQ(RoundToInt16(32767.4), 32767); // halves to even: see the ball collisions
+    for (const double bad : {32767.5, -32768.6, std::nan("")})
+        EXPECT_THROW(RoundToInt16(bad), std::overflow_error) << bad;
 }
 
-TEST(RoundToInt16, HalvesGoToTheEvenNeighbourAndTheRangeIsChecked) {
-    EXPECT_EQ(RoundToInt16(2.5), 2);
-    EXPECT_EQ(RoundToInt16(3.5), 4);
-    EXPECT_EQ(RoundToInt16(-2.5), -2);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
-    EXPECT_THROW(RoundToInt16(32767.5), std::overflow_error);
-    EXPECT_THROW(RoundToInt16(-32768.6), std::overflow_error);
-    EXPECT_THROW(RoundToInt16(std::nan("")), std::overflow_error);
-}
-
-TEST(ParticleBudget, CountsTheCalibrationWritesGiveTheirSquares) {
-    const struct {
-        int count, NPOptim, CostatNP;
-    } examples[] = {{50, 81, 9}, {90, 81, 9}, {100, 100, 10}, {150, 144, 12}, {400, 400, 20}};
-    for (const auto& e : examples) {
-        const ParticleBudget b = budgetFor(CalibrationText(0.07f, e.count));
-        EXPECT_EQ(b, (ParticleBudget{e.NPOptim, e.CostatNP})) << e.count;
+TEST(ParticleBudget, TheCountGivesTheSquareOfItsRoundedRootWithin81To400) {
+    const std::pair<const char*, int> cases[] = {
+        {" .07\r\n 50\r\n", 81},
+        {" .07\r\n 150\r\n", 144},
+        {" .07\r\n 400\r\n", 400},
+        {"      .07\r\n        100\r\n", 100}, // leading spaces
+        {"0.07,144", 144},
+        {".07\n121\n", 121},
+        {" .07\r\n 100,7\r\n", 100},
+        {" .07\r\n 110\r\n", 100},
+        {" .07\r\n 111\r\n", 121},   // rounded root, not its whole part
+        {" .07\r\n 380.5\r\n", 361}, // 380.5 rounds to 380, root 19.49
+        {" .07\r\n 441\r\n", 400},
+        {" .07\r\n 32767\r\n", 400}, // capped
+        {"", 81},
+        {" .07\r\n", 81},
+        {" .07\r\n   ", 81},
+        {" .07\r\n 32768\r\n", 81},
+        {" .07\r\n -144\r\n", 81},
+        {" .07\r\n cent\r\n", 81},
+    };
+    for (const auto& [text, NPOptim] : cases) {
+        const ParticleBudget b = budgetFor(text);
+        EXPECT_EQ(b.NPOptim, NPOptim) << text;
+        EXPECT_EQ(b.CostatNP * b.CostatNP, b.NPOptim) << text;
     }
-}
-
-TEST(ParticleBudget, FieldsEndAtCommasOrLineEndsAndLeadingSpacesAreSkipped) {
-    EXPECT_EQ(budgetFor("      .07\r\n        100\r\n").NPOptim, 100);
-    EXPECT_EQ(budgetFor("0.07,144").NPOptim, 144);
-    EXPECT_EQ(budgetFor(".07\n121\n").NPOptim, 121); // bare line feeds
-    EXPECT_EQ(budgetFor(" .07\r\n 100,7\r\n").NPOptim, 100);
-    // The side is the rounded root, not its whole part.
-    EXPECT_EQ(budgetFor(" .07\r\n 110\r\n").NPOptim, 100);
-    EXPECT_EQ(budgetFor(" .07\r\n 111\r\n").NPOptim, 121);
-    // 380.5 rounds to 380 (half to even), whose root 19.49 gives 19.
-    EXPECT_EQ(budgetFor(" .07\r\n 380.5\r\n").NPOptim, 361);
-}
-
-TEST(ParticleBudget, EveryFailureGivesTheSmallestBudget) {
-    const ParticleBudget smallest{81, 9};
-    EXPECT_EQ(ParticleBudgetFromFile(std::nullopt), smallest);
-    EXPECT_EQ(budgetFor(""), smallest);
-    EXPECT_EQ(budgetFor(" .07\r\n"), smallest); // second line missing
-    EXPECT_EQ(budgetFor(" .07\r\n   "), smallest);
-    EXPECT_EQ(budgetFor(" .07\r\n 32768\r\n"), smallest);
-    EXPECT_EQ(budgetFor(" .07\r\n 1e9\r\n"), smallest);
-    EXPECT_EQ(budgetFor(" .07\r\n -144\r\n"), smallest);
-    EXPECT_EQ(budgetFor(" .07\r\n cent\r\n"), smallest);
-}
-
-TEST(ParticleBudget, LargeCountsAreCappedAtTheLargestTheCalibrationWrites) {
-    EXPECT_EQ(budgetFor(" .07\r\n 441\r\n"), (ParticleBudget{400, 20}));
-    EXPECT_EQ(budgetFor(" .07\r\n 32767\r\n"), (ParticleBudget{400, 20}));
+    EXPECT_EQ(ParticleBudgetFromFile(std::nullopt), (ParticleBudget{81, 9}));
 }
 
 TEST(ParticleBudget, DamagedFilesAlwaysGiveAPerfectSquareWithinTheLists) {

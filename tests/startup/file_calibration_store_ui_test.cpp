@@ -16,9 +16,7 @@ struct CalibrationFile : ::testing::Test {
 };
 
 TEST_F(CalibrationFile, WrittenWholeIntoAFolderMadeForItAndReadBack) {
-    EXPECT_FALSE(store.read());
     EXPECT_EQ(ReadParticleBudget(store), (ParticleBudget{81, 9}));
-
     ASSERT_EQ(store.write(" .07\r\n 150\r\n"), std::nullopt);
     QFile file(store.path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -49,8 +47,7 @@ TEST_F(CalibrationFile, AFailedWriteGivesTheFileOperationsMessage) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder goes
     blocker.close();
     const std::optional<std::string> error = store.write(" .07\r\n 150\r\n");
-    ASSERT_TRUE(error);
-    EXPECT_FALSE(error->empty());
+    EXPECT_TRUE(error && !error->empty());
 }
 
 } // namespace
