@@ -1,7 +1,7 @@
 #include "reactions/llegenda.h"
 
 #include "engine/box_geometry.h"
-#include "reactions/colors_especie.h"
+#include "reactions/atom_colours.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #include "reactions/mechanism_capture.h"
 
-#include "reactions/colors_especie.h"
+#include "reactions/atom_colours.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include "engine/catom.h"
 #include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
-#include "reactions/colors_especie.h"
+#include "reactions/atom_colours.h"
 #include "reactions/speed_table.h"
 #include "reactions/velocitat_inicial.h"
 

@@ -3,7 +3,7 @@
 #include "reactions/counter_texts.h"
 #include "reactions/mechanism_capture.h"
 #include "reactions/ordena_capes.h"
-#include "reactions/colors_especie.h"
+#include "reactions/atom_colours.h"
 
 #include <cmath>
 #include <optional>

@@ -3,7 +3,7 @@
 // 3000-twip test box, and rules whose capture display can be counted.
 
 #include "engine/fakes.h"
-#include "reactions/colors_especie.h"
+#include "reactions/atom_colours.h"
 #include "reactions/reaction_rules.h"
 
 namespace tarvon::test {
