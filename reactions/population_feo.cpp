@@ -1,9 +1,9 @@
 #include "reactions/populations.h"
 
 #include "engine/catom.h"
+#include "reactions/atom_colours.h"
 #include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
-#include "reactions/atom_colours.h"
 #include "reactions/speed_table.h"
 #include "reactions/velocitat_inicial.h"
 

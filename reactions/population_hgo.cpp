@@ -2,8 +2,8 @@
 
 #include "engine/catom.h"
 #include "engine/csolido.h"
-#include "reactions/rounding.h"
 #include "reactions/atom_colours.h"
+#include "reactions/rounding.h"
 #include "reactions/speed_table.h"
 #include "reactions/velocitat_inicial.h"
 

@@ -1,9 +1,9 @@
 #include "reactions/populations.h"
 
 #include "engine/catom.h"
+#include "reactions/atom_colours.h"
 #include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
-#include "reactions/atom_colours.h"
 #include "reactions/speed_table.h"
 #include "reactions/velocitat_inicial.h"
 
@@ -16,12 +16,7 @@ namespace {
 // Iodine atom i, then hydrogen atom i one bond further along the slot.
 void placeHI(SimulationState& s, UniformRandom& rnd, int i) {
     const float rA = s.RadiA[i], rB = s.RadiB[i], k = s.FactorEnllac, L = rA + rB;
-    const auto x = static_cast<float>(Int((s.CaixaX - 2 * L) * rnd.next()) + s.OrigenX + L);
-    const auto y = static_cast<float>(Int((s.CaixaY - 2 * L) * rnd.next()) + s.OrigenY + L);
-    const auto z = static_cast<float>(Int((s.CaixaZ - 2 * L) * rnd.next()) + L);
-    s.PosX[i] = x;
-    s.PosY[i] = y;
-    s.PosZ[i] = z;
+    SituaCentre(s, rnd, i, L);
     PlaceAtomPair(s, i, CentreA(s, i), CentreB(s, i), rB * k, L * k);
 }
 

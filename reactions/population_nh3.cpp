@@ -1,9 +1,9 @@
 #include "reactions/populations.h"
 
 #include "engine/catom.h"
+#include "reactions/atom_colours.h"
 #include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
-#include "reactions/atom_colours.h"
 #include "reactions/speed_table.h"
 #include "reactions/velocitat_inicial.h"
 
@@ -32,12 +32,7 @@ void placeNH3(SimulationState& s, UniformRandom& rnd, int i, bool hydrogen) {
     const float r = hydrogen ? s.RadiB[a] : s.RadiA[a];
     const float size = 2 * r, k = s.FactorEnllac;
     s.MidaMol[i] = size;
-    const auto x = static_cast<float>(Int((s.CaixaX - 2 * size) * rnd.next()) + s.OrigenX + size);
-    const auto y = static_cast<float>(Int((s.CaixaY - 2 * size) * rnd.next()) + s.OrigenY + size);
-    const auto z = static_cast<float>(Int((s.CaixaZ - 2 * size) * rnd.next()) + size);
-    s.PosX[i] = x;
-    s.PosY[i] = y;
-    s.PosZ[i] = z;
+    SituaCentre(s, rnd, i, size);
     const auto centre = hydrogen ? CentreB : CentreA;
     PlaceAtomPair(s, i, centre(s, a), centre(s, b), r * k, size * k);
 }
