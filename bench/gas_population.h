@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/catom.h"
-#include "engine/demo_population.h"
+#include "engine/reference_box.h"
 #include "engine/orienta.h"
 #include "engine/simulation_state.h"
 
@@ -12,7 +12,7 @@ namespace tarvon::bench {
 // "HgO" gas after the solid has gone: slots below NumB are mercury atoms,
 // the rest O2 molecules, all moving; slots = 501 fills the lists.
 inline void makeHgOGas(SimulationState& s, UniformRandom& rnd, int slots) {
-    SetDemoBox(s);
+    SetReferenceBox(s);
     const CAtom atoms;
     const int oxygen = slots / 3;
     s.Reaccio = "HgO";

@@ -1,7 +1,7 @@
 // A full box, 1002 atom shapes, painted into a 1024 x 768 image by the view's
 // painter. Target: at most 4 ms.
 #include "engine/catom.h"
-#include "engine/demo_population.h"
+#include "engine/reference_box.h"
 #include "mainwindow/caja_painter.h"
 
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 namespace {
 
 void fillBox(tarvon::SimulationState& s, tarvon::UniformRandom& rnd) {
-    tarvon::SetDemoBox(s);
+    tarvon::SetReferenceBox(s);
     const tarvon::CAtom atoms;
     atoms.Crea_AtomsA(s, 501);
     atoms.Crea_AtomsB(s, 501);

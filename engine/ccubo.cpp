@@ -22,8 +22,7 @@ void frontFace(CajaCanvas& c, const CubeFrame& f, int w, const CubeColours& k) {
 
 // Thin transparent strips along the front face's right and top edges; the
 // right one is kept above the particles.
-void strips(CajaShapes& caja, const CubeFrame& f, Rgb border) {
-    constexpr float C = ConstCaixa;
+void strips(CajaShapes& caja, const CubeFrame& f, Rgb border, float C) {
     for (long s = 0; s <= 1; ++s) {
         AtomShape& strip = caja.shpCara[s];
         strip.border = border;
@@ -81,9 +80,9 @@ void CCubo::Cubo(SimulationState& Frm, CajaCanvas& Caixa, float Lx, float Ly, fl
                  float Ax, float Ay, int Lext, int Lint, const CubeColours& colours) const {
     // A flat box lifts its back edge so that the top face still shows.
     const float n = Ay < 40 ? 4.0f : 0.0f;
-    const CubeFrame f{Lx, Ly, Ix, Iy, Ax, Ay, Iy + Ay, Iy - n * ConstCaixa};
+    const CubeFrame f{Lx, Ly, Ix, Iy, Ax, Ay, Iy + Ay, Iy - n * Frm.ConstCaixa};
     frontFace(Caixa, f, Lext, colours);
-    strips(Frm.caja, f, colours.c1);
+    strips(Frm.caja, f, colours.c1, Frm.ConstCaixa);
     visibleDepthEdges(Caixa, f, Lext, colours);
     hiddenEdges(Caixa, f, Lint, colours);
     faces(Caixa, f, colours);

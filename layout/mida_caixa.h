@@ -13,7 +13,7 @@ struct MidaCaixaInputs {
     float Escala = 1.0f;
     float DistEnllac = 0;
     float FactorDiam = 1.0f;
-    float ConstCaixa = ::tarvon::ConstCaixa;
+    float ConstCaixa = kConstCaixa;
     float AmpladaZona = 9700;
     float LimitVisY = 8000;
     bool MecaDemanat = false;

@@ -1,6 +1,9 @@
 #include "mainwindow/caja_view.h"
 
 #include "mainwindow/caja_painter.h"
+#include "mainwindow/twips.h"
+
+#include <QMouseEvent>
 
 #include <QPainter>
 
@@ -13,6 +16,10 @@ CajaView::CajaView(const CajaShapes& shapes, QWidget* parent) : QWidget(parent),
 void CajaView::setBackColor(const QColor& color) {
     back_ = color;
     clearPicture();
+}
+
+void CajaView::place(float left, float top, float width, float height) {
+    setGeometry(twipsToPixels(left, top, width, height));
 }
 
 void CajaView::clearPicture() {
@@ -42,6 +49,13 @@ void CajaView::fitPicture() {
         painter.drawImage(0, 0, picture_);
     }
     picture_.swap(grown);
+}
+
+void CajaView::mousePressEvent(QMouseEvent* event) {
+    if (!onMouseDown)
+        return;
+    const QPointF p = event->position() * kTwipsPerPixel;
+    onMouseDown(static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 void CajaView::paintEvent(QPaintEvent*) {

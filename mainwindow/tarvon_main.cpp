@@ -1,44 +1,47 @@
 #include "engine/clock.h"
-#include "engine/demo_population.h"
-#include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
 #include "mainwindow/tarvon_window.h"
+#include "reactions/reaction_rules.h"
 #include "startup/calibration_path.h"
 #include "startup/control_pantalla.h"
+#include "startup/data_folder.h"
 #include "startup/file_calibration_store.h"
 #include "startup/particle_budget.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 
 #include <memory>
+
+namespace {
+
+std::filesystem::path dataFolder() {
+    return tarvon::FindDataFolder(QDir::currentPath().toStdString(),
+                                  QCoreApplication::applicationDirPath().toStdString());
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Metric twin of Arial: captions fit the sizes the layout gives them.
     QApplication::setFont(QFont("Liberation Sans"));
-    tarvon::SimulationState state;
+    auto state = std::make_unique<tarvon::SimulationState>();
     tarvon::SteadyClock clock;
     tarvon::MersenneRandom rnd;
-    tarvon::ReactionHooks hooks; // reactions do nothing yet
+    tarvon::ReactionRules rules(clock, rnd);
 
-    // Until reactions can be chosen, the box shows a demonstration population.
-    tarvon::SetDemoBox(state);
-    tarvon::CreaPoblacioDemo(state, rnd, 40);
-
-    // The start-up window measures the screen and reads the particle budget;
-    // the main window does not use them yet.
-    tarvon::ScreenClass screen;
-    tarvon::ParticleBudget budget;
+    // The start-up window measures the screen; then the calibration gives the
+    // particle number and the main window opens.
     tarvon::FileCalibrationStore calibration(tarvon::CalibrationFilePath());
     std::unique_ptr<tarvon::TarvonWindow> window;
     std::unique_ptr<tarvon::ControlPantalla> start;
     start = std::make_unique<tarvon::ControlPantalla>(
-        tarvon::ControlPantalla::Program::Tarvon, [&](const tarvon::ScreenClass& s) {
-            screen = s;
-            budget = tarvon::ReadParticleBudget(calibration);
-            window = std::make_unique<tarvon::TarvonWindow>(state, clock, rnd, hooks);
-            window->drawBox();
+        tarvon::ControlPantalla::Program::Tarvon, [&](const tarvon::ScreenClass& screen) {
+            tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
+                                  tarvon::DataPictures(dataFolder())};
+            window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
             window->showMaximized();
             start->hide();
         });

@@ -1,73 +1,104 @@
 #include "mainwindow/tarvon_window.h"
 
-#include "mainwindow/box_drawing.h"
 #include "mainwindow/caja_view.h"
-#include "mainwindow/twips.h"
+#include "mainwindow/freeze_marking.h"
+#include "mainwindow/initial_state.h"
+#include "mainwindow/particle_settings.h"
+#include "mainwindow/reaction_choice.h"
 #include "mainwindow/widget_colours.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <map>
+
 namespace tarvon {
 
-namespace {
-const QColor kWindowBack(220, 255, 255);
-}
-
 TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,
-                           ReactionHooks& hooks, QWidget* parent)
-    : QMainWindow(parent), state_(state), step_(state, clock, rnd, hooks) {
-    setWindowTitle("Tarvon");
-    createControls();
-
+                           ReactionHooks& hooks, const TarvonStart& start, QWidget* parent)
+    : QMainWindow(parent), state_(state), step_(state, clock, rnd, hooks),
+      layout_(LayoutFor(start.screen.FactorPantalla, start.screen.CanviPantalla)) {
+    createWindow(start);
+    model_ = std::make_unique<TarvonModel>(state, clock, rnd, *c_.Caja);
+    model_->w.FactorPantalla = start.screen.FactorPantalla;
+    FormLoad(*model_, start.NPOptim, layout_);
     tmrRellotge_.setTimerType(Qt::PreciseTimer); // 1 ms must mean 1 ms
     connect(&tmrRellotge_, &QTimer::timeout, this, &TarvonWindow::tmrRellotge_Timer);
-    vScrollVel_->setValue(50);
-    VScrollVel_Change(vScrollVel_->value());
-    state_.controls.tmrRellotgeEnabled = true;
-    applyControls();
+    c_.VScrollVel->setValue(model_->s.controls.tmrRellotgeInterval);
+    crono_.setInterval(100);
+    connectControls();
+    sync();
 }
 
-void TarvonWindow::createControls() {
+TarvonWindow::~TarvonWindow() = default;
+
+void TarvonWindow::createWindow(const TarvonStart& start) {
+    setWindowTitle("Tarvon");
     auto* client = new QWidget(this);
-    setBackColour(client, kWindowBack);
+    setBackColour(client, QColor(220, 255, 255));
     QFont font = client->font();
-    font.setPointSizeF(12);
+    font.setPointSizeF(layout_.FontSize);
     client->setFont(font);
     setCentralWidget(client);
-
-    caja_ = new CajaView(state_.caja, client);
-    caja_->setObjectName("Caja");
-    caja_->setGeometry(twipsToPixels(1775, 600, 6000, 8000));
-
-    lblVelocitat_ = new QLabel("Velocitat del procés", client);
-    lblVelocitat_->setObjectName("lblVelocitat");
-    lblVelocitat_->setWordWrap(true);
-    QFont small = lblVelocitat_->font();
-    small.setPointSizeF(10);
-    lblVelocitat_->setFont(small);
-    lblVelocitat_->setGeometry(twipsToPixels(10120, 4900, 1000, 600));
-
-    vScrollVel_ = new QScrollBar(Qt::Vertical, client);
-    vScrollVel_->setObjectName("VScrollVel");
-    vScrollVel_->setRange(1, 100);
-    vScrollVel_->setValue(1);
-    vScrollVel_->setGeometry(twipsToPixels(10400, 5500, 375, 2000));
-    connect(vScrollVel_, &QScrollBar::valueChanged, this, &TarvonWindow::VScrollVel_Change);
-
-    cmdContinuar_ = new QPushButton("Continuar", client);
-    cmdContinuar_->setObjectName("cmdContinuar");
-    QFont buttonFont = cmdContinuar_->font();
-    buttonFont.setPointSizeF(8);
-    cmdContinuar_->setFont(buttonFont);
-    cmdContinuar_->setGeometry(twipsToPixels(8400, 9500, 1300, 375));
-    cmdContinuar_->hide();
-    connect(cmdContinuar_, &QPushButton::clicked, this, &TarvonWindow::cmdContinuar_Click);
+    c_ = CreateControls(client, state_.caja);
+    ApplyLayout(c_, layout_);
+    const QPixmap portada = start.pictures.load(layout_.picPortada);
+    c_.picPortada->setPixmap(portada);
+    c_.picPortada->resize(portada.size());
+    const float labelWidth = layout_.at("lblDS1").Width;
+    sync_ = std::make_unique<WindowSync>(c_, start.pictures, labelWidth);
+    menus_ = std::make_unique<WindowMenus>(menuBar(), [this](const std::string& n) { command(n); });
 }
 
-void TarvonWindow::drawBox() {
-    DrawNormalBox(*caja_, state_);
+void TarvonWindow::connectControls() {
+    connect(c_.VScrollVel, &QScrollBar::valueChanged, this, &TarvonWindow::VScrollVel_Change);
+    connect(c_.cmdContinuar, &QPushButton::clicked, this, &TarvonWindow::cmdContinuar_Click);
+    c_.Caja->onMouseDown = [this](float x, float y) {
+        CajaMouseDown(*model_, x, y);
+        c_.Caja->update();
+    };
+}
+
+void TarvonWindow::command(const std::string& name) {
+    if (!model_->menus.usable(name))
+        return; // a shortcut of an item that cannot be clicked now
+    try {
+        run(name);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Tarvon: %s abandoned: %s\n", name.c_str(), e.what());
+    }
+    sync();
+}
+
+void TarvonWindow::run(const std::string& name) {
+    TarvonModel& m = *model_;
+    using Command = std::function<void()>;
+    const std::map<std::string, Command> commands{
+        {"ArxiuSortir", [] { QApplication::closeAllWindows(); QApplication::quit(); }},
+        {"AccionsInici", [&] { AccionsInici(m); }},
+        {"AccionsCongelar", [&] { AccionsCongelar(m); }},
+        {"AccionsMarcar", [&] { AccionsMarcar(m); }},
+        {"EinesNPPre", [&] { EinesNPPre(m); }},
+        {"EinesNPA", [&] { EinesNPA(m); }},
+        {"EinesNPD", [&] { EinesNPD(m); }},
+        {"EinesDiamPre", [&] { EinesDiamPreCommand(m); }},
+        {"EinesDiam15", [&] { EinesDiam15Command(m); }},
+        {"EinesDiamAfAu", [&] { EinesDiamAfAuCommand(m); }},
+        {"EinesDiamAfDi", [&] { EinesDiamAfDiCommand(m); }},
+        {"EinesVel", [&] { EinesVel(m); }},
+        {"FeO", [&] { TriaReaccio(m, Reaction::FeO); }},
+        {"NH3", [&] { TriaReaccio(m, Reaction::NH3); }},
+        {"HI", [&] { TriaReaccio(m, Reaction::HI); }},
+        {"HgO", [&] { TriaReaccio(m, Reaction::HgO); }},
+    };
+    if (const auto found = commands.find(name); found != commands.end())
+        found->second();
 }
 
 void TarvonWindow::cmdContinuar_Click() {
@@ -85,18 +116,27 @@ void TarvonWindow::VScrollVel_Change(int value) {
 void TarvonWindow::tmrRellotge_Timer() {
     step_.guardedTick(); // an error abandons this tick only
     applyControls();
-    caja_->update();
+    sync_->counters(*model_);
+    c_.Caja->update();
+}
+
+void TarvonWindow::sync() {
+    menus_->apply(model_->menus);
+    menus_->action("AccionsCongelar")->setText(QString::fromStdString(model_->d.AccionsCongelar));
+    sync_->apply(*model_);
+    applyControls();
+    c_.Caja->update();
 }
 
 void TarvonWindow::applyControls() {
-    const AnimationControls& c = state_.controls;
-    if (tmrRellotge_.interval() != c.tmrRellotgeInterval)
-        tmrRellotge_.setInterval(c.tmrRellotgeInterval);
-    if (c.tmrRellotgeEnabled && !tmrRellotge_.isActive())
+    const AnimationControls& ctl = state_.controls;
+    if (tmrRellotge_.interval() != ctl.tmrRellotgeInterval)
+        tmrRellotge_.setInterval(ctl.tmrRellotgeInterval);
+    if (ctl.tmrRellotgeEnabled && !tmrRellotge_.isActive())
         tmrRellotge_.start();
-    else if (!c.tmrRellotgeEnabled && tmrRellotge_.isActive())
+    else if (!ctl.tmrRellotgeEnabled && tmrRellotge_.isActive())
         tmrRellotge_.stop();
-    cmdContinuar_->setVisible(c.cmdContinuarVisible);
+    c_.cmdContinuar->setVisible(ctl.cmdContinuarVisible);
 }
 
 } // namespace tarvon

@@ -2,54 +2,73 @@
 
 #include "engine/animation_step.h"
 #include "engine/simulation_state.h"
+#include "layout/window_layout.h"
+#include "mainwindow/data_pictures.h"
+#include "mainwindow/tarvon_model.h"
+#include "mainwindow/window_controls.h"
+#include "mainwindow/window_menus.h"
+#include "mainwindow/window_sync.h"
+#include "startup/screen_class.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
-class QLabel;
-class QPushButton;
-class QScrollBar;
+#include <memory>
+#include <string>
 
 namespace tarvon {
 
-class CajaView;
+// What the main window is started with: the screen class, the calibrated
+// particle number and where the data folder's pictures are.
+struct TarvonStart {
+    ScreenClass screen;
+    int NPOptim = 81;
+    DataPictures pictures{std::filesystem::path()};
+};
 
-// The simulation's main window: the box Caja, the speed bar and the animation
-// timer. It routes ticks and commands to the simulation and repaints it.
+// The simulation's main window. It routes ticks and commands to the model and
+// mirrors the model on its controls and menus.
 class TarvonWindow : public QMainWindow {
     Q_OBJECT
 public:
     TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd, ReactionHooks& hooks,
-                 QWidget* parent = nullptr);
+                 const TarvonStart& start, QWidget* parent = nullptr);
+    ~TarvonWindow() override;
 
-    CajaView* Caja() const { return caja_; }
-    QScrollBar* VScrollVel() const { return vScrollVel_; }
-    QLabel* lblVelocitat() const { return lblVelocitat_; }
-    QPushButton* cmdContinuar() const { return cmdContinuar_; }
+    TarvonModel& model() { return *model_; }
+    const TarvonControls& controls() const { return c_; }
+    const WindowLayout& layout() const { return layout_; }
+    QAction* action(const std::string& name) const { return menus_->action(name); }
     QTimer& tmrRellotge() { return tmrRellotge_; }
+    QTimer& Crono() { return crono_; }
 
-    // Draws the box of the current geometry as a cube, as the normal view
-    // shows it, on a cleared picture.
-    void drawBox();
+    // A menu item's command, if the item can be clicked now. An error abandons
+    // the command; the window goes on.
+    void command(const std::string& name);
 
 public slots:
     // One animation step, then one repaint.
     void tmrRellotge_Timer();
 
 private:
-    void createControls();
+    void createWindow(const TarvonStart& start);
+    void connectControls();
+    void run(const std::string& name);
     void VScrollVel_Change(int value);
     void cmdContinuar_Click();
-    // Timer state follows what the simulation asked for (a capture pauses it).
+    void sync();
+    // Timer state follows what the model asked for (a capture pauses it).
     void applyControls();
 
     SimulationState& state_;
     AnimationStep step_;
-    CajaView* caja_ = nullptr;
-    QScrollBar* vScrollVel_ = nullptr;
-    QLabel* lblVelocitat_ = nullptr;
-    QPushButton* cmdContinuar_ = nullptr;
+    WindowLayout layout_;
+    TarvonControls c_;
+    std::unique_ptr<TarvonModel> model_;
+    std::unique_ptr<WindowMenus> menus_;
+    std::unique_ptr<WindowSync> sync_;
     QTimer tmrRellotge_;
+    QTimer crono_;
 };
 
 } // namespace tarvon

@@ -26,7 +26,8 @@ void Crea_Poblacio(SimulationState& s, UniformRandom& rnd, std::uint64_t seed) {
         break;
     }
     EscriuComptadors(s);
-    s.llegenda = Llegenda({reaction, s.Diam, s.RadiA[0], s.RadiB[0], s.llegenda.FactorPantalla});
+    s.llegenda = Llegenda(
+        {reaction, s.Diam, s.RadiA[0], s.RadiB[0], s.llegenda.FactorPantalla, s.ConstCaixa});
 }
 
 } // namespace tarvon

@@ -1,6 +1,5 @@
 #include "reactions/llegenda.h"
 
-#include "engine/box_geometry.h"
 #include "reactions/atom_colours.h"
 
 #include <array>
@@ -85,9 +84,9 @@ Legend Llegenda(const LegendInput& in) {
     return l;
 }
 
-std::vector<PicturePlace> PlacePictures(const Legend& legend,
+std::vector<PicturePlace> PlacePictures(const Legend& legend, float u,
                                         const std::function<float(int index)>& widthOf) {
-    constexpr float gap = 10 * ConstCaixa;
+    const float gap = 10 * u;
     std::vector<PicturePlace> out;
     for (const LegendPicture& p : legend.pictures) {
         const LegendCircle& c = circleOf(legend, p.circle);

@@ -1,6 +1,7 @@
 #include "tools/sim_png.h"
 
-#include "mainwindow/box_drawing.h"
+#include "layout/box_colours.h"
+#include "mainwindow/box_view.h"
 #include "mainwindow/caja_view.h"
 #include "mainwindow/twips.h"
 
@@ -12,7 +13,8 @@ namespace tarvon {
 bool WriteCajaPng(SimulationState& s, const std::string& path, std::string& error) {
     CajaView caja(s.caja);
     caja.resize(twipsToPixels(0, 0, s.LimitVisX, s.LimitVisY).size());
-    DrawNormalBox(caja, s);
+    ColorsFonsTable fons = kColorsFons;
+    DrawNormalBox(caja, s, fons);
     QImage image(caja.size(), QImage::Format_RGB32);
     caja.render(&image);
     QImageWriter writer(QString::fromStdString(path), "png");

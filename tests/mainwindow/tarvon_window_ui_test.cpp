@@ -1,64 +1,110 @@
-#include "engine/demo_population.h"
 #include "engine/fakes.h"
 #include "engine/mostra_captura.h"
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
 #include "mainwindow/caja_view.h"
+#include "mainwindow/circle_widget.h"
 #include "mainwindow/tarvon_window.h"
+#include "mainwindow/twips.h"
+#include "reactions/atom_colours.h"
 
+#include <QAction>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace tarvon {
 namespace {
 
 struct WindowFixture : ::testing::Test {
-    SimulationState state;
+    std::unique_ptr<SimulationState> state = std::make_unique<SimulationState>();
     test::FakeClock clock;
     MersenneRandom rnd{7};
     ReactionHooks hooks;
+    QTemporaryDir folder;
 
-    WindowFixture() {
-        SetDemoBox(state);
-        CreaPoblacioDemo(state, rnd, 30);
-        while (state.EnSolid[gas])
-            ++gas; // the demo's lattice block comes first
+    // A data folder holding only the first picture of the synthesis reactions.
+    TarvonStart start(float factor = 1.0f) {
+        QImage picture(120, 30, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.save(folder.filePath("RT_Sinte.bmp"));
+        return {{factor, factor != 1.0f}, 81, DataPictures(folder.path().toStdString())};
     }
-    int gas = 0; // first moving slot
 };
 
-TEST_F(WindowFixture, SpeedBarSetsTheTimerIntervalAndTicksMoveTheShapes) {
-    TarvonWindow window(state, clock, rnd, hooks);
-    EXPECT_EQ(window.tmrRellotge().interval(), window.VScrollVel()->value());
-    EXPECT_EQ(window.tmrRellotge().timerType(), Qt::PreciseTimer);
-    window.resize(1024, 768);
+TEST_F(WindowFixture, OpensInTheInitialStateWithTheWholeMenuBar) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.windowTitle(), "Tarvon");
+    EXPECT_EQ(window.action("mnuCine")->text(), "Ci&nètica");
+    EXPECT_EQ(window.action("EinesDiamAfDi")->shortcut(), QKeySequence("Ctrl+D"));
+    EXPECT_FALSE(window.action("mnuAccions")->isEnabled());
+    EXPECT_TRUE(window.action("EinesNPPre")->isChecked());
+    EXPECT_FALSE(window.action("EinesNPA")->isCheckable()); // no empty mark beside it
+    EXPECT_TRUE(window.controls().lblTipus[4]->isVisible());
+    EXPECT_FALSE(window.controls().Caja->isVisible() || window.controls().VScrollVel->isVisible());
+    // The shortcut of a disabled menu's item does nothing.
+    window.command("EinesDiamAfAu");
+    EXPECT_FALSE(window.controls().Caja->isVisible());
+    EXPECT_EQ(state->Diam, 150);
+}
 
-    const float left0 = state.caja.AtomA[gas].left;
-    const QImage before = window.Caja()->grab().toImage();
-    window.VScrollVel()->setValue(1);
+TEST_F(WindowFixture, ReactionShowsItsPicturesTitleCountersAndLegend) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.resize(1024, 740);
+    window.show();
+    window.action("FeO")->trigger();
+    const TarvonControls& c = window.controls();
+    EXPECT_TRUE(c.Caja->isVisible() && !c.picPortada->isVisible());
+    EXPECT_EQ(c.lblDS1->text(), "Formació de l'òxid de ferro(II), sòlid,");
+    EXPECT_GE(c.lblDS1->width(), c.lblDS1->sizeHint().width()); // the whole title shows
+    EXPECT_TRUE(c.txt[2]->isVisible() && !c.txt[3]->isVisible());
+    EXPECT_TRUE(c.txt[0]->text().startsWith("Molèc. oxigen inicials:"));
+    // The missing equation picture leaves its box empty; the other is centred beside it.
+    EXPECT_TRUE(c.picRI[1]->pixmap().isNull());
+    EXPECT_EQ(c.picRI[0]->width(), 120);
+    EXPECT_EQ(c.picRI[0]->x(), (c.picRI[0]->parentWidget()->width() - 120) / 2);
+    EXPECT_TRUE(c.CercleAux[4]->isVisible() && !c.CercleAux[5]->isVisible());
+    EXPECT_TRUE(c.picIo[1]->isVisible() && c.picIo[1]->pixmap().isNull());
+
+    window.action("AccionsInici")->trigger();
+    EXPECT_TRUE(c.picPortada->isVisible() && !c.CercleAux[4]->isVisible());
+    EXPECT_TRUE(c.lblDS1->text().isEmpty() && !c.picRI[0]->isVisible());
+}
+
+TEST_F(WindowFixture, SpeedBarSetsTheTimerIntervalAndTicksMoveTheShapes) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.resize(1024, 740);
+    window.show();
+    window.command("NH3");
+    window.command("EinesVel");
+    EXPECT_TRUE(window.controls().VScrollVel->isVisible());
+    EXPECT_EQ(window.tmrRellotge().interval(), 50);
+    EXPECT_EQ(window.tmrRellotge().timerType(), Qt::PreciseTimer);
+    const float left0 = state->caja.AtomA[0].left;
+    window.controls().VScrollVel->setValue(1);
     EXPECT_EQ(window.tmrRellotge().interval(), 1);
     // Real timer ticks; a loaded machine may need a while for the first.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state.caja.AtomA[gas].left != left0; }, 5000));
-    EXPECT_NE(window.Caja()->grab().toImage(), before);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state->caja.AtomA[0].left != left0; }, 5000));
+
+    window.action("AccionsCongelar")->trigger();
+    EXPECT_FALSE(window.tmrRellotge().isActive());
+    EXPECT_EQ(window.action("AccionsCongelar")->text(), "Descongelar Imatge");
 }
 
 TEST_F(WindowFixture, BadTickDoesNotStopTheAnimation) {
-    TarvonWindow window(state, clock, rnd, hooks);
-    state.Reaccio = "NH3";
-    state.NumA = 2 * (gas + 2); // the first gas slots count as nitrogen
-    state.TaulaMol(gas, 1) = 600;
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.command("NH3");
+    state->NumA = 600; // the next draw of a kind-A shape is out of the list
     window.tmrRellotge_Timer();
     EXPECT_TRUE(window.tmrRellotge().isActive());
-
-    state.TaulaMol(gas, 1) = 0;
-    const float y1 = state.PosY[gas + 1];
-    window.tmrRellotge_Timer();
-    EXPECT_NE(state.PosY[gas + 1], y1);
 }
 
 // Pixel of the box picture at a point given in twips.
@@ -66,38 +112,47 @@ QRgb at(const QImage& picture, double x, double y) {
     return picture.pixel(static_cast<int>(x / 15), static_cast<int>(y / 15));
 }
 
-TEST_F(WindowFixture, BoxIsDrawnAsACubeWithFilledFaces) {
-    TarvonWindow window(state, clock, rnd, hooks);
-    window.drawBox();
-    const QImage& picture = window.Caja()->pictureImage();
+TEST_F(WindowFixture, BoxIsDrawnAsACubeWithFilledFacesWhateverItsSize) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.command("HI");
+    window.command("EinesNPA"); // a larger box than the picture had before
+    const QImage& picture = window.controls().Caja->pictureImage();
+    EXPECT_EQ(picture.width(), std::lround(state->LimitVisX / 15));
     const QRgb face = qRgb(255, 255, 200), edge = qRgb(150, 0, 255), back = qRgb(220, 255, 255);
-    const double Ix = state.OrigenX, Iy = state.OrigenY, Lx = state.CaixaX, Ly = state.CaixaY;
-    const double A = state.DesplX;                                // equal shifts right and up
+    const double Ix = state->OrigenX, Iy = state->OrigenY, Lx = state->CaixaX, Ly = state->CaixaY;
+    const double A = state->DesplX;                                // equal shifts right and up
     EXPECT_EQ(at(picture, Ix + A + Lx / 2, Iy + Ly / 2), face);   // front and back
-    EXPECT_EQ(at(picture, Ix + A + Lx / 2, Iy + A / 2), face);    // top
     EXPECT_EQ(at(picture, Ix + Lx + A / 2, Iy + Ly / 2), face);   // right
-    EXPECT_EQ(at(picture, Ix + Lx / 2, Iy + Ly + A / 2), face);   // bottom
-    EXPECT_EQ(at(picture, Ix + A / 2, Iy + Ly / 2), face);        // front, left strip
     EXPECT_EQ(at(picture, Ix + Lx, Iy + A + Ly / 3), edge);       // front right edge
     EXPECT_EQ(at(picture, Ix + Lx / 2, Iy + A + Ly + 100), back); // under it
-
-    // The strip along the front face's right edge is painted over the atoms.
-    window.tmrRellotge_Timer();
-    EXPECT_EQ(state.caja.paintOrder().back(), &state.caja.shpCara[0]);
 }
 
-TEST_F(WindowFixture, ContinuarFollowsTheCaptureAndResumes) {
-    TarvonWindow window(state, clock, rnd, hooks);
+TEST_F(WindowFixture, ClickOnAParticleMarksItWhenMarkingIsOn) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
     window.show();
-    EXPECT_FALSE(window.cmdContinuar()->isVisible());
-    MostraCaptura(state);
+    window.command("HgO");
+    window.command("AccionsCongelar"); // the particle must stay under the pointer
+    window.command("AccionsMarcar");
+    EXPECT_TRUE(window.action("AccionsMarcar")->isChecked());
+    const AtomShape& a = state->caja.AtomA[0];
+    const QPoint centre(std::lround((a.left + state->RadiA[0]) / 15),
+                        std::lround((a.top + state->RadiA[0]) / 15));
+    QTest::mouseClick(window.controls().Caja, Qt::LeftButton, {}, centre);
+    EXPECT_EQ(a.border, ColorMarca);
+}
+
+TEST_F(WindowFixture, NarrowScreenLayoutAndContinuar) {
+    TarvonWindow window(*state, clock, rnd, hooks, start(0.78125f));
+    window.show();
+    QPushButton* continuar = window.controls().cmdContinuar;
+    EXPECT_EQ(continuar->geometry(), twipsToPixels(6562.5, 7421.875, 1015.625, 292.96875));
+    EXPECT_EQ(continuar->font().pointSizeF(), 6.25);
+    window.command("HI");
+    MostraCaptura(*state);
     window.tmrRellotge_Timer();
-    EXPECT_TRUE(window.cmdContinuar()->isVisible());
-    EXPECT_EQ(window.cmdContinuar()->text(), "Continuar");
-    EXPECT_FALSE(window.tmrRellotge().isActive());
-    QTest::mouseClick(window.cmdContinuar(), Qt::LeftButton);
-    EXPECT_FALSE(window.cmdContinuar()->isVisible());
-    EXPECT_TRUE(window.tmrRellotge().isActive());
+    EXPECT_TRUE(continuar->isVisible() && !window.tmrRellotge().isActive());
+    QTest::mouseClick(continuar, Qt::LeftButton);
+    EXPECT_TRUE(!continuar->isVisible() && window.tmrRellotge().isActive());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // A state ready for a population: the demo box, D0 = 150, a bond length, and
 // the clearing step already run.
 
-#include "engine/demo_population.h"
+#include "engine/reference_box.h"
 #include "reactions/buidar_sistema.h"
 #include "reactions/crea_poblacio.h"
 
@@ -17,7 +17,7 @@ namespace tarvon::test {
 // Heap-allocated: the state is large.
 inline std::unique_ptr<SimulationState> stateFor(const std::string& reaction, int N) {
     auto s = std::make_unique<SimulationState>();
-    SetDemoBox(*s);
+    SetReferenceBox(*s);
     s->Reaccio = reaction;
     s->NombreP = N;
     s->Diam = 150;

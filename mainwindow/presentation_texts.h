@@ -1,0 +1,12 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace tarvon {
+
+// The seven lines of kinetics theory beside the presentation picture,
+// lblTipus(0) to lblTipus(6).
+const std::array<std::string, 7>& PresentationCaptions();
+
+} // namespace tarvon

@@ -1,0 +1,78 @@
+#include "mainwindow/reaction_choice.h"
+
+#include "mainwindow/box_view.h"
+#include "mainwindow/initial_state.h"
+#include "mainwindow/reaction_texts.h"
+#include "reactions/buidar_sistema.h"
+#include "reactions/crea_poblacio.h"
+#include "reactions/reaction_settings.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace tarvon {
+
+namespace {
+
+const char* keyOf(Reaction r) {
+    switch (r) {
+    case Reaction::FeO:
+        return "FeO";
+    case Reaction::NH3:
+        return "NH3";
+    case Reaction::HI:
+        return "HI";
+    case Reaction::HgO:
+        return "HgO";
+    case Reaction::None:
+        break;
+    }
+    return "";
+}
+
+// A new arrangement every time, as a clock-seeded generator gives.
+std::uint64_t seedFrom(const Clock& clock) {
+    return static_cast<std::uint64_t>(std::llround(std::fabs(clock.now()) * 1000.0));
+}
+
+} // namespace
+
+void TriaReaccio(TarvonModel& m, Reaction r) {
+    const ReactionTexts& texts = TextsFor(r);
+    ChooseReaction(m.s, keyOf(r), m.w.DiamBase);
+    m.d.picRIFile = {texts.picRI0, texts.picRI1};
+    PrepararReaccio(m);
+    m.d.lblDS1 = texts.lblDS1;
+    m.d.lblDS2 = texts.lblDS2;
+    m.w.TextReaccio = texts.TextReaccio;
+    Reconstruir(m);
+}
+
+void PrepararReaccio(TarvonModel& m) {
+    EstatInicial(m);
+    m.d.picPortada = false;
+    for (const char* item : {"mnuAccions", "mnuEines", "mnuCine", "CineDadesCrono", "CineDades05",
+                             "CineDades1", "CineDades2", "CineDades5", "CineDades10"})
+        m.menus.enable(item);
+    for (const char* item : {"CineEsborrar", "CineNoDades", "CineTornar"})
+        m.menus.disable(item);
+    m.d.picRI = true;
+    m.d.txt = {true, true, true, m.s.Reaccio != "FeO", false};
+}
+
+void BuidarSistemaFinestra(TarvonModel& m) {
+    m.s.NPUs = m.s.NombreP;
+    m.s.FactorVel = m.s.DistEnllac * m.s.Escala / (m.s.FactorDiam + m.s.FactorDiam);
+    MidaCaixaFinestra(m);
+    m.d.lblTipus = false;
+    m.d.lblPropietatsCaption = m.w.TextReaccio;
+    m.d.lblPropietats = true;
+    BuidarSistema(m.s);
+}
+
+void Reconstruir(TarvonModel& m) {
+    BuidarSistemaFinestra(m);
+    Crea_Poblacio(m.s, m.rnd, seedFrom(m.clock));
+}
+
+} // namespace tarvon

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/reaction_key.h"
+#include "mainwindow/tarvon_model.h"
+
+namespace tarvon {
+
+// A command of the Reaccions menu: a fresh reset, the reaction's settings,
+// pictures, title and description, then the population.
+void TriaReaccio(TarvonModel& m, Reaction r);
+
+// The display and menus of a chosen reaction, after the reset.
+void PrepararReaccio(TarvonModel& m);
+
+// The first half of every rebuild: the box sized and drawn, the description
+// shown, the particle system cleared.
+void BuidarSistemaFinestra(TarvonModel& m);
+
+// Clears the system and builds the population of the chosen reaction again,
+// as every number and diameter setting does.
+void Reconstruir(TarvonModel& m);
+
+} // namespace tarvon

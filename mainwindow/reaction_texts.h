@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/reaction_key.h"
+
+#include <string>
+
+namespace tarvon {
+
+// What the window shows of a chosen reaction: the two equation pictures, the
+// two-line title and the description.
+struct ReactionTexts {
+    std::string picRI0, picRI1; // paths from the data folder's parent
+    std::string lblDS1, lblDS2;
+    std::string TextReaccio;
+};
+
+// The texts of one of the four reactions; throws for Reaction::None.
+const ReactionTexts& TextsFor(Reaction r);
+
+} // namespace tarvon

@@ -1,0 +1,125 @@
+#include "mainwindow/window_sync.h"
+
+#include "mainwindow/caja_view.h"
+#include "mainwindow/circle_widget.h"
+#include "mainwindow/twips.h"
+#include "reactions/llegenda.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace tarvon {
+
+namespace {
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QColor colour(Rgb c) {
+    return {c.r, c.g, c.b};
+}
+
+void setText(QLabel* l, const std::string& s) {
+    if (l->text() != text(s))
+        l->setText(text(s));
+}
+
+} // namespace
+
+void WindowSync::apply(const TarvonModel& m) {
+    texts(m);
+    equationPictures(m);
+    box(m);
+    legend(m);
+    counters(m);
+    c_.VScrollVel->setVisible(m.d.VScrollVel);
+    c_.lblVelocitat->setVisible(m.d.VScrollVel);
+    c_.picCrono->setVisible(m.d.picCrono);
+    setText(c_.lblTempus, m.d.lblTempus);
+    c_.txtDades->setVisible(m.d.txtDades);
+    if (c_.txtDades->toPlainText() != text(m.data.TaulaDades))
+        c_.txtDades->setPlainText(text(m.data.TaulaDades));
+}
+
+void WindowSync::texts(const TarvonModel& m) {
+    c_.picPortada->setVisible(m.d.picPortada);
+    for (int i = 0; i < 7; ++i) {
+        setText(c_.lblTipus[i], m.d.lblTipusCaption[i]);
+        c_.lblTipus[i]->setVisible(m.d.lblTipus);
+    }
+    // The title labels grow to their text, as auto-sized labels do.
+    for (auto [label, caption] : {std::pair{c_.lblDS1, &m.d.lblDS1}, {c_.lblDS2, &m.d.lblDS2}}) {
+        setText(label, *caption);
+        const int least = static_cast<int>(minLabelWidth_ / kTwipsPerPixel);
+        label->resize(std::max(least, label->sizeHint().width()), label->height());
+    }
+    setText(c_.lblPropietats, m.d.lblPropietatsCaption);
+    c_.lblPropietats->setVisible(m.d.lblPropietats);
+}
+
+void WindowSync::counters(const TarvonModel& m) {
+    for (int i = 0; i < 5; ++i) {
+        const QString value = i < 4 ? text(m.s.txt[i]) : QString();
+        if (c_.txt[i]->text() != value)
+            c_.txt[i]->setText(value);
+        c_.txt[i]->setVisible(m.d.txt[i]);
+    }
+}
+
+void WindowSync::setPicture(QLabel* label, std::string& shown, const std::string& file) {
+    if (shown == file)
+        return;
+    shown = file;
+    const QPixmap picture = pictures_.load(file);
+    label->setPixmap(picture);
+    label->resize(picture.isNull() ? QSize(0, 0) : picture.size());
+}
+
+void WindowSync::equationPictures(const TarvonModel& m) {
+    for (int i = 0; i < 2; ++i) {
+        setPicture(c_.picRI[i], picRIShown_[i], m.d.picRIFile[i]);
+        c_.picRI[i]->setVisible(m.d.picRI);
+    }
+    // Centred side by side over the window.
+    const int width = c_.picRI[0]->parentWidget()->width();
+    const int w0 = c_.picRI[0]->width(), w1 = c_.picRI[1]->width();
+    c_.picRI[0]->move((width - w0 - w1) / 2, c_.picRI[0]->y());
+    c_.picRI[1]->move(c_.picRI[0]->x() + w0, c_.picRI[1]->y());
+}
+
+void WindowSync::box(const TarvonModel& m) {
+    c_.Caja->setVisible(m.d.Caja); // placed by the box sizing itself
+}
+
+void WindowSync::legend(const TarvonModel& m) {
+    const Legend& l = m.s.llegenda;
+    std::array<bool, 10> circleShown{}, pictureShown{};
+    for (const LegendCircle& k : l.circles) {
+        CircleWidget* w = c_.CercleAux.at(static_cast<std::size_t>(k.index));
+        w->setGeometry(twipsToPixels(k.left, k.top, k.diameter, k.diameter));
+        w->setColours(colour(k.fill), colour(k.border), k.borderWidth);
+        circleShown.at(static_cast<std::size_t>(k.index)) = true;
+    }
+    for (const LegendPicture& p : l.pictures) {
+        const auto i = static_cast<std::size_t>(p.index);
+        setPicture(c_.picIo.at(i), picIoShown_.at(i), p.file);
+        pictureShown.at(i) = true;
+    }
+    const auto widthOf = [&](int i) {
+        return static_cast<float>(c_.picIo.at(static_cast<std::size_t>(i))->width() * kTwipsPerPixel);
+    };
+    for (const PicturePlace& q : PlacePictures(l, m.s.ConstCaixa, widthOf))
+        c_.picIo.at(static_cast<std::size_t>(q.index))->move(twipsToPixels(q.left, q.top, 0, 0).topLeft());
+    for (std::size_t i = 0; i < 10; ++i) {
+        c_.CercleAux[i]->setVisible(circleShown[i]);
+        c_.picIo[i]->setVisible(pictureShown[i]);
+    }
+}
+
+} // namespace tarvon

@@ -1,0 +1,179 @@
+#include "mainwindow/freeze_marking.h"
+#include "mainwindow/menu_tree.h"
+#include "mainwindow/particle_settings.h"
+#include "mainwindow/reaction_choice.h"
+#include "reactions/atom_colours.h"
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+using test::LoadedWindow;
+
+void expectInitialMenus(const MenuStates& menus) {
+    for (const char* off : {"mnuAccions", "mnuEines", "mnuCine", "ArxiuExcel"})
+        EXPECT_FALSE(menus.enabled(off)) << off;
+    for (const char* on : {"mnuArxiu", "mnuReaccions", "mnuFinestra", "mnuAjuda", "ArxiuText"})
+        EXPECT_TRUE(menus.usable(on)) << on;
+    EXPECT_TRUE(menus.checked("EinesNPPre") && menus.checked("EinesDiamPre"));
+    for (const char* unchecked : {"EinesNPA", "EinesNPD", "EinesDiam15", "EinesVel"})
+        EXPECT_FALSE(menus.checked(unchecked)) << unchecked;
+}
+
+TEST(WindowCommands, MenusFollowTheLoadAChoiceAndAReset) {
+    LoadedWindow w;
+    MenuStates& menus = w.m.menus;
+    expectInitialMenus(menus);
+    EXPECT_TRUE(w.m.d.picPortada && w.m.d.lblTipus && !w.m.d.Caja);
+    EXPECT_EQ(w.m.d.lblTipusCaption[3], "- xoquen amb l'orientació adequada.");
+
+    TriaReaccio(w.m, Reaction::HgO);
+    EinesDiam15Command(w.m);
+    TriaReaccio(w.m, Reaction::HI); // the diameter goes back to the default with its mark
+    for (const char* on : {"mnuAccions", "mnuEines", "CineDadesCrono", "CineDades10", "CineMeca"})
+        EXPECT_TRUE(menus.usable(on)) << on;
+    for (const char* off : {"CineEsborrar", "CineNoDades", "CineTornar", "ArxiuExcel"})
+        EXPECT_FALSE(menus.enabled(off)) << off;
+    EXPECT_TRUE(menus.checked("EinesDiamPre") && !menus.checked("EinesDiam15"));
+    EXPECT_EQ(w.m.s.FactorDiam, 1.0f);
+    EXPECT_FALSE(w.m.d.picPortada || w.m.d.lblTipus);
+    EXPECT_TRUE(w.m.d.Caja && w.m.d.lblPropietats && w.m.d.picRI);
+    EXPECT_EQ(w.m.d.lblDS2, " formant iode i hidrogen, tots dos en estat gasós");
+    EXPECT_EQ(w.m.d.picRIFile[1], "Arxius_orvalis/RT_HI.bmp");
+    EXPECT_GT(w.m.s.NombreMol, 0);
+    EXPECT_FALSE(w.m.s.llegenda.circles.empty());
+
+    EinesDiam15Command(w.m);
+    AccionsInici(w.m);
+    expectInitialMenus(menus);
+    EXPECT_TRUE(w.m.d.picPortada && w.m.d.lblTipus && !w.m.d.Caja);
+    EXPECT_TRUE(w.m.d.lblDS1.empty() && w.m.d.lblDS2.empty());
+    EXPECT_TRUE(w.m.s.llegenda.circles.empty() && (w.m.d.txt == std::array<bool, 5>{}));
+    EXPECT_TRUE(w.m.s.Diam == 150 && w.m.s.FactorDiam == 1.0f && w.m.s.Reaccio.empty());
+    EXPECT_EQ(w.picture.lines, 0); // the cube went with the reset
+}
+
+TEST(WindowCommands, MenuTreeHasTheDittoIntervalsAndTheShortcuts) {
+    std::map<std::string, MenuItemDef> byName;
+    for (const MenuItemDef& d : MenuTree()) {
+        EXPECT_TRUE(d.parent.empty() || byName.count(d.parent)) << d.name;
+        EXPECT_TRUE(byName.emplace(d.name, d).second) << d.name;
+    }
+    EXPECT_EQ(byName.at("CineDades1").caption, "    \"      1 segon");
+    EXPECT_EQ(byName.at("CineDades10").caption, "    \"    10 segons");
+    EXPECT_EQ(byName.at("EinesDiamAfAu").shortcut, "Ctrl+A");
+    EXPECT_EQ(byName.at("EinesDiamAfDi").shortcut, "Ctrl+D");
+    EXPECT_THROW(MenuStates().enable("EinesNP"), std::out_of_range);
+}
+
+TEST(WindowCommands, FeOHidesTheFourthCounterAndTheOthersShowIt) {
+    LoadedWindow w;
+    for (const Reaction r : {Reaction::FeO, Reaction::NH3, Reaction::HI, Reaction::HgO}) {
+        TriaReaccio(w.m, r);
+        EXPECT_EQ(w.m.d.txt[3], r != Reaction::FeO);
+        EXPECT_TRUE(w.m.d.txt[0] && w.m.d.txt[2] && !w.m.d.txt[4]);
+    }
+}
+
+TEST(WindowCommands, ParticleNumberStaysWithinSidesEightToFifteen) {
+    LoadedWindow top(225);
+    TriaReaccio(top.m, Reaction::NH3);
+    EinesNPA(top.m);
+    EXPECT_TRUE(top.m.w.CostatNP == 15 && top.m.s.NombreP == 225);
+    EXPECT_FALSE(top.m.menus.enabled("EinesNPA"));
+    EXPECT_TRUE(top.m.menus.checked("EinesNPA") && !top.m.menus.checked("EinesNPPre"));
+
+    LoadedWindow low(81);
+    TriaReaccio(low.m, Reaction::HI);
+    EinesNPD(low.m);
+    EXPECT_TRUE(low.m.w.CostatNP == 8 && low.m.s.NombreP == 64);
+    EXPECT_FALSE(low.m.menus.enabled("EinesNPD"));
+    EinesNPA(low.m);
+    EXPECT_TRUE(low.m.menus.enabled("EinesNPD") && low.m.w.CostatNP == 9);
+
+    LoadedWindow big(400);
+    TriaReaccio(big.m, Reaction::HgO);
+    EinesNPA(big.m);
+    EXPECT_TRUE(big.m.w.CostatNP == 20 && big.m.s.NombreP == 400);
+    EXPECT_FALSE(big.m.menus.enabled("EinesNPA"));
+    EinesNPD(big.m);
+    EXPECT_EQ(big.m.w.CostatNP, 19);
+
+    LoadedWindow odd(200);
+    EXPECT_TRUE(odd.m.w.CostatNP == 14 && odd.m.s.NombreP == 200);
+    TriaReaccio(odd.m, Reaction::FeO);
+    EinesNPPre(odd.m);
+    EXPECT_EQ(odd.m.s.NombreP, 196);
+}
+
+TEST(WindowCommands, DiameterCommandsRebuildWithTheirBondAndMarks) {
+    LoadedWindow w;
+    TriaReaccio(w.m, Reaction::HI);
+    EinesDiam15Command(w.m);
+    EXPECT_TRUE(w.m.s.Diam == 225 && w.m.s.DistEnllac == 382.5f);
+    EXPECT_TRUE(w.m.menus.checked("EinesDiam15") && !w.m.menus.checked("EinesDiamPre"));
+    EXPECT_FLOAT_EQ(w.m.s.FactorVel, 382.5f / 3);
+    EinesDiamAfAuCommand(w.m);
+    EXPECT_FLOAT_EQ(w.m.s.Diam, 225 * 1.01f);
+    EXPECT_TRUE(w.m.menus.checked("EinesDiam15")); // fine tuning leaves the marks
+    EinesVel(w.m);
+    EXPECT_TRUE(w.m.d.VScrollVel && w.m.menus.checked("EinesVel"));
+    EinesVel(w.m);
+    EXPECT_FALSE(w.m.d.VScrollVel || w.m.menus.checked("EinesVel"));
+}
+
+TEST(WindowCommands, BoxIsPlacedForTheScreenClassAndDrawnAsACube) {
+    LoadedWindow narrow(144, 0.78125f);
+    TriaReaccio(narrow.m, Reaction::NH3);
+    const CajaPlacement& c = narrow.picture.placed;
+    EXPECT_EQ(c.Top, 468.75f);
+    EXPECT_EQ(c.Height, 6250);
+    EXPECT_GE(c.Left, 170);
+    EXPECT_LE(narrow.m.s.CaixaX, 0.78125f * 7900);
+    EXPECT_TRUE(narrow.picture.back == (Rgb{220, 255, 255}) && narrow.picture.lines > 0);
+    EXPECT_TRUE(narrow.state->caja.shpCara[0].visible && narrow.state->caja.shpCara[1].visible);
+    EXPECT_EQ(narrow.m.s.ConstCaixa, 7.8125f);
+}
+
+TEST(WindowCommands, MarkingTogglesEveryKindUnderThePointer) {
+    LoadedWindow w;
+    TriaReaccio(w.m, Reaction::HI);
+    SimulationState& s = w.m.s;
+    AtomShape &a = s.caja.AtomA[0], &b = s.caja.AtomB[1];
+    a.left = 1000, a.top = 1000;
+    b.left = 1000 + s.RadiA[0] - s.RadiB[0], b.top = 1000 + s.RadiA[0] - s.RadiB[0];
+    const float x = 1000 + s.RadiA[0], y = x; // both centres
+    CajaMouseDown(w.m, x, y);
+    EXPECT_EQ(a.border, ColorsEspecie(6)); // marking is off
+
+    AccionsMarcar(w.m);
+    EXPECT_TRUE(w.m.menus.checked("AccionsMarcar"));
+    CajaMouseDown(w.m, x, y);
+    EXPECT_TRUE(a.border == ColorMarca && b.border == ColorMarca && a.borderWidth == 2);
+    CajaMouseDown(w.m, x, y);
+    EXPECT_TRUE(a.border == ColorsEspecie(6) && a.borderWidth == 1 && b.borderWidth == 1);
+    CajaMouseDown(w.m, x + s.RadiA[0] + 1, y); // just outside atom A's square
+    EXPECT_EQ(a.borderWidth, 1);
+
+    EinesDiam15Command(w.m);
+    AtomShape& big = s.caja.AtomA[0];
+    CajaMouseDown(w.m, big.left + s.RadiA[0], big.top + s.RadiA[0]);
+    EXPECT_EQ(big.borderWidth, 3);
+}
+
+TEST(WindowCommands, FreezeTogglesTheTimerWithItsTwoCaptions) {
+    LoadedWindow w;
+    TriaReaccio(w.m, Reaction::FeO);
+    EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar imatge");
+    AccionsCongelar(w.m);
+    EXPECT_FALSE(w.m.s.controls.tmrRellotgeEnabled);
+    EXPECT_EQ(w.m.d.AccionsCongelar, "Descongelar Imatge");
+    AccionsCongelar(w.m);
+    EXPECT_TRUE(w.m.s.controls.tmrRellotgeEnabled);
+    EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar Imatge");
+}
+
+} // namespace
+} // namespace tarvon
