@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/catom.h"
-#include "engine/reference_box.h"
 #include "engine/orienta.h"
+#include "engine/reference_box.h"
 #include "engine/simulation_state.h"
 
 #include <cmath>

@@ -80,7 +80,11 @@ void TarvonWindow::run(const std::string& name) {
     TarvonModel& m = *model_;
     using Command = std::function<void()>;
     const std::map<std::string, Command> commands{
-        {"ArxiuSortir", [] { QApplication::closeAllWindows(); QApplication::quit(); }},
+        {"ArxiuSortir",
+         [] {
+             QApplication::closeAllWindows();
+             QApplication::quit();
+         }},
         {"AccionsInici", [&] { AccionsInici(m); }},
         {"AccionsCongelar", [&] { AccionsCongelar(m); }},
         {"AccionsMarcar", [&] { AccionsMarcar(m); }},

@@ -26,13 +26,15 @@ WindowMenus::WindowMenus(QMenuBar* bar, std::function<void(const std::string&)> 
         const QString caption = QString::fromStdString(d.caption);
         QAction* a = nullptr;
         if (hasItems(d.name)) {
-            QMenu* menu = d.parent.empty() ? bar->addMenu(caption) : menus.at(d.parent)->addMenu(caption);
+            QMenu* menu =
+                d.parent.empty() ? bar->addMenu(caption) : menus.at(d.parent)->addMenu(caption);
             menu->setObjectName(QString::fromStdString(d.name));
             menus[d.name] = menu;
             a = menu->menuAction();
         } else {
             a = d.parent.empty() ? bar->addAction(caption) : menus.at(d.parent)->addAction(caption);
-            QObject::connect(a, &QAction::triggered, bar, [command, name = d.name] { command(name); });
+            QObject::connect(a, &QAction::triggered, bar,
+                             [command, name = d.name] { command(name); });
         }
         a->setObjectName(QString::fromStdString(d.name));
         if (!d.shortcut.empty())

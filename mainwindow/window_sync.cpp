@@ -57,7 +57,8 @@ void WindowSync::texts(const TarvonModel& m) {
     for (auto [label, caption] : {std::pair{c_.lblDS1, &m.d.lblDS1}, {c_.lblDS2, &m.d.lblDS2}}) {
         setText(label, *caption);
         const int least = static_cast<int>(minLabelWidth_ / kTwipsPerPixel);
-        label->resize(std::max(least, label->sizeHint().width()), label->height());
+        const QSize hint = label->sizeHint();
+        label->resize(std::max(least, hint.width()), std::max(label->height(), hint.height()));
     }
     setText(c_.lblPropietats, m.d.lblPropietatsCaption);
     c_.lblPropietats->setVisible(m.d.lblPropietats);
@@ -112,10 +113,12 @@ void WindowSync::legend(const TarvonModel& m) {
         pictureShown.at(i) = true;
     }
     const auto widthOf = [&](int i) {
-        return static_cast<float>(c_.picIo.at(static_cast<std::size_t>(i))->width() * kTwipsPerPixel);
+        return static_cast<float>(c_.picIo.at(static_cast<std::size_t>(i))->width() *
+                                  kTwipsPerPixel);
     };
     for (const PicturePlace& q : PlacePictures(l, m.s.ConstCaixa, widthOf))
-        c_.picIo.at(static_cast<std::size_t>(q.index))->move(twipsToPixels(q.left, q.top, 0, 0).topLeft());
+        c_.picIo.at(static_cast<std::size_t>(q.index))
+            ->move(twipsToPixels(q.left, q.top, 0, 0).topLeft());
     for (std::size_t i = 0; i < 10; ++i) {
         c_.CercleAux[i]->setVisible(circleShown[i]);
         c_.picIo[i]->setVisible(pictureShown[i]);

@@ -120,7 +120,7 @@ TEST_F(WindowFixture, BoxIsDrawnAsACubeWithFilledFacesWhateverItsSize) {
     EXPECT_EQ(picture.width(), std::lround(state->LimitVisX / 15));
     const QRgb face = qRgb(255, 255, 200), edge = qRgb(150, 0, 255), back = qRgb(220, 255, 255);
     const double Ix = state->OrigenX, Iy = state->OrigenY, Lx = state->CaixaX, Ly = state->CaixaY;
-    const double A = state->DesplX;                                // equal shifts right and up
+    const double A = state->DesplX;                               // equal shifts right and up
     EXPECT_EQ(at(picture, Ix + A + Lx / 2, Iy + Ly / 2), face);   // front and back
     EXPECT_EQ(at(picture, Ix + Lx + A / 2, Iy + Ly / 2), face);   // right
     EXPECT_EQ(at(picture, Ix + Lx, Iy + A + Ly / 3), edge);       // front right edge
