@@ -1,9 +1,9 @@
 #include "reactions/reaccio_feo.h"
 
+#include "reactions/atom_colours.h"
 #include "reactions/counter_texts.h"
 #include "reactions/mechanism_capture.h"
 #include "reactions/ordena_capes.h"
-#include "reactions/atom_colours.h"
 
 #include <cmath>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "reactions/release_hgo.h"
 
+#include "reactions/atom_colours.h"
 #include "reactions/atom_pair.h"
 #include "reactions/counter_texts.h"
 #include "reactions/mechanism_capture.h"
-#include "reactions/atom_colours.h"
 
 #include <cmath>
 
