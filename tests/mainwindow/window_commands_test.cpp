@@ -1,8 +1,10 @@
+#include "engine/animation_step.h"
 #include "mainwindow/freeze_marking.h"
 #include "mainwindow/menu_tree.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
 #include "reactions/atom_colours.h"
+#include "reactions/reaction_rules.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -53,6 +55,29 @@ TEST(WindowCommands, MenusFollowTheLoadAChoiceAndAReset) {
     EXPECT_TRUE(w.m.s.llegenda.circles.empty() && (w.m.d.txt == std::array<bool, 5>{}));
     EXPECT_TRUE(w.m.s.Diam == 150 && w.m.s.FactorDiam == 1.0f && w.m.s.Reaccio.empty());
     EXPECT_EQ(w.picture.lines, 0); // the cube went with the reset
+}
+
+// The timer keeps running in the initial state and after every command.
+TEST(WindowCommands, TicksRunCleanlyThroughChoicesSettingsAndResets) {
+    LoadedWindow w(144);
+    ReactionRules rules(w.clock, w.rnd);
+    AnimationStep step(w.m.s, w.clock, w.rnd, rules);
+    const auto ticks = [&](const char* after) {
+        for (int k = 0; k < 60; ++k) {
+            w.clock.t += 0.05;
+            std::string error;
+            ASSERT_TRUE(step.guardedTick(&error)) << after << ": " << error;
+        }
+    };
+    for (const Reaction r : {Reaction::FeO, Reaction::NH3, Reaction::HI, Reaction::HgO}) {
+        TriaReaccio(w.m, r);
+        ticks("choice");
+        EinesNPA(w.m);
+        EinesDiam15Command(w.m);
+        ticks("settings");
+        AccionsInici(w.m);
+        ticks("reset");
+    }
 }
 
 TEST(WindowCommands, MenuTreeHasTheDittoIntervalsAndTheShortcuts) {
