@@ -1,5 +1,6 @@
 #include "engine/clock.h"
 #include "engine/uniform_random.h"
+#include "mainwindow/single_instance.h"
 #include "mainwindow/tarvon_window.h"
 #include "reactions/reaction_rules.h"
 #include "startup/calibration_path.h"
@@ -35,13 +36,21 @@ int main(int argc, char** argv) {
     // The start-up window measures the screen; then the calibration gives the
     // particle number and the main window opens.
     tarvon::FileCalibrationStore calibration(tarvon::CalibrationFilePath());
+    tarvon::SingleInstance guard(tarvon::SingleInstanceName("Tarvon"));
     std::unique_ptr<tarvon::TarvonWindow> window;
     std::unique_ptr<tarvon::ControlPantalla> start;
     start = std::make_unique<tarvon::ControlPantalla>(
         tarvon::ControlPantalla::Program::Tarvon, [&](const tarvon::ScreenClass& screen) {
+            // A copy already running is brought forward instead.
+            if (!guard.claim()) {
+                QApplication::quit();
+                return;
+            }
             tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
                                   tarvon::DataPictures(dataFolder())};
             window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
+            QObject::connect(&guard, &tarvon::SingleInstance::handOverRequested, window.get(),
+                             [&] { tarvon::BringForward(*window); });
             window->showMaximized();
             start->hide();
         });
