@@ -41,16 +41,14 @@ bool isBackground(QRgb pixel) {
     return QColor(pixel) == kWindowBackground;
 }
 
-// Rows holding anything but the window's background.
-std::pair<int, int> inkedRows(const QImage& image) {
-    int top = image.height(), bottom = -1;
+// The smallest rect holding everything but the window's background (empty when blank).
+QRect inkBox(const QImage& image) {
+    QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (!isBackground(image.pixel(x, y))) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-    return {top, bottom};
+            if (!isBackground(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
 }
 
 // Written, then read back the way the main window loads them: every name others load, at its
@@ -86,9 +84,12 @@ TEST(MainWindowPictures, ReactionPicturesFitTheRowAboveTheBox) {
         EXPECT_LE(image.height(), 33);
         EXPECT_GE(image.width(), 150);
         EXPECT_LE(image.width(), 420);
-        const auto [top, bottom] = inkedRows(image);
-        EXPECT_GT(top, 0);
-        EXPECT_LT(bottom, image.height() - 1);
+        // Sized to the measured text: equal margins keep the two pictures apart.
+        const QRect ink = inkBox(image);
+        EXPECT_GT(ink.top(), 0);
+        EXPECT_LT(ink.bottom(), image.height() - 1);
+        EXPECT_NEAR(ink.left(), image.width() - 1 - ink.right(), 3);
+        EXPECT_GE(ink.left(), 8);
     }
 }
 
@@ -103,9 +104,9 @@ TEST(MainWindowPictures, IonLabelsFitBetweenCirclesWithTheChargeRaised) {
     }
     for (const char* charge : {"RI_09.bmp", "RI_12.bmp"}) {
         SCOPED_TRACE(charge);
-        const auto [top, bottom] = inkedRows(renderPicture(recipe(charge)));
-        EXPECT_GE(bottom, top); // not blank
-        EXPECT_LT(bottom, sizeOf(charge).height() / 2);
+        const QRect ink = inkBox(renderPicture(recipe(charge)));
+        EXPECT_FALSE(ink.isEmpty());
+        EXPECT_LT(ink.bottom(), sizeOf(charge).height() / 2);
     }
 }
 
