@@ -1,6 +1,9 @@
 #include "assets/data_folder_pictures.h"
 
 #include "assets/about_picture.h"
+#include "assets/energy_profile_picture.h"
+#include "assets/equation_pictures.h"
+#include "assets/legend_pictures.h"
 #include "assets/pointer_picture.h"
 #include "assets/recommendations_picture.h"
 #include "assets/water_texture.h"
@@ -28,10 +31,57 @@ PictureRecipe recommendations(const char* name, QSize size, CardFonts fonts) {
             [fonts](QImage& image) { paintRecommendationsPicture(image, fonts); }};
 }
 
-} // namespace
+constexpr ProfileFonts kProfile{22, 15, 14};
+constexpr ProfileFonts kProfile800{18, 12, 12};
 
-const std::vector<PictureRecipe>& dataFolderPictures() {
-    static const std::vector<PictureRecipe> pictures{
+PictureRecipe energyProfile(const char* name, QSize size, ProfileFonts fonts) {
+    return {QString::fromLatin1(name), size,
+            [fonts](QImage& image) { paintEnergyProfilePicture(image, fonts); }};
+}
+
+PictureRecipe reactionKind(const char* name, const QString& kind) {
+    return {QString::fromLatin1(name), reactionKindSize(kind),
+            [kind](QImage& image) { paintReactionKindPicture(image, kind); }};
+}
+
+PictureRecipe equation(const char* name, const QString& text) {
+    return {QString::fromLatin1(name), equationSize(text),
+            [text](QImage& image) { paintEquationPicture(image, text); }};
+}
+
+PictureRecipe element(const char* name, const QString& symbol) {
+    return {QString::fromLatin1(name), elementSize(symbol),
+            [symbol](QImage& image) { paintElementPicture(image, symbol); }};
+}
+
+PictureRecipe charge(const char* name, const QString& text) {
+    return {QString::fromLatin1(name), chargeSize(text),
+            [text](QImage& image) { paintChargePicture(image, text); }};
+}
+
+std::vector<PictureRecipe> mainWindowPictures() {
+    return {
+        energyProfile("ComplexActivat5.jpg", {580, 560}, kProfile),
+        energyProfile("ComplexActivat800.jpg", {453, 437}, kProfile800),
+        reactionKind("RT_Sinte.bmp", QStringLiteral("Reacció de síntesi")),
+        reactionKind("RT_Descom.bmp", QStringLiteral("Reacció de descomposició")),
+        equation("RT_FeO.bmp", QStringLiteral("2 Fe(s) + O2(g) → 2 FeO(s)")),
+        equation("RT_NH3.bmp", QStringLiteral("N2(g) + 3 H2(g) → 2 NH3(g)")),
+        equation("RT_HI.bmp", QStringLiteral("2 HI(g) → H2(g) + I2(g)")),
+        equation("RT_HgO.bmp", QStringLiteral("2 HgO(s) → 2 Hg(g) + O2(g)")),
+        element("RI_43.bmp", QStringLiteral("Fe")),
+        element("RI_47.bmp", QStringLiteral("Hg")),
+        element("RI_68.bmp", QStringLiteral("N")),
+        element("RI_69.bmp", QStringLiteral("O")),
+        element("RI_70.bmp", QStringLiteral("I")),
+        element("RI_30.bmp", QStringLiteral("H")),
+        charge("RI_09.bmp", QStringLiteral("2+")),
+        charge("RI_12.bmp", QStringLiteral("2−")),
+    };
+}
+
+std::vector<PictureRecipe> launcherPictures() {
+    return {
         about("SobreAquestTreball.jpg", {401, 601}, kAbout),
         about("SobreAquestTreball800.jpg", {313, 470}, kAbout800),
         about("SobreAquestTreball1152.jpg", {451, 676}, kAbout1152),
@@ -41,6 +91,19 @@ const std::vector<PictureRecipe>& dataFolderPictures() {
         {QStringLiteral("FonsOrvalis.jpg"), {1134, 850}, paintWaterTexture},
         {QStringLiteral("Punter.png"), {32, 32}, paintPointerPicture},
     };
+}
+
+} // namespace
+
+// The main window's pictures are sized to their text, so the list is made on first use, once
+// a QGuiApplication can measure fonts.
+const std::vector<PictureRecipe>& dataFolderPictures() {
+    static const std::vector<PictureRecipe> pictures = [] {
+        std::vector<PictureRecipe> all = launcherPictures();
+        for (PictureRecipe& recipe : mainWindowPictures())
+            all.push_back(std::move(recipe));
+        return all;
+    }();
     return pictures;
 }
 

@@ -10,7 +10,7 @@ namespace assets {
 
 // One picture of the data folder: its file name, its size in pixels and how it is painted.
 // The image handed to `paint` already has that size and a background of the file's kind:
-// transparent for PNG, white for JPEG.
+// transparent for PNG, white for JPEG, the main window's background colour for BMP.
 struct PictureRecipe {
     QString fileName;
     QSize size;

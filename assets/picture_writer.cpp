@@ -1,6 +1,7 @@
 #include "assets/picture_writer.h"
 
 #include "assets/text_overflow.h"
+#include "assets/window_colours.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -11,16 +12,31 @@ namespace {
 
 constexpr int kJpegQuality = 92;
 
+bool hasExtension(const QString& fileName, const char* extension) {
+    return fileName.endsWith(QLatin1String(extension), Qt::CaseInsensitive);
+}
+
 bool isPng(const QString& fileName) {
-    return fileName.endsWith(".png", Qt::CaseInsensitive);
+    return hasExtension(fileName, ".png");
+}
+
+// BMP pictures are shown on the main window: 24 bits, opaque, on the window's own colour.
+QImage blankImage(const QString& fileName, QSize size) {
+    if (isPng(fileName)) {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        return image;
+    }
+    const bool bmp = hasExtension(fileName, ".bmp");
+    QImage image(size, bmp ? QImage::Format_RGB888 : QImage::Format_RGB32);
+    image.fill(bmp ? kWindowBackground : QColor(Qt::white));
+    return image;
 }
 
 } // namespace
 
 QImage renderPicture(const PictureRecipe& recipe) {
-    const bool png = isPng(recipe.fileName);
-    QImage image(recipe.size, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    image.fill(png ? Qt::transparent : Qt::white);
+    QImage image = blankImage(recipe.fileName, recipe.size);
     recipe.paint(image);
     return image;
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace assets {
+
+// The labels beside the legend's circles under the box: an element symbol, optionally
+// followed by a picture of its ion's charge set as a superscript. Both are one height and
+// are placed at one top, so the charge sits raised against the symbol. Each is just as wide
+// as its text needs, so that symbol and charge fit between two circles of a narrow screen.
+QSize elementSize(const QString& symbol);
+void paintElementPicture(QImage& image, const QString& symbol);
+
+QSize chargeSize(const QString& charge);
+void paintChargePicture(QImage& image, const QString& charge);
+
+} // namespace assets

@@ -1,0 +1,138 @@
+#include "assets/data_folder_pictures.h"
+#include "assets/energy_profile_picture.h"
+#include "assets/formula_runs.h"
+#include "assets/picture_writer.h"
+#include "assets/text_overflow.h"
+#include "assets/window_colours.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+namespace assets {
+namespace {
+
+const std::map<std::string, QSize> kFixedSizes{{"ComplexActivat5.jpg", {580, 560}},
+                                               {"ComplexActivat800.jpg", {453, 437}}};
+const char* const kTextPictures[] = {"RT_Sinte.bmp", "RT_Descom.bmp", "RT_FeO.bmp", "RT_NH3.bmp",
+                                     "RT_HI.bmp",    "RT_HgO.bmp",    "RI_43.bmp",  "RI_47.bmp",
+                                     "RI_68.bmp",    "RI_69.bmp",     "RI_70.bmp",  "RI_30.bmp",
+                                     "RI_09.bmp",    "RI_12.bmp"};
+
+const PictureRecipe& recipe(const std::string& name) {
+    const auto& pictures = dataFolderPictures();
+    const auto found = std::find_if(pictures.begin(), pictures.end(), [&](const PictureRecipe& p) {
+        return p.fileName.toStdString() == name;
+    });
+    if (found == pictures.end())
+        throw std::runtime_error("no picture " + name);
+    return *found;
+}
+
+QSize sizeOf(const std::string& name) {
+    return recipe(name).size;
+}
+
+bool isBackground(QRgb pixel) {
+    return QColor(pixel) == kWindowBackground;
+}
+
+// The smallest rect holding everything but the window's background (empty when blank).
+QRect inkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!isBackground(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Written, then read back the way the main window loads them: every name others load, at its
+// size, opaque, on the window's own colour.
+TEST(MainWindowPictures, AreReadBackAtTheirSizeOnTheWindowBackground) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(writePictures(dataFolderPictures(), folder.path()).isEmpty());
+    std::vector<std::string> names(std::begin(kTextPictures), std::end(kTextPictures));
+    for (const auto& [name, size] : kFixedSizes) {
+        EXPECT_EQ(sizeOf(name), size) << name;
+        names.push_back(name);
+    }
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        const QImage image(QDir(folder.path()).filePath(QString::fromStdString(name)));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), sizeOf(name));
+        EXPECT_FALSE(image.hasAlphaChannel());
+        const QColor corner = image.pixelColor(0, image.height() - 1);
+        EXPECT_LE(std::abs(corner.red() - kWindowBackground.red()) +
+                      std::abs(corner.green() - kWindowBackground.green()) +
+                      std::abs(corner.blue() - kWindowBackground.blue()),
+                  6); // JPEG rounding
+    }
+}
+
+// Centred side by side above the box: at most 33 px tall, no text cut at an edge.
+TEST(MainWindowPictures, ReactionPicturesFitTheRowAboveTheBox) {
+    for (const char* name :
+         {"RT_Sinte.bmp", "RT_Descom.bmp", "RT_FeO.bmp", "RT_NH3.bmp", "RT_HI.bmp", "RT_HgO.bmp"}) {
+        SCOPED_TRACE(name);
+        const QImage image = renderPicture(recipe(name));
+        EXPECT_LE(image.height(), 33);
+        EXPECT_GE(image.width(), 150);
+        EXPECT_LE(image.width(), 420);
+        // Sized to the measured text: equal margins keep the two pictures apart.
+        const QRect ink = inkBox(image);
+        EXPECT_GT(ink.top(), 0);
+        EXPECT_LT(ink.bottom(), image.height() - 1);
+        EXPECT_NEAR(ink.left(), image.width() - 1 - ink.right(), 3);
+        EXPECT_GE(ink.left(), 8);
+    }
+}
+
+// On an 800-pixel screen the circles are 78 px apart and a label starts 7 px right of its
+// circle: symbol and charge share what is left. The charge is written in the upper half.
+TEST(MainWindowPictures, IonLabelsFitBetweenCirclesWithTheChargeRaised) {
+    for (const auto& [element, charge] : {std::pair{"RI_43.bmp", "RI_09.bmp"},
+                                          {"RI_47.bmp", "RI_09.bmp"},
+                                          {"RI_69.bmp", "RI_12.bmp"}}) {
+        SCOPED_TRACE(element);
+        EXPECT_LE(sizeOf(element).width() + sizeOf(charge).width(), 45);
+    }
+    for (const char* charge : {"RI_09.bmp", "RI_12.bmp"}) {
+        SCOPED_TRACE(charge);
+        const QRect ink = inkBox(renderPicture(recipe(charge)));
+        EXPECT_FALSE(ink.isEmpty());
+        EXPECT_LT(ink.bottom(), sizeOf(charge).height() / 2);
+    }
+}
+
+TEST(FormulaRuns, LowersTheDigitsOfFormulasButNotCoefficients) {
+    using R = FormulaRun;
+    EXPECT_EQ(formulaRuns(QStringLiteral("2 NH3(g) → N2")),
+              (std::vector<R>{{"2 NH", RunKind::Normal},
+                              {"3", RunKind::Subscript},
+                              {"(g) ", RunKind::Normal},
+                              {"→", RunKind::Arrow},
+                              {" N", RunKind::Normal},
+                              {"2", RunKind::Subscript}}));
+    EXPECT_EQ(formulaRuns(QStringLiteral("(E_a) C12 (OH)2")),
+              (std::vector<R>{{"(E", RunKind::Normal},
+                              {"a", RunKind::Subscript},
+                              {") C", RunKind::Normal},
+                              {"12", RunKind::Subscript},
+                              {" (OH)", RunKind::Normal},
+                              {"2", RunKind::Subscript}}));
+}
+
+// Fonts too large for the small variant are refused rather than clipped.
+TEST(EnergyProfilePicture, RefusesLabelsThatDoNotFit) {
+    QImage image(453, 437, QImage::Format_RGB32);
+    EXPECT_THROW(paintEnergyProfilePicture(image, {40, 30, 30}), TextOverflow);
+}
+
+} // namespace
+} // namespace assets
