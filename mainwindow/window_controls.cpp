@@ -102,6 +102,7 @@ TarvonControls CreateControls(QWidget* client, const CajaShapes& shapes) {
     createSpeedAndButton(c, client);
     createChronometer(c, client);
     c.lblPropietats->lower(); // behind the other controls
+    c.picPortada->raise();    // over the empty title labels of the initial state
     return c;
 }
 
