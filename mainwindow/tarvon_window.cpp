@@ -60,7 +60,7 @@ void TarvonWindow::connectControls() {
     connect(c_.VScrollVel, &QScrollBar::valueChanged, this, &TarvonWindow::VScrollVel_Change);
     connect(c_.cmdContinuar, &QPushButton::clicked, this, &TarvonWindow::cmdContinuar_Click);
     c_.Caja->onMouseDown = [this](float x, float y) {
-        CajaMouseDown(*model_, x, y);
+        guarded("Caja_MouseDown", [&] { CajaMouseDown(*model_, x, y); });
         c_.Caja->update();
     };
 }
@@ -68,12 +68,16 @@ void TarvonWindow::connectControls() {
 void TarvonWindow::command(const std::string& name) {
     if (!model_->menus.usable(name))
         return; // a shortcut of an item that cannot be clicked now
+    guarded(name, [&] { run(name); });
+    sync();
+}
+
+void TarvonWindow::guarded(const std::string& name, const std::function<void()>& handler) {
     try {
-        run(name);
+        handler();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Tarvon: %s abandoned: %s\n", name.c_str(), e.what());
     }
-    sync();
 }
 
 void TarvonWindow::run(const std::string& name) {

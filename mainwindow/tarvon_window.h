@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,8 @@ private:
     void createWindow(const TarvonStart& start);
     void connectControls();
     void run(const std::string& name);
+    // Runs an event handler; an error abandons it and the window goes on.
+    static void guarded(const std::string& name, const std::function<void()>& handler);
     void VScrollVel_Change(int value);
     void cmdContinuar_Click();
     void sync();

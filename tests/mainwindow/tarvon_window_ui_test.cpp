@@ -139,6 +139,10 @@ TEST_F(WindowFixture, ClickOnAParticleMarksItWhenMarkingIsOn) {
                         std::lround((a.top + state->RadiA[0]) / 15));
     QTest::mouseClick(window.controls().Caja, Qt::LeftButton, {}, centre);
     EXPECT_EQ(a.border, ColorMarca);
+    // A count beyond the shapes abandons the click, not the program.
+    state->NumA = 600;
+    QTest::mouseClick(window.controls().Caja, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(a.border, ColorMarca);
 }
 
 TEST_F(WindowFixture, NarrowScreenLayoutAndContinuar) {
