@@ -19,4 +19,10 @@ constexpr Reaction reactionFromKey(std::string_view key) {
     return Reaction::None;
 }
 
+// The key a reaction is chosen by; "" for none.
+constexpr const char* reactionKey(Reaction r) {
+    constexpr const char* keys[] = {"", "FeO", "NH3", "HI", "HgO"};
+    return keys[static_cast<int>(r)];
+}
+
 } // namespace tarvon

@@ -14,22 +14,6 @@ namespace tarvon {
 
 namespace {
 
-const char* keyOf(Reaction r) {
-    switch (r) {
-    case Reaction::FeO:
-        return "FeO";
-    case Reaction::NH3:
-        return "NH3";
-    case Reaction::HI:
-        return "HI";
-    case Reaction::HgO:
-        return "HgO";
-    case Reaction::None:
-        break;
-    }
-    return "";
-}
-
 // A new arrangement every time, as a clock-seeded generator gives.
 std::uint64_t seedFrom(const Clock& clock) {
     return static_cast<std::uint64_t>(std::llround(std::fabs(clock.now()) * 1000.0));
@@ -39,7 +23,7 @@ std::uint64_t seedFrom(const Clock& clock) {
 
 void TriaReaccio(TarvonModel& m, Reaction r) {
     const ReactionTexts& texts = TextsFor(r);
-    ChooseReaction(m.s, keyOf(r), m.w.DiamBase);
+    ChooseReaction(m.s, reactionKey(r), m.w.DiamBase);
     m.d.picRIFile = {texts.picRI0, texts.picRI1};
     PrepararReaccio(m);
     m.d.lblDS1 = texts.lblDS1;
