@@ -106,6 +106,21 @@ TarvonControls CreateControls(QWidget* client, const CajaShapes& shapes) {
     return c;
 }
 
+void FitTextToHeight(QLabel* label) {
+    const double base = label->property(kLayoutPointSize).toDouble();
+    if (base <= 0 || !label->wordWrap())
+        return;
+    QFont font = label->font();
+    // A quarter point at a time, down to 70 %: fonts do not scale exactly
+    // with the screen class, and a line more would hide the next label's text.
+    for (double size = base; size >= 0.7 * base; size -= 0.25) {
+        font.setPointSizeF(size);
+        label->setFont(font);
+        if (label->heightForWidth(label->width()) <= label->height())
+            return;
+    }
+}
+
 void ApplyLayout(TarvonControls& c, const WindowLayout& layout) {
     for (const auto& [name, g] : layout.controls) {
         const auto found = c.byName.find(QString::fromStdString(name));
@@ -121,6 +136,7 @@ void ApplyLayout(TarvonControls& c, const WindowLayout& layout) {
             QFont font = w->font();
             font.setPointSizeF(g.FontSize);
             w->setFont(font);
+            w->setProperty(kLayoutPointSize, g.FontSize);
         }
     }
 }

@@ -57,4 +57,11 @@ TarvonControls CreateControls(QWidget* client, const CajaShapes& shapes);
 // picture's size.
 void ApplyLayout(TarvonControls& c, const WindowLayout& layout);
 
+// The layout's font size of a control, kept as a property of it.
+inline constexpr char kLayoutPointSize[] = "layoutPointSize";
+
+// A word-wrapped label whose text does not fit its height at the layout's
+// font size gets a slightly smaller font.
+void FitTextToHeight(QLabel* label);
+
 } // namespace tarvon

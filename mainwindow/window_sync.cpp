@@ -26,8 +26,10 @@ QColor colour(Rgb c) {
 }
 
 void setText(QLabel* l, const std::string& s) {
-    if (l->text() != text(s))
-        l->setText(text(s));
+    if (l->text() == text(s))
+        return;
+    l->setText(text(s));
+    FitTextToHeight(l);
 }
 
 } // namespace

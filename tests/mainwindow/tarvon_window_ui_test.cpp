@@ -151,7 +151,14 @@ TEST_F(WindowFixture, NarrowScreenLayoutAndContinuar) {
     QPushButton* continuar = window.controls().cmdContinuar;
     EXPECT_EQ(continuar->geometry(), twipsToPixels(6562.5, 7421.875, 1015.625, 292.96875));
     EXPECT_EQ(continuar->font().pointSizeF(), 6.25);
-    window.command("HI");
+    // Every text shows whole in its label, whatever the font's rounding.
+    const auto fits = [](QLabel* l) { return l->heightForWidth(l->width()) <= l->height(); };
+    for (QLabel* tipus : window.controls().lblTipus)
+        EXPECT_TRUE(fits(tipus)) << tipus->text().toStdString();
+    for (const char* reaction : {"FeO", "NH3", "HgO", "HI"}) {
+        window.command(reaction);
+        EXPECT_TRUE(fits(window.controls().lblPropietats)) << reaction;
+    }
     MostraCaptura(*state);
     window.tmrRellotge_Timer();
     EXPECT_TRUE(continuar->isVisible() && !window.tmrRellotge().isActive());
