@@ -31,7 +31,6 @@ MidaCaixaInputs inputs(const TarvonModel& m) {
 } // namespace
 
 void MidaCaixaFinestra(TarvonModel& m) {
-    m.d.Caja = false;
     const MidaCaixaResult r = MidaCaixa(inputs(m));
     ApplyBoxGeometry(r, m.s);
     m.Caja.place(r.Caja.Left, r.Caja.Top, r.Caja.Width, r.Caja.Height);
