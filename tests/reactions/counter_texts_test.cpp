@@ -7,11 +7,6 @@
 namespace tarvon {
 namespace {
 
-TEST(CounterTexts, CaptionThenValueInItsSignPosition) {
-    EXPECT_EQ(CounterText("Molècules HI:", 48), "Molècules HI: 48");
-    EXPECT_EQ(CounterText("Molècules HI:", -3), "Molècules HI:-3");
-}
-
 TEST(CounterTexts, EachReactionFillsItsBoxesAndFeOLeavesTheFourth) {
     SimulationState s;
     s.NombreMol = 40;

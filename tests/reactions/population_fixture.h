@@ -42,9 +42,4 @@ inline double bondOf(const FloatList& X, const FloatList& Y, const FloatList& Z,
     return d / std::hypot(s.DirX[slot], s.DirY[slot], s.DirZ[slot]);
 }
 
-inline bool atomInBox(const SimulationState& s, float x, float y, float z, float r) {
-    return x - r >= s.OrigenX && x + r <= s.OrigenX + s.CaixaX && y - r >= s.OrigenY &&
-           y + r <= s.OrigenY + s.CaixaY && z - r >= 0 && z + r <= s.CaixaZ;
-}
-
 } // namespace tarvon::test

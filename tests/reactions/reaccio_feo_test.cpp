@@ -93,12 +93,6 @@ TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
     EXPECT_EQ(s.txt[2], "Òxid ferrós(FeO) format: 2");
 }
 
-TEST_F(ReaccioFeOTest, AnOxidisedCellIsNeverOxidisedAgain) {
-    s.caja.AtomB[cell(3, 1)].tag = '3';
-    ReaccioFeO(s, 0);
-    EXPECT_TRUE(oxidisedCount() == 1 && s.nO2 == O2);
-}
-
 TEST_F(ReaccioFeOTest, MiddleColumnsAreCapturedAndStillReact) {
     s.meca.MecaDemanat = true;
     ReaccioFeO(s, 0); // column 2: not captured
