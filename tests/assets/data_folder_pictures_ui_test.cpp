@@ -1,8 +1,8 @@
-#include "assets/data_folder_pictures.h"
 #include "assets/picture_writer.h"
 #include "assets/text_column.h"
 #include "assets/water_texture.h"
 #include "launcher/orvalis_layout.h"
+#include "picture_lookup.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -10,20 +10,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace assets {
 namespace {
 
-const PictureRecipe& picture(const std::string& name) {
-    const auto& pictures = dataFolderPictures();
-    const auto found = std::find_if(pictures.begin(), pictures.end(), [&](const PictureRecipe& p) {
-        return p.fileName.toStdString() == name;
-    });
-    if (found == pictures.end())
-        throw std::runtime_error("no picture " + name);
-    return *found;
-}
+using test::recipe;
 
 double luminance(QRgb rgb) {
     auto linear = [](int c) {
@@ -42,7 +33,7 @@ TEST(DataFolderPictures, TextPicturesFitTheLauncherBoxesAndKeepTheCloseButtonCle
             {l.picSobreFile, l.picSobre, l.cmdSobre}, {l.picRecomFile, l.picRecom, l.cmdRecom}};
         for (const auto& [name, box, button] : shown) {
             SCOPED_TRACE(name);
-            const QImage image = renderPicture(picture(name));
+            const QImage image = renderPicture(recipe(name));
             EXPECT_EQ(image.size(),
                       QSize(std::lround(box.width / 15), std::lround(box.height / 15)));
             double darkest = 1;

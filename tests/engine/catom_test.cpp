@@ -19,15 +19,11 @@ TEST(CAtom, CreaExtendsAfterTheUpperIndexAndPropietatsDressesTheFirstNum) {
 
     s.caja.AtomA[1].visible = true;
     atoms.Propietats_AtomsA(s, 150, 3, {0, 190, 255}, {0, 0, 255});
-    atoms.Propietats_AtomsB(s, 60, 1, {255, 100, 0}, {1, 2, 3});
     for (int k = 0; k < 3; ++k) {
         EXPECT_EQ(s.RadiA[k], 75);
-        EXPECT_EQ(s.caja.AtomA[k].tag, '1');
         EXPECT_EQ(s.caja.AtomA[k].visible, k == 1) << "visibility is not touched";
     }
     EXPECT_EQ(s.RadiA[3], 0);
-    EXPECT_EQ(s.caja.AtomB[0].tag, '2');
-    EXPECT_EQ(s.RadiB[0], 30);
 }
 
 } // namespace

@@ -21,7 +21,7 @@ protected:
     SimulationState s;
 };
 
-TEST_F(MostraCapturaTest, MercuryOxideGroupIsRestoredAsPhotographedAfterAGasOnlyPauses) {
+TEST_F(MostraCapturaTest, SolidGroupsAreRestoredAsPhotographedAfterAGasOnlyPauses) {
     s.Reaccio = "HI";
     MostraCaptura(s);
     EXPECT_FALSE(s.controls.tmrRellotgeEnabled);
@@ -39,21 +39,20 @@ TEST_F(MostraCapturaTest, MercuryOxideGroupIsRestoredAsPhotographedAfterAGasOnly
         EXPECT_EQ(g.fill, (Rgb{10 * n, 20, 30})) << n;
         EXPECT_TRUE(g.visible && g.borderWidth == 2 && g.border == (Rgb{0, 255, 0})) << n;
     }
-}
 
-TEST_F(MostraCapturaTest, IronOxideStacksEachOxygenOverItsIron) {
+    // "FeO" stacks each oxygen over its iron.
     s.Reaccio = "FeO";
     s.PasOxid = 90;
     MostraCaptura(s);
-    const AtomShape* group[4] = {&s.caja.AtomB[5], &s.caja.AtomB[2], &s.caja.AtomA[7],
-                                 &s.caja.AtomA[3]};
+    const AtomShape* feo[4] = {&s.caja.AtomB[5], &s.caja.AtomB[2], &s.caja.AtomA[7],
+                               &s.caja.AtomA[3]};
     const float lift[4] = {45, 45, 60, 60};
     for (int n = 0; n < 4; ++n) {
-        EXPECT_FLOAT_EQ(group[n]->left, 100.0f * (n % 2)) << n;
-        EXPECT_FLOAT_EQ(group[n]->top, 1000.0f + n - lift[n]) << n;
-        EXPECT_EQ(group[n]->border, (Rgb{0, 255, 0})) << n;
+        EXPECT_FLOAT_EQ(feo[n]->left, 100.0f * (n % 2)) << n;
+        EXPECT_FLOAT_EQ(feo[n]->top, 1000.0f + n - lift[n]) << n;
+        EXPECT_EQ(feo[n]->border, (Rgb{0, 255, 0})) << n;
     }
-    EXPECT_EQ(group[3]->fill, (Rgb{30, 20, 30}));
+    EXPECT_EQ(feo[3]->fill, (Rgb{30, 20, 30}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace tarvon {
 namespace {
@@ -22,21 +23,16 @@ struct TwoBalls : ::testing::Test {
     }
 };
 
+// Only balls at a distance above zero and up to one diameter collide.
 TEST_F(TwoBalls, TouchingBallsExchangeVelocitiesRoundedHalfToEven) {
     set(0, 1000, 1000, 1000, 10, 20, 30);
     set(1, 1128, 1000, 1000, 2.5f, 3.5f, -2.5f); // d = 0.5
     balls.XocsBola(0);
-    EXPECT_EQ(balls.VX[0], 2);
-    EXPECT_EQ(balls.VY[0], 4);
-    EXPECT_EQ(balls.VZ[0], -2);
-    EXPECT_EQ(balls.VZ[1], 30);
+    EXPECT_EQ((std::vector<float>{balls.VX[0], balls.VY[0], balls.VZ[0], balls.VZ[1]}),
+              (std::vector<float>{2, 4, -2, 30}));
     EXPECT_FLOAT_EQ(balls.X[0], 1128 - 256); // one diameter from ball 1
     EXPECT_FLOAT_EQ(balls.Y[0], 1000);
-}
-
-TEST_F(TwoBalls, OnlyBallsAtDistanceAboveZeroUpToOneDiameterCollide) {
-    const std::pair<float, bool> cases[] = {{1000, false}, {1257, false}, {1256, true}};
-    for (const auto& [y1, collides] : cases) {
+    for (const auto& [y1, collides] : {std::pair{1000, false}, {1257, false}, {1256, true}}) {
         set(0, 1000, 1000, 1000, 10.5f);
         set(1, 1000, y1, 1000, 2.5f);
         balls.XocsBola(0);
@@ -48,12 +44,10 @@ TEST_F(TwoBalls, WallsReverseBeforeMovingAndClampBetween0And5744) {
     set(0, 5700, 20, 0, 100, -50, -30);
     set(1, 3000, 3000, 3000, 0);
     balls.step();
-    EXPECT_EQ(balls.X[0], 5744);
-    EXPECT_EQ(balls.Y[0], 0);
-    EXPECT_EQ(balls.Z[0], 30);
+    EXPECT_EQ((std::vector<float>{balls.X[0], balls.Y[0], balls.Z[0]}),
+              (std::vector<float>{5744, 0, 30}));
     balls.step();
-    EXPECT_EQ(balls.X[0], 5644);
-    EXPECT_EQ(balls.Y[0], 50);
+    EXPECT_EQ((std::vector<float>{balls.X[0], balls.Y[0]}), (std::vector<float>{5644, 50}));
 }
 
 TEST_F(TwoBalls, BackFaceIsDrawnUpAndToTheRight) {

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -36,16 +35,8 @@ struct LauncherWindow : ::testing::Test {
     }
 };
 
-TEST_F(LauncherWindow, MenuBarOffersOptionsTheModelAndOnePictureAtATime) {
+TEST_F(LauncherWindow, MenuShowsOnePictureAtATime) {
     auto w = open();
-    QStringList captions;
-    for (QAction* a : w->menuBar()->actions())
-        captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"&Opcions", "Tarvon", QString::fromUtf8("Recomanacions d'ús"),
-                                     "Sobre aquest treball...."}));
-    EXPECT_EQ(w->OpcionsMinim()->text(), "Minimitzar");
-    EXPECT_EQ(w->OpcionsSortir()->text(), "Sortir");
-
     w->mnuAutor()->trigger();
     EXPECT_FALSE(w->picSobre()->isHidden());
     w->FinRecom()->trigger();

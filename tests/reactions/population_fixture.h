@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
 #include <string>
 
@@ -32,19 +31,6 @@ inline std::unique_ptr<SimulationState> populated(const std::string& reaction, i
     MersenneRandom rnd;
     Crea_Poblacio(*s, rnd, seed);
     return s;
-}
-
-// Distance of two atoms over the length of the slot's direction.
-inline double bondOf(const FloatList& X, const FloatList& Y, const FloatList& Z, long a,
-                     const FloatList& X2, const FloatList& Y2, const FloatList& Z2, long b,
-                     const SimulationState& s, int slot) {
-    const double d = std::hypot(X2[b] - X[a], Y2[b] - Y[a], Z2[b] - Z[a]);
-    return d / std::hypot(s.DirX[slot], s.DirY[slot], s.DirZ[slot]);
-}
-
-inline bool atomInBox(const SimulationState& s, float x, float y, float z, float r) {
-    return x - r >= s.OrigenX && x + r <= s.OrigenX + s.CaixaX && y - r >= s.OrigenY &&
-           y + r <= s.OrigenY + s.CaixaY && z - r >= 0 && z + r <= s.CaixaZ;
 }
 
 } // namespace tarvon::test

@@ -3,32 +3,7 @@
 namespace tarvon {
 namespace {
 
-using test::atomInBox;
-using test::bondOf;
 using test::populated;
-
-TEST(PoblacioHI, HalfOfNRoundedToEvenGivesTheMolecules) {
-    for (const auto& [N, molecules] : {std::pair{49, 24}, std::pair{51, 26}}) {
-        const auto s = populated("HI", N);
-        EXPECT_EQ(s->NombreMol, molecules);
-        EXPECT_EQ(s->caja.AtomB.upperIndex(), molecules - 1);
-        EXPECT_EQ(s->txt[1], "Molècules HI: " + std::to_string(molecules));
-    }
-}
-
-TEST(PoblacioHI, IodineAndHydrogenOneBondApartAlongTheSlotInsideTheBox) {
-    const auto s = populated("HI", 120);
-    const float k = 0.85f, rA = s->RadiA[0], rB = s->RadiB[0];
-    for (int i = 0; i < s->NombreMol; ++i) {
-        EXPECT_TRUE(atomInBox(*s, s->AtomAX[i], s->AtomAY[i], s->AtomAZ[i], rA)) << i;
-        EXPECT_TRUE(atomInBox(*s, s->AtomBX[i], s->AtomBY[i], s->AtomBZ[i], rB)) << i;
-        EXPECT_NEAR(
-            bondOf(s->AtomAX, s->AtomAY, s->AtomAZ, i, s->AtomBX, s->AtomBY, s->AtomBZ, i, *s, i),
-            k * (rA + rB), 0.01);
-        // The slot centre lies rB·k from the iodine towards the hydrogen.
-        EXPECT_NEAR(s->PosY[i], s->AtomAY[i] - rB * k * s->DirY[i], 0.01);
-    }
-}
 
 TEST(PoblacioNH3, HundredParticlesGiveTwelveN2AndThirtySixH2) {
     const auto s = populated("NH3", 100);
@@ -42,20 +17,16 @@ TEST(PoblacioNH3, HundredParticlesGiveTwelveN2AndThirtySixH2) {
         EXPECT_EQ(s->TaulaMol(row[0], 1), row[1]);
         EXPECT_EQ(s->TaulaMol(row[0], 2), row[2]);
     }
-    EXPECT_EQ(populated("NH3", 7)->NombreMol, 0);
 }
 
-TEST(PoblacioNH3, BothAtomsOfEachMoleculeOneBondApartInsideTheBox) {
-    const auto s = populated("NH3", 200);
+// Iodine rB·k behind the slot centre, hydrogen one bond further along the slot.
+TEST(PoblacioHI, IodineAndHydrogenOneBondApartAlongTheSlot) {
+    const auto s = populated("HI", 120);
+    const float k = 0.85f, rB = s->RadiB[0], bond = k * (s->RadiA[0] + rB);
     for (int i = 0; i < s->NombreMol; ++i) {
-        const bool h = i >= s->NumA / 2;
-        const long a = s->TaulaMol(i, 1), b = s->TaulaMol(i, 2);
-        const FloatList& X = h ? s->AtomBX : s->AtomAX;
-        const FloatList& Y = h ? s->AtomBY : s->AtomAY;
-        const FloatList& Z = h ? s->AtomBZ : s->AtomAZ;
-        EXPECT_TRUE(atomInBox(*s, X[a], Y[a], Z[a], s->MidaMol[i] / 2)) << i;
-        EXPECT_TRUE(atomInBox(*s, X[b], Y[b], Z[b], s->MidaMol[i] / 2)) << i;
-        EXPECT_NEAR(bondOf(X, Y, Z, a, X, Y, Z, b, *s, i), 0.85 * s->MidaMol[i], 0.01);
+        EXPECT_NEAR(s->AtomAY[i] - s->PosY[i], rB * k * s->DirY[i], 0.01) << i;
+        EXPECT_NEAR(s->AtomBX[i] - s->AtomAX[i], bond * s->DirX[i], 0.01) << i;
+        EXPECT_NEAR(s->AtomBZ[i] - s->AtomAZ[i], bond * s->DirZ[i], 0.01) << i;
     }
 }
 
@@ -67,7 +38,10 @@ TEST(CreaPoblacio, EachSpeedEntryIsUsedOnce) {
     EXPECT_EQ(used, 100); // 100 slots, 100 distinct entries
 }
 
-TEST(CreaPoblacio, CountsBeyondTheListsAreClampedAndNoReactionBuildsNothing) {
+TEST(CreaPoblacio, CountsFollowNWithinTheListsAndNoReactionBuildsNothing) {
+    EXPECT_EQ(populated("HI", 49)->NombreMol, 24); // half of N rounded to even
+    EXPECT_EQ(populated("HI", 51)->NombreMol, 26);
+    EXPECT_EQ(populated("NH3", 7)->NombreMol, 0);
     EXPECT_EQ(populated("HI", 2000)->NombreMol, 501);
     EXPECT_EQ(populated("NH3", 2000)->NumB, 498);
     EXPECT_EQ(populated("HgO", 2000)->CostatSolid, 15);

@@ -35,16 +35,9 @@ protected:
     const int n = s.CostatSolid, O2 = s.nO2;
 };
 
-TEST_F(ReaccioFeOTest, AShallowArrivalBounces) {
-    arrive(2, 1, 30, 30, 0.6f);
-    ReaccioFeO(s, 0);
-    EXPECT_TRUE(s.VelY[0] == -12 && s.Rebot);
-    EXPECT_EQ(oxidisedCount(), 0);
-}
-
 // No neighbour for the second atom, or a landing cell off the layer: the
-// molecule goes on untouched.
-TEST_F(ReaccioFeOTest, NoSecondCellOrALandingOutsideTheLayerDoesNothing) {
+// molecule goes on untouched; a shallow one bounces.
+TEST_F(ReaccioFeOTest, ShallowArrivalBouncesNoSecondCellOrALandingOffTheLayerDoesNothing) {
     const float arrivals[][4] = {{n - 1.0f, 1, 30, 0.5f},
                                  {-1, 1, 30, 0.6f}, // its neighbour lies on the layer
                                  {n + 0.0f, 1, 150, 0.6f},
@@ -55,6 +48,9 @@ TEST_F(ReaccioFeOTest, NoSecondCellOrALandingOutsideTheLayerDoesNothing) {
         EXPECT_EQ(oxidisedCount() + s.NumCellesOxid, 0) << a[0] << ", " << a[1];
         EXPECT_TRUE(s.VelY[0] == 12 && !s.Rebot && s.nO2 == O2) << a[0] << ", " << a[1];
     }
+    arrive(2, 1, 30, 30, 0.6f); // a shallow arrival bounces
+    ReaccioFeO(s, 0);
+    EXPECT_TRUE(s.VelY[0] == -12 && s.Rebot && oxidisedCount() == 0);
     // Steeper across the rows the neighbour behind is taken instead.
     arrive(n - 1.0f, 1, 30, 60, 0.4f);
     ReaccioFeO(s, 0);
@@ -91,12 +87,6 @@ TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
     EXPECT_EQ(s.caja.AtomA[o2].border, ColorMarca) << "a marked particle stays marked";
     EXPECT_TRUE(s.nO2 == O2 - 1 && !s.meca.MecaCapturat);
     EXPECT_EQ(s.txt[2], "Òxid ferrós(FeO) format: 2");
-}
-
-TEST_F(ReaccioFeOTest, AnOxidisedCellIsNeverOxidisedAgain) {
-    s.caja.AtomB[cell(3, 1)].tag = '3';
-    ReaccioFeO(s, 0);
-    EXPECT_TRUE(oxidisedCount() == 1 && s.nO2 == O2);
 }
 
 TEST_F(ReaccioFeOTest, MiddleColumnsAreCapturedAndStillReact) {

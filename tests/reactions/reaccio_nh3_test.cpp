@@ -55,18 +55,6 @@ TEST_F(ReaccioNH3Test, OneTouchingAndOneNearWaitsOneTouchingAloneCollides) {
     EXPECT_EQ(s.TaulaMol(0, 0), 0);
 }
 
-TEST_F(ReaccioNH3Test, ThreeHitsFormTwoAmmoniaMolecules) {
-    hydrogensAt({0.75f, 1.8f, 2.7f});
-    ReaccioNH3(s, rnd, rules, 0);
-    EXPECT_EQ(tableRow(0), (std::array<int, 5>{1, 0, 2, 3, 4}));
-    EXPECT_EQ(tableRow(12), (std::array<int, 5>{1, 1, 0, 1, 5}));
-    EXPECT_TRUE(s.TaulaMol(13, 0) == 2 && s.TaulaMol(14, 0) == 2);
-    EXPECT_FLOAT_EQ(s.MidaMol[12], 55.5f + 27.75f);
-    EXPECT_EQ(s.nNH3, 2);
-    EXPECT_EQ(s.txt[0], "Molècules presents: 46");
-    EXPECT_EQ(s.VelX[0], 7) << "no collision after a reaction";
-}
-
 TEST_F(ReaccioNH3Test, UsedUpSlotsAreNeitherFoundNorHit) {
     hydrogensAt({0.75f, 1.8f, 2.7f});
     s.TaulaMol(14, 0) = 2;
@@ -81,7 +69,7 @@ TEST_F(ReaccioNH3Test, UsedUpSlotsAreNeitherFoundNorHit) {
     EXPECT_EQ(s.nNH3, 0);
 }
 
-TEST_F(ReaccioNH3Test, AVisibleGroupIsCapturedDrawnTogether) {
+TEST_F(ReaccioNH3Test, AVisibleGroupIsCapturedDrawnTogetherTheNextFormsTwoAmmonia) {
     hydrogensAt({0.75f, 1.8f, 2.7f});
     s.meca.MecaDemanat = true;
     s.LimitVisX = s.LimitVisY = 8000; // the whole box in view
@@ -98,8 +86,15 @@ TEST_F(ReaccioNH3Test, AVisibleGroupIsCapturedDrawnTogether) {
     hydrogensAt({0.75f, 1.8f, 2.7f});
     ReaccioNH3(s, rnd, rules, 0);
     EXPECT_EQ(rules.shown, 1);
-    EXPECT_EQ(s.nNH3, 2);
     EXPECT_EQ(s.PosX[12], 1000 + 333 * 0.75f);
+    // Three hits form two ammonia molecules.
+    EXPECT_EQ(tableRow(0), (std::array<int, 5>{1, 0, 2, 3, 4}));
+    EXPECT_EQ(tableRow(12), (std::array<int, 5>{1, 1, 0, 1, 5}));
+    EXPECT_TRUE(s.TaulaMol(13, 0) == 2 && s.TaulaMol(14, 0) == 2);
+    EXPECT_FLOAT_EQ(s.MidaMol[12], 55.5f + 27.75f);
+    EXPECT_EQ(s.nNH3, 2);
+    EXPECT_EQ(s.txt[0], "Molècules presents: 46");
+    EXPECT_EQ(s.VelX[0], 7) << "no collision after a reaction";
 }
 
 } // namespace

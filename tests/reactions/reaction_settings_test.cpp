@@ -7,16 +7,6 @@ namespace {
 
 constexpr float DiamBase = 150;
 
-TEST(ReactionSettings, ChoiceResetsTheDiameterAndSetsTheBondFromTheBase) {
-    SimulationState s;
-    s.Diam = 225;
-    s.FactorDiam = 1.5f;
-    ChooseReaction(s, "HI", DiamBase);
-    EXPECT_EQ(s.Diam, DiamBase);
-    EXPECT_EQ(s.FactorDiam, 1.0f);
-    EXPECT_FLOAT_EQ(s.DistEnllac, 255);
-}
-
 TEST(ReactionSettings, BondRecomputedFromTheCurrentDiameter) {
     SimulationState s;
     s.Reaccio = "FeO";
@@ -47,9 +37,14 @@ int StepsUntilStopped(SimulationState& s, void (*command)(SimulationState&, floa
     return steps - 1;
 }
 
-TEST(ReactionSettings, FactorCommandsScaleTheBaseAndFineTuningStopsAtItsLimits) {
+TEST(ReactionSettings, ChoiceResetsTheFactorAndFineTuningStopsAtItsLimits) {
     SimulationState s;
-    ChooseReaction(s, "NH3", DiamBase);
+    s.Diam = 225;
+    s.FactorDiam = 1.5f;
+    ChooseReaction(s, "HI", DiamBase);
+    EXPECT_FLOAT_EQ(s.DistEnllac, 255);
+    EXPECT_EQ(s.FactorDiam, 1.0f);
+    ChooseReaction(s, "NH3", DiamBase); // from the base diameter
     EXPECT_EQ(StepsUntilStopped(s, EinesDiamAfAu), 43);
     EXPECT_NEAR(s.Diam, 230.1, 0.05);
     EXPECT_FLOAT_EQ(s.DistEnllac, s.Diam * 1.11f);

@@ -35,12 +35,10 @@ TEST_F(ReleaseHgOTest, APairLeavesAsTwoMercuryAtomsAndOneOxygenMolecule) {
     EXPECT_EQ(s.caja.AtomA[k].fill, ColorsEspecie(5));
     EXPECT_FLOAT_EQ(s.VelY[m], -std::fabs(vy) - 0.1f * s.DistEnllac)
         << "upwards, a tenth of a bond faster";
-    // The O2 between the two mercury slots, its atoms the bond factor apart.
+    // The O2 between the two mercury slots, drawn from its atoms' radii and its size.
     EXPECT_FLOAT_EQ(s.PosX[m], (s.PosX[k] + s.PosX[k + 1]) / 2);
-    EXPECT_NEAR((s.AtomAX[k] + s.AtomAX[k + 1]) / 2, s.PosX[m], 0.01);
-    EXPECT_NEAR(
-        test::bondOf(s.AtomAX, s.AtomAY, s.AtomAZ, k, s.AtomAX, s.AtomAY, s.AtomAZ, k + 1, s, m),
-        0.9 * 111, 0.01);
+    EXPECT_EQ((std::vector<float>{s.RadiA[k], s.RadiA[k + 1], s.MidaMol[m]}),
+              (std::vector<float>{55.5f, 55.5f, 111}));
     EXPECT_EQ(s.nO2, 1);
     EXPECT_EQ(s.txt[3], "Àtoms mercuri (gas): 2");
     EXPECT_FALSE(s.meca.MecaCapturat);
