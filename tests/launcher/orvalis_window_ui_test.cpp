@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,8 +36,13 @@ struct LauncherWindow : ::testing::Test {
     }
 };
 
-TEST_F(LauncherWindow, MenuShowsOnePictureAtATime) {
+TEST_F(LauncherWindow, MenuBarOffersOptionsTheModelAndOnePictureAtATime) {
     auto w = open();
+    QStringList captions;
+    for (QAction* a : w->menuBar()->actions())
+        captions << a->text();
+    EXPECT_EQ(captions, (QStringList{"&Opcions", "Tarvon", QString::fromUtf8("Recomanacions d'ús"),
+                                     "Sobre aquest treball...."}));
     w->mnuAutor()->trigger();
     EXPECT_FALSE(w->picSobre()->isHidden());
     w->FinRecom()->trigger();
