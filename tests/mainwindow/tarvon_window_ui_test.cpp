@@ -64,8 +64,8 @@ TEST_F(WindowFixture, ReactionShowsItsPicturesTitleCountersAndLegend) {
     const TarvonControls& c = window.controls();
     EXPECT_TRUE(c.Caja->isVisible() && !c.picPortada->isVisible());
     EXPECT_EQ(c.lblDS1->text(), "Formació de l'òxid de ferro(II), sòlid,");
-    EXPECT_GE(c.lblDS1->width(), c.lblDS1->sizeHint().width()); // the whole title shows
-    EXPECT_TRUE(c.txt[2]->isVisible() && !c.txt[3]->isVisible());
+    EXPECT_GE(c.lblDS1->width(), c.lblDS1->sizeHint().width());   // the whole title shows
+    EXPECT_TRUE(c.txt[2]->isVisible() && !c.txt[3]->isVisible()); // three counters for FeO
     EXPECT_TRUE(c.txt[0]->text().startsWith("Molèc. oxigen inicials:"));
     // The missing equation picture leaves its box empty; the other is centred beside it.
     EXPECT_TRUE(c.picRI[1]->pixmap().isNull());
