@@ -1,8 +1,10 @@
 #pragma once
 
 #include "layout/box_colours.h"
+#include "layout/window_layout.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tarvon {
@@ -19,7 +21,8 @@ struct WindowSettings {
     float FactorPantalla = 1.0f;
     float AmpladaZona = 9700;
     float LimitVisY = 8000;
-    std::string TextReaccio, TextCinetica;
+    std::string TextReaccio, TextCinetica, TextMecanisme;
+    int NombrePDesat = 0; // particle number restored after the mechanism view
     ColorsFonsTable ColorsFons = kColorsFons;
 };
 
@@ -32,6 +35,8 @@ struct WindowDisplay {
     std::string lblDS1, lblDS2;
     bool lblPropietats = false;
     std::string lblPropietatsCaption = "Propietats";
+    // Twips; empty where the screen layout places it.
+    std::optional<ControlGeometry> lblPropietatsPlace;
     std::array<bool, 5> txt{}; // txt0 to txt4
     bool txtDades = false;
     bool picRI = false;

@@ -73,4 +73,24 @@ void EinesDiamAfDi(SimulationState& s, float DiamBase) {
     RecalculaDistEnllac(s);
 }
 
+void DiamMecanisme(SimulationState& s, float DiamBase) {
+    SetDiameterFactor(s, DiamBase, 4.0f);
+}
+
+int CostatNPMecanisme(Reaction r) {
+    switch (r) {
+    case Reaction::FeO:
+        return 8;
+    case Reaction::NH3:
+        return 14;
+    case Reaction::HI:
+        return 12;
+    case Reaction::HgO:
+        return 3;
+    case Reaction::None:
+        break;
+    }
+    return 9;
+}
+
 } // namespace tarvon

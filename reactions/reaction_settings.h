@@ -34,4 +34,11 @@ void EinesDiam15(SimulationState& s, float DiamBase);
 void EinesDiamAfAu(SimulationState& s, float DiamBase);
 void EinesDiamAfDi(SimulationState& s, float DiamBase);
 
+// The mechanism view's particles: four times the base diameter.
+void DiamMecanisme(SimulationState& s, float DiamBase);
+
+// Particles per side in the mechanism view: 8, 14, 12 and 3 for "FeO", "NH3",
+// "HI" and "HgO"; without a reaction the default 9.
+int CostatNPMecanisme(Reaction r);
+
 } // namespace tarvon

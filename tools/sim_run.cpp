@@ -69,33 +69,12 @@ void SimRun::build(std::uint64_t seed) {
     s.controls.tmrRellotgeInterval = options_.tickMs;
 }
 
-namespace {
-// Particles per side in the mechanism view.
-int mechanismSide(Reaction r) {
-    switch (r) {
-    case Reaction::FeO:
-        return 8;
-    case Reaction::NH3:
-        return 14;
-    case Reaction::HI:
-        return 12;
-    case Reaction::HgO:
-        return 3;
-    case Reaction::None:
-        break;
-    }
-    return 9;
-}
-} // namespace
-
 void SimRun::enterMechanism() {
     SimulationState& s = *state_;
     s.meca.MecaDemanat = true;
-    s.FactorDiam = 4.0f;
-    s.Diam = kDiamBase * 4;
-    RecalculaDistEnllac(s);
+    DiamMecanisme(s, kDiamBase);
     s.meca.IdxMeca.fill(10000);
-    const int side = mechanismSide(reactionFromKey(s.Reaccio));
+    const int side = CostatNPMecanisme(reactionFromKey(s.Reaccio));
     s.NombreP = side * side;
     build(seed_ + 1);
 }
