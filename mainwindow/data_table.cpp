@@ -91,7 +91,7 @@ void EsborrarDades(DataTaking& d) {
 }
 
 bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSeparator) {
-    if (!d.DarrerRegistre || d.NombreRegistres >= kMaxRegistres)
+    if (!d.DarrerRegistre || d.NombreRegistres >= kMaxRegistres || d.Interval == kIntervalCrono)
         return false;
     if (static_cast<float>(s.Ara - *d.DarrerRegistre) < d.Interval)
         return false;
@@ -99,6 +99,15 @@ bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSe
     const float temps = static_cast<float>(d.NombreRegistres) * d.Interval + d.TempsBase;
     d.TaulaDades += FilaDades(temps, s, decimalSeparator);
     d.DarrerRegistre = s.Ara;
+    return true;
+}
+
+bool PrendreFilaCrono(DataTaking& d, const SimulationState& s, char decimalSeparator) {
+    if (!(d.MarcaCrono > 0))
+        return false;
+    d.TaulaDades += FilaDades(d.TempsCrono + d.MarcaCrono, s, decimalSeparator);
+    d.TempsCrono += d.MarcaCrono;
+    d.MarcaCrono = 0;
     return true;
 }
 

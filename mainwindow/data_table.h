@@ -13,6 +13,9 @@ inline constexpr char kTitolDades[] = "Nombre de partícules en funció del temp
 // Interval rows taken after one interval was set, at most.
 inline constexpr int kMaxRegistres = 1000;
 
+// The Interval that marks chronometer mode; no interval rows are taken in it.
+inline constexpr float kIntervalCrono = 1000;
+
 // The kinetic data being taken and the table they make.
 struct DataTaking {
     std::string TaulaDades; // CR LF after every line, TAB between fields
@@ -55,5 +58,10 @@ void EsborrarDades(DataTaking& d);
 // times count from the row number, so they stay evenly spaced when a tick is
 // late. Returns whether a row was appended.
 bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSeparator);
+
+// The chronometer rule: a lap handed over is written at the sum of the laps
+// so far. Returns whether a row was appended; the caller restarts the
+// chronometer then.
+bool PrendreFilaCrono(DataTaking& d, const SimulationState& s, char decimalSeparator);
 
 } // namespace tarvon

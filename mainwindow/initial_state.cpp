@@ -1,5 +1,6 @@
 #include "mainwindow/initial_state.h"
 
+#include "mainwindow/data_commands.h"
 #include "mainwindow/presentation_texts.h"
 
 #include <cmath>
@@ -22,17 +23,6 @@ void takeLayoutValues(TarvonModel& m, const WindowLayout& layout) {
     m.w.LimitVisY = layout.LimitVisY;
     m.s.ConstCaixa = layout.ConstCaixa;
     m.s.llegenda.FactorPantalla = m.w.FactorPantalla;
-}
-
-// The data table goes; the interval it was taken at stays for the next choice.
-void clearData(TarvonModel& m) {
-    EsborrarDades(m.data);
-    for (const char* item : {"CineMeca", "CineDadesCrono", "CineDades05", "CineDades1",
-                             "CineDades2", "CineDades5", "CineDades10", "mnuEines"})
-        m.menus.enable(item);
-    m.menus.disable("ArxiuExcel");
-    m.d.txtDades = false;
-    m.d.picCrono = false;
 }
 
 void resetMenus(MenuStates& menus) {
@@ -100,7 +90,7 @@ void EstatInicial(TarvonModel& m) {
     m.Caja.clear();
     m.s.meca.IdxMeca.fill(kNoCapture);
     m.s.TempsEvent = m.clock.now();
-    clearData(m);
+    EsborrarDadesFinestra(m); // Interval stays for the next choice
     m.d.lblTempus = "Tempus fugit";
     m.d.lblPropietats = false;
     m.d.lblTipusCaption = PresentationCaptions();

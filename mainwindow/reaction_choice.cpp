@@ -1,6 +1,7 @@
 #include "mainwindow/reaction_choice.h"
 
 #include "mainwindow/box_view.h"
+#include "mainwindow/data_commands.h"
 #include "mainwindow/initial_state.h"
 #include "mainwindow/reaction_texts.h"
 #include "reactions/buidar_sistema.h"
@@ -30,6 +31,7 @@ void TriaReaccio(TarvonModel& m, Reaction r) {
     m.d.lblDS2 = texts.lblDS2;
     m.w.TextReaccio = texts.TextReaccio;
     Reconstruir(m);
+    ReprendreDades(m);
 }
 
 void PrepararReaccio(TarvonModel& m) {

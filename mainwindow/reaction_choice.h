@@ -6,7 +6,8 @@
 namespace tarvon {
 
 // A command of the Reaccions menu: a fresh reset, the reaction's settings,
-// pictures, title and description, then the population.
+// pictures, title and description, the population, then the data taking
+// of the kept interval.
 void TriaReaccio(TarvonModel& m, Reaction r);
 
 // The display and menus of a chosen reaction, after the reset.

@@ -4,6 +4,7 @@
 #include "engine/simulation_state.h"
 #include "engine/uniform_random.h"
 #include "mainwindow/caja_picture.h"
+#include "mainwindow/chronometer.h"
 #include "mainwindow/data_table.h"
 #include "mainwindow/menu_states.h"
 #include "mainwindow/window_state.h"
@@ -11,7 +12,7 @@
 namespace tarvon {
 
 // Everything the main window's commands work on: the simulation, the
-// window's settings and display, its menus and the data table, with the
+// window's settings and display, its menus, the data table and the chronometer, with the
 // clock, the generator and the box picture they use. The window paints it.
 struct TarvonModel {
     TarvonModel(SimulationState& state, Clock& clock, UniformRandom& rnd, CajaPicture& caja)
@@ -26,6 +27,7 @@ struct TarvonModel {
     WindowDisplay d;
     MenuStates menus;
     DataTaking data;
+    Chronometer crono;
 };
 
 } // namespace tarvon

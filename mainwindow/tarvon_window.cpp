@@ -1,6 +1,8 @@
 #include "mainwindow/tarvon_window.h"
 
 #include "mainwindow/caja_view.h"
+#include "mainwindow/chrono_panel.h"
+#include "mainwindow/data_commands.h"
 #include "mainwindow/freeze_marking.h"
 #include "mainwindow/initial_state.h"
 #include "mainwindow/particle_settings.h"
@@ -9,6 +11,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,18 +23,33 @@
 
 namespace tarvon {
 
+namespace {
+
+// The user's decimal separator for the data table's times.
+char DecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    const char c = point.size() == 1 ? point.at(0).toLatin1() : '\0';
+    return c != '\0' ? c : ',';
+}
+
+} // namespace
+
 TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,
                            ReactionHooks& hooks, const TarvonStart& start, QWidget* parent)
-    : QMainWindow(parent), state_(state), step_(state, clock, rnd, hooks),
+    : QMainWindow(parent), state_(state),
       layout_(LayoutFor(start.screen.FactorPantalla, start.screen.CanviPantalla)) {
     createWindow(start);
     model_ = std::make_unique<TarvonModel>(state, clock, rnd, *c_.Caja);
+    hooks_ = std::make_unique<TickHooks>(*model_, hooks);
+    step_ = std::make_unique<AnimationStep>(state, clock, rnd, *hooks_);
     model_->w.FactorPantalla = start.screen.FactorPantalla;
+    model_->w.SeparadorDecimal = DecimalSeparator();
     FormLoad(*model_, start.NPOptim, layout_);
     tmrRellotge_.setTimerType(Qt::PreciseTimer); // 1 ms must mean 1 ms
     connect(&tmrRellotge_, &QTimer::timeout, this, &TarvonWindow::tmrRellotge_Timer);
     c_.VScrollVel->setValue(model_->s.controls.tmrRellotgeInterval);
     crono_.setInterval(100);
+    connect(&crono_, &QTimer::timeout, this, &TarvonWindow::Crono_Timer);
     connectControls();
     sync();
 }
@@ -52,13 +70,18 @@ void TarvonWindow::createWindow(const TarvonStart& start) {
     c_.picPortada->setPixmap(portada);
     c_.picPortada->resize(portada.size());
     const float labelWidth = layout_.at("lblDS1").Width;
-    sync_ = std::make_unique<WindowSync>(c_, start.pictures, labelWidth);
+    sync_ =
+        std::make_unique<WindowSync>(c_, start.pictures, labelWidth, layout_.at("lblPropietats"));
     menus_ = std::make_unique<WindowMenus>(menuBar(), [this](const std::string& n) { command(n); });
 }
 
 void TarvonWindow::connectControls() {
     connect(c_.VScrollVel, &QScrollBar::valueChanged, this, &TarvonWindow::VScrollVel_Change);
     connect(c_.cmdContinuar, &QPushButton::clicked, this, &TarvonWindow::cmdContinuar_Click);
+    connect(c_.cmdIniciCrono, &QPushButton::clicked, this,
+            [this] { button("cmdIniciCrono", [this] { cmdIniciCrono(*model_); }); });
+    connect(c_.cmdTancarCrono, &QPushButton::clicked, this,
+            [this] { button("cmdTancarCrono", [this] { cmdTancarCrono(*model_); }); });
     c_.Caja->onMouseDown = [this](float x, float y) {
         guarded("Caja_MouseDown", [&] { CajaMouseDown(*model_, x, y); });
         c_.Caja->update();
@@ -100,6 +123,15 @@ void TarvonWindow::run(const std::string& name) {
         {"EinesDiamAfAu", [&] { EinesDiamAfAuCommand(m); }},
         {"EinesDiamAfDi", [&] { EinesDiamAfDiCommand(m); }},
         {"EinesVel", [&] { EinesVel(m); }},
+        {"EinesCrono", [&] { EinesCrono(m); }},
+        {"CineDades05", [&] { CineDades(m, 0.5f); }},
+        {"CineDades1", [&] { CineDades(m, 1); }},
+        {"CineDades2", [&] { CineDades(m, 2); }},
+        {"CineDades5", [&] { CineDades(m, 5); }},
+        {"CineDades10", [&] { CineDades(m, 10); }},
+        {"CineDadesCrono", [&] { CineDadesCrono(m); }},
+        {"CineNoDades", [&] { CineNoDades(m); }},
+        {"CineEsborrar", [&] { CineEsborrar(m); }},
         {"FeO", [&] { TriaReaccio(m, Reaction::FeO); }},
         {"NH3", [&] { TriaReaccio(m, Reaction::NH3); }},
         {"HI", [&] { TriaReaccio(m, Reaction::HI); }},
@@ -116,15 +148,25 @@ void TarvonWindow::cmdContinuar_Click() {
     applyControls();
 }
 
+void TarvonWindow::button(const std::string& name, const std::function<void()>& handler) {
+    guarded(name, handler);
+    sync();
+}
+
+void TarvonWindow::Crono_Timer() {
+    guarded("Crono_Timer", [this] { tarvon::Crono_Timer(*model_); });
+    sync_->chronometer(*model_);
+}
+
 void TarvonWindow::VScrollVel_Change(int value) {
     state_.controls.tmrRellotgeInterval = value;
     tmrRellotge_.setInterval(value);
 }
 
 void TarvonWindow::tmrRellotge_Timer() {
-    step_.guardedTick(); // an error abandons this tick only
+    step_->guardedTick(); // an error abandons this tick only
     applyControls();
-    sync_->counters(*model_);
+    sync_->tick(*model_);
     c_.Caja->update();
 }
 
@@ -145,6 +187,9 @@ void TarvonWindow::applyControls() {
     else if (!ctl.tmrRellotgeEnabled && tmrRellotge_.isActive())
         tmrRellotge_.stop();
     c_.cmdContinuar->setVisible(ctl.cmdContinuarVisible);
+    // A chronometer row starts the chronometer again.
+    if (model_->crono.CronoEnabled != crono_.isActive())
+        model_->crono.CronoEnabled ? crono_.start() : crono_.stop();
 }
 
 } // namespace tarvon

@@ -5,6 +5,7 @@
 #include "layout/window_layout.h"
 #include "mainwindow/data_pictures.h"
 #include "mainwindow/tarvon_model.h"
+#include "mainwindow/tick_hooks.h"
 #include "mainwindow/window_controls.h"
 #include "mainwindow/window_menus.h"
 #include "mainwindow/window_sync.h"
@@ -59,15 +60,19 @@ private:
     static void guarded(const std::string& name, const std::function<void()>& handler);
     void VScrollVel_Change(int value);
     void cmdContinuar_Click();
+    // A button of the window: its handler, guarded, then the display.
+    void button(const std::string& name, const std::function<void()>& handler);
+    void Crono_Timer();
     void sync();
     // Timer state follows what the model asked for (a capture pauses it).
     void applyControls();
 
     SimulationState& state_;
-    AnimationStep step_;
     WindowLayout layout_;
     TarvonControls c_;
     std::unique_ptr<TarvonModel> model_;
+    std::unique_ptr<TickHooks> hooks_;
+    std::unique_ptr<AnimationStep> step_;
     std::unique_ptr<WindowMenus> menus_;
     std::unique_ptr<WindowSync> sync_;
     QTimer tmrRellotge_;

@@ -5,6 +5,7 @@
 #include "mainwindow/twips.h"
 #include "mainwindow/widget_colours.h"
 
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +76,16 @@ void createSpeedAndButton(TarvonControls& c, QWidget* client) {
     c.VScrollVel->setRange(1, 100);
 }
 
+// URW's Chancery clone, or an italic serif where it is missing.
+QFont ScriptFont() {
+    QFont font("Z003");
+    font.setStyleHint(QFont::Serif);
+    font.setItalic(true);
+    if (QFontInfo(font).family() != "Z003")
+        font.setFamilies({"Liberation Serif", "DejaVu Serif"});
+    return font;
+}
+
 void createChronometer(TarvonControls& c, QWidget* client) {
     c.picCrono = named(c, new QFrame(client), "picCrono");
     c.picCrono->setFrameShape(QFrame::Box);
@@ -82,6 +93,7 @@ void createChronometer(TarvonControls& c, QWidget* client) {
     QWidget* p = c.picCrono;
     c.lblTempus = named(c, new QLabel("Tempus fugit", p), "lblTempus");
     c.lblTempus->setAlignment(Qt::AlignCenter);
+    c.lblTempus->setFont(ScriptFont());
     c.lblMinSeg = named(c, new QLabel(" Minuts     Segons", p), "lblMinSeg");
     c.lblMinuts = named(c, new QLabel("0", p), "lblMinuts");
     c.lblSegons = named(c, new QLabel("0", p), "lblSegons");

@@ -22,7 +22,8 @@ struct WindowSettings {
     float AmpladaZona = 9700;
     float LimitVisY = 8000;
     std::string TextReaccio, TextCinetica, TextMecanisme;
-    int NombrePDesat = 0; // particle number restored after the mechanism view
+    char SeparadorDecimal = ','; // of the user's locale, for the data table
+    int NombrePDesat = 0;        // particle number restored after the mechanism view
     ColorsFonsTable ColorsFons = kColorsFons;
 };
 

@@ -39,14 +39,39 @@ void WindowSync::apply(const TarvonModel& m) {
     equationPictures(m);
     box(m);
     legend(m);
-    counters(m);
     c_.VScrollVel->setVisible(m.d.VScrollVel);
     c_.lblVelocitat->setVisible(m.d.VScrollVel);
     c_.picCrono->setVisible(m.d.picCrono);
     setText(c_.lblTempus, m.d.lblTempus);
     c_.txtDades->setVisible(m.d.txtDades);
-    if (c_.txtDades->toPlainText() != text(m.data.TaulaDades))
-        c_.txtDades->setPlainText(text(m.data.TaulaDades));
+    tick(m);
+}
+
+void WindowSync::tick(const TarvonModel& m) {
+    counters(m);
+    dataTable(m);
+    chronometer(m);
+}
+
+void WindowSync::chronometer(const TarvonModel& m) {
+    const Chronometer& k = m.crono;
+    for (auto [label, caption] : {std::pair{c_.lblMinuts, &k.lblMinuts},
+                                  {c_.lblSegons, &k.lblSegons},
+                                  {c_.lblCent, &k.lblCent}})
+        if (label->text() != text(*caption))
+            label->setText(text(*caption));
+}
+
+void WindowSync::dataTable(const TarvonModel& m) {
+    if (taulaShown_ == m.data.TaulaDades)
+        return;
+    taulaShown_ = m.data.TaulaDades;
+    QString shown = text(taulaShown_).replace("\r\n", "\n");
+    if (shown.endsWith('\n'))
+        shown.chop(1); // no empty line under the last row
+    c_.txtDades->setPlainText(shown);
+    // The newest row stays in view.
+    c_.txtDades->verticalScrollBar()->setValue(c_.txtDades->verticalScrollBar()->maximum());
 }
 
 void WindowSync::texts(const TarvonModel& m) {
@@ -61,6 +86,13 @@ void WindowSync::texts(const TarvonModel& m) {
         const int least = static_cast<int>(minLabelWidth_ / kTwipsPerPixel);
         const QSize hint = label->sizeHint();
         label->resize(std::max(least, hint.width()), std::max(label->height(), hint.height()));
+    }
+    const ControlGeometry& g = m.d.lblPropietatsPlace.value_or(propietats_);
+    if (g.Left != propietatsShown_.Left || g.Top != propietatsShown_.Top ||
+        g.Width != propietatsShown_.Width || g.Height != propietatsShown_.Height) {
+        propietatsShown_ = g;
+        c_.lblPropietats->setGeometry(twipsToPixels(g.Left, g.Top, g.Width, g.Height));
+        c_.lblPropietats->setText(QString()); // fitted again below
     }
     setText(c_.lblPropietats, m.d.lblPropietatsCaption);
     c_.lblPropietats->setVisible(m.d.lblPropietats);

@@ -13,14 +13,20 @@ namespace tarvon {
 // when their file changes.
 class WindowSync {
 public:
-    WindowSync(TarvonControls& controls, DataPictures pictures, float minLabelWidthTwips)
-        : c_(controls), pictures_(std::move(pictures)), minLabelWidth_(minLabelWidthTwips) {}
+    // propietats: where the layout puts lblPropietats.
+    WindowSync(TarvonControls& controls, DataPictures pictures, float minLabelWidthTwips,
+               ControlGeometry propietats)
+        : c_(controls), pictures_(std::move(pictures)), minLabelWidth_(minLabelWidthTwips),
+          propietats_(propietats) {}
 
     void apply(const TarvonModel& m);
-    // The counter boxes alone, for every tick.
-    void counters(const TarvonModel& m);
+    // What a tick changes: the counter boxes, the data table, the chronometer.
+    void tick(const TarvonModel& m);
+    void chronometer(const TarvonModel& m);
 
 private:
+    void counters(const TarvonModel& m);
+    void dataTable(const TarvonModel& m);
     void texts(const TarvonModel& m);
     void equationPictures(const TarvonModel& m);
     void box(const TarvonModel& m);
@@ -30,6 +36,9 @@ private:
     TarvonControls& c_;
     DataPictures pictures_;
     float minLabelWidth_;
+    ControlGeometry propietats_;
+    std::string taulaShown_;
+    ControlGeometry propietatsShown_{};
     std::array<std::string, 2> picRIShown_;
     std::array<std::string, 10> picIoShown_;
 };

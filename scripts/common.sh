@@ -5,7 +5,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core fonts-liberation2
+    fonts-dejavu-core fonts-liberation2 fonts-urw-base35
 )
 
 missing_packages() {

@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -164,6 +166,62 @@ TEST_F(WindowFixture, NarrowScreenLayoutAndContinuar) {
     EXPECT_TRUE(continuar->isVisible() && !window.tmrRellotge().isActive());
     QTest::mouseClick(continuar, Qt::LeftButton);
     EXPECT_TRUE(!continuar->isVisible() && window.tmrRellotge().isActive());
+}
+
+} // namespace
+} // namespace tarvon
+
+namespace tarvon {
+namespace {
+
+TEST_F(WindowFixture, DataRowsStopWhileFrozenAndTheTableShowsItsLastRow) {
+    QLocale::setDefault(QLocale(QLocale::Catalan));
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    QLocale::setDefault(QLocale::c());
+    window.show();
+    window.command("HI");
+    window.command("CineDades05");
+    const TarvonControls& c = window.controls();
+    EXPECT_TRUE(c.txtDades->isVisible());
+    for (int i = 0; i < 40; ++i) {
+        clock.t += 0.5;
+        window.tmrRellotge_Timer();
+    }
+    window.command("AccionsCongelar");
+    EXPECT_FALSE(window.tmrRellotge().isActive());
+    clock.t += 3; // frozen: no ticks, no rows
+    window.command("AccionsCongelar");
+    window.tmrRellotge_Timer(); // one row at once, with the next row's time
+    const QStringList lines = c.txtDades->toPlainText().split('\n');
+    EXPECT_EQ(lines.size(), 2 + 42);
+    EXPECT_TRUE(lines.back().startsWith("20,5\t"));
+    const QScrollBar* bar = c.txtDades->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST_F(WindowFixture, ChronometerPanelRunsInItsScriptFont) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.show();
+    window.command("NH3");
+    window.command("CineDadesCrono");
+    const TarvonControls& c = window.controls();
+    EXPECT_TRUE(c.picCrono->isVisible() && window.Crono().isActive());
+    EXPECT_EQ(c.lblTempus->text(), "Prenent dades...");
+    EXPECT_TRUE(c.lblTempus->font().italic());
+    for (const double t : {1.95, 0.12}) {
+        clock.t += t;
+        emit window.Crono().timeout({});
+    }
+    EXPECT_EQ(c.lblSegons->text(), "2");
+    c.cmdIniciCrono->click(); // the lap goes to the table on the next tick
+    EXPECT_FALSE(window.Crono().isActive());
+    window.tmrRellotge_Timer();
+    EXPECT_TRUE(c.txtDades->toPlainText().split('\n').back().startsWith("2.1\t"));
+    EXPECT_TRUE(window.Crono().isActive());
+    c.cmdTancarCrono->click();
+    EXPECT_FALSE(c.picCrono->isVisible() || window.Crono().isActive());
+    EXPECT_EQ(c.lblSegons->text(), "0");
 }
 
 } // namespace
