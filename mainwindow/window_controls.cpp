@@ -5,7 +5,7 @@
 #include "mainwindow/twips.h"
 #include "mainwindow/widget_colours.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,7 +81,7 @@ QFont ScriptFont() {
     QFont font("Z003");
     font.setStyleHint(QFont::Serif);
     font.setItalic(true);
-    if (QFontInfo(font).family() != "Z003")
+    if (!QFontDatabase::hasFamily("Z003"))
         font.setFamilies({"Liberation Serif", "DejaVu Serif"});
     return font;
 }
