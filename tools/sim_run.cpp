@@ -4,12 +4,14 @@
 #include "layout/mida_caixa.h"
 #include "reactions/buidar_sistema.h"
 #include "reactions/crea_poblacio.h"
+#include "reactions/mechanism_continue.h"
 #include "reactions/reaction_rules.h"
 #include "reactions/reaction_settings.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <exception>
 
 namespace tarvon {
 
@@ -80,15 +82,28 @@ void SimRun::enterMechanism() {
 }
 
 bool SimRun::tick() {
+    // A capture on show is continued at once, as by a user pressing "Continuar"
+    // before the next tick.
+    const bool resumed = state_->controls.tmrRellotgeEnabled || continueCapture();
     clock_.advance(options_.tickMs / 1000.0);
     AnimationStep step(*state_, clock_, rnd_, *hooks_);
     const auto start = std::chrono::steady_clock::now();
-    const bool ok = step.guardedTick();
+    const bool ok = step.guardedTick() && resumed;
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     ++times_.ticks;
     times_.totalMs += took.count();
     times_.maxMs = std::max(times_.maxMs, took.count());
     return ok;
+}
+
+bool SimRun::continueCapture() {
+    try {
+        Continuar(*state_);
+        ++continued_;
+        return true;
+    } catch (const std::exception&) {
+        return false; // the animation runs on all the same
+    }
 }
 
 void SimRun::run() {

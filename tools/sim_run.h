@@ -31,7 +31,8 @@ public:
     // captures on.
     void enterMechanism();
 
-    // One tick of the animation interval; false when it was abandoned.
+    // One tick of the animation interval; false when it, or the continuation
+    // of a capture before it, was abandoned.
     bool tick();
     // Every tick of the duration.
     void run();
@@ -40,11 +41,14 @@ public:
     const DataTaking& data() const { return data_; }
     const TickTimes& times() const { return times_; }
     long ticksInDuration() const { return ticksInDuration_; }
+    // Captures of the mechanism view shown and continued so far.
+    long continued() const { return continued_; }
 
 private:
     class Hooks;
     void choose();
     void build(std::uint64_t seed);
+    bool continueCapture();
 
     SimOptions options_;
     char decimalSeparator_;
@@ -56,6 +60,7 @@ private:
     TickTimes times_;
     std::uint64_t seed_;
     long ticksInDuration_ = 0;
+    long continued_ = 0;
 };
 
 } // namespace tarvon

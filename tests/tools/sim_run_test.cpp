@@ -69,6 +69,22 @@ TEST(SimRun, EveryReactionRunsLongWithoutErrorsAndConservesItsAtoms) {
     }
 }
 
+// Each capture freezes the run until the next tick continues it, as a user
+// pressing "Continuar" at once.
+TEST(SimRun, TheMechanismViewContinuesEachCaptureAtTheNextTick) {
+    SimRun run(optionsFor("HgO", 400), 3, ',');
+    run.enterMechanism();
+    SimulationState& s = run.state();
+    ASSERT_TRUE(run.tick()); // the first pair is due at once
+    EXPECT_TRUE(s.meca.MecaCapturat && !s.controls.tmrRellotgeEnabled);
+    ASSERT_TRUE(run.tick());
+    EXPECT_TRUE(!s.meca.MecaCapturat && s.controls.tmrRellotgeEnabled);
+    EXPECT_EQ(run.continued(), 1);
+    for (int t = 0; t < 400; ++t)
+        ASSERT_TRUE(run.tick());
+    EXPECT_TRUE(run.continued() == 4 && s.nHg == 8 && s.NumB == 8); // every pair, 3 s apart
+}
+
 TEST(SimRun, HgOReleasesOnePairEveryHalfSecondUntilTheBlockIsGone) {
     SimOptions o = optionsFor("HgO", 100);
     o.duration = 12;

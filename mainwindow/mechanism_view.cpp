@@ -1,0 +1,91 @@
+#include "mainwindow/mechanism_view.h"
+
+#include "mainwindow/particle_settings.h"
+#include "mainwindow/reaction_choice.h"
+#include "mainwindow/reaction_texts.h"
+#include "reactions/reaction_settings.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace tarvon {
+
+namespace {
+
+constexpr std::int16_t kNoCapture = 10000;
+
+void menusForView(MenuStates& menus) {
+    menus.enable("CineTornar");
+    for (const char* item : {"CineMeca", "mnuAccions", "mnuEines", "mnuReaccions", "CineDades",
+                             "CineEsborrar", "CineNoDades"})
+        menus.disable(item);
+}
+
+void menusForReactions(MenuStates& menus) {
+    for (const char* item : {"mnuAccions", "mnuEines", "mnuReaccions", "CineMeca", "CineDades"})
+        menus.enable(item);
+    menus.disable("CineTornar");
+}
+
+// The explanation takes the place of the counters, to the right of the box.
+void showExplanation(TarvonModel& m) {
+    for (int k = 0; k <= 3; ++k)
+        m.d.txt[k] = false;
+    const float f = m.w.FactorPantalla;
+    ControlGeometry place;
+    place.Left = 10600 * f;
+    place.Top = 5500 * f;
+    place.Width = 4400 * f;
+    place.Height = 4000 * f;
+    m.d.lblPropietatsPlace = place; // FontSize 0: the layout's font stays
+    m.d.lblPropietatsCaption = m.w.TextMecanisme;
+}
+
+// Only the two diameters the menu offers are restored with a rebuild.
+void restoreDiameter(TarvonModel& m) {
+    m.s.FactorDiam = m.w.FactorDiamDesat;
+    if (m.s.FactorDiam == 1.0f)
+        EinesDiamPreCommand(m);
+    else if (m.s.FactorDiam == 1.5f)
+        EinesDiam15Command(m);
+}
+
+} // namespace
+
+void CineMeca(TarvonModel& m) {
+    const Reaction r = reactionFromKey(m.s.Reaccio);
+    const ReactionTexts& texts = TextsFor(r); // before anything changes
+    menusForView(m.menus);
+    m.s.meca.MecaDemanat = true;
+    m.w.FactorDiamDesat = m.s.FactorDiam;
+    m.w.NombrePDesat = m.s.NombreP;
+    DiamMecanisme(m.s, m.w.DiamBase);
+    m.s.meca.IdxMeca.fill(kNoCapture);
+    m.w.CostatNP = CostatNPMecanisme(r);
+    m.w.TextMecanisme = texts.TextMecanisme;
+    m.s.NombreP = m.w.CostatNP * m.w.CostatNP;
+    Reconstruir(m);
+    showExplanation(m);
+    m.w.Marcar = false; // the menu keeps its check mark
+}
+
+void CineTornar(TarvonModel& m) {
+    menusForReactions(m.menus);
+    m.s.controls.tmrRellotgeEnabled = true;
+    m.s.controls.cmdContinuarVisible = false;
+    m.s.meca.MecaDemanat = false;
+    m.s.meca.MecaCapturat = false;
+    m.s.meca.MecaMostrat = false;
+    m.s.NombreP = m.w.NombrePDesat;
+    m.w.CostatNP = static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(m.s.NombreP))));
+    restoreDiameter(m);
+    m.d.txt[0] = m.d.txt[1] = m.d.txt[2] = true;
+    m.d.txt[3] = m.s.Reaccio != "FeO";
+    m.d.lblPropietatsPlace.reset();
+    m.d.lblPropietatsCaption = m.w.TextReaccio;
+    m.d.lblPropietats = true;
+    if (m.menus.checked("AccionsMarcar"))
+        m.w.Marcar = true;
+}
+
+} // namespace tarvon
