@@ -27,6 +27,13 @@ void highlight(const std::array<AtomShape*, 4>& group) {
     }
 }
 
+// A group inside the solid would be hidden by the ions in front of it.
+void bringForward(SimulationState& s, ShapeArray& first, ShapeArray& second) {
+    const CaptureState& m = s.meca;
+    for (int n = 0; n < 4; ++n)
+        (n < 2 ? first : second).bringToFront(m.IdxMeca[n]);
+}
+
 // Two HgO ions of each kind, each back where it was photographed.
 void restoreHgO(SimulationState& s) {
     const CaptureState& m = s.meca;
@@ -35,6 +42,7 @@ void restoreHgO(SimulationState& s) {
     for (int n = 0; n < 4; ++n)
         restore(*group[n], m.FotoMeca[n], m.FotoMeca[n].left, m.FotoMeca[n].top);
     highlight(group);
+    bringForward(s, s.caja.AtomA, s.caja.AtomB);
 }
 
 // Two iron atoms, each with its oxygen straight above it, lifted onto the
@@ -49,6 +57,7 @@ void restoreFeO(SimulationState& s) {
         restore(*group[n], m.FotoMeca[n], left, static_cast<float>(m.FotoMeca[n].top - lift));
     }
     highlight(group);
+    bringForward(s, s.caja.AtomB, s.caja.AtomA);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/reaction_texts.h"
+#include "reactions/mechanism_continue.h"
 #include "reactions/reaction_settings.h"
 
 #include <cmath>
@@ -86,6 +87,11 @@ void CineTornar(TarvonModel& m) {
     m.d.lblPropietats = true;
     if (m.menus.checked("AccionsMarcar"))
         m.w.Marcar = true;
+}
+
+void cmdContinuar(TarvonModel& m) {
+    m.s.TempsEvent = m.clock.now();
+    Continuar(m.s);
 }
 
 } // namespace tarvon

@@ -13,4 +13,9 @@ void CineMeca(TarvonModel& m);
 // the particle number and diameter saved on entering.
 void CineTornar(TarvonModel& m);
 
+// "Continuar": the products of the captured reaction, then the animation
+// runs on. The next timed release waits its whole interval from here: the
+// time the picture stood frozen is not animation time.
+void cmdContinuar(TarvonModel& m);
+
 } // namespace tarvon

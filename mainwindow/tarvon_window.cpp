@@ -5,6 +5,7 @@
 #include "mainwindow/data_commands.h"
 #include "mainwindow/freeze_marking.h"
 #include "mainwindow/initial_state.h"
+#include "mainwindow/mechanism_view.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/widget_colours.h"
@@ -132,6 +133,8 @@ void TarvonWindow::run(const std::string& name) {
         {"CineDadesCrono", [&] { CineDadesCrono(m); }},
         {"CineNoDades", [&] { CineNoDades(m); }},
         {"CineEsborrar", [&] { CineEsborrar(m); }},
+        {"CineMeca", [&] { CineMeca(m); }},
+        {"CineTornar", [&] { CineTornar(m); }},
         {"FeO", [&] { TriaReaccio(m, Reaction::FeO); }},
         {"NH3", [&] { TriaReaccio(m, Reaction::NH3); }},
         {"HI", [&] { TriaReaccio(m, Reaction::HI); }},
@@ -142,10 +145,9 @@ void TarvonWindow::run(const std::string& name) {
 }
 
 void TarvonWindow::cmdContinuar_Click() {
-    // Whatever the capture showed, going on means running again.
-    state_.controls.tmrRellotgeEnabled = true;
-    state_.controls.cmdContinuarVisible = false;
-    applyControls();
+    // Runs again even when the products cannot be shown.
+    guarded("cmdContinuar", [this] { cmdContinuar(*model_); });
+    sync();
 }
 
 void TarvonWindow::button(const std::string& name, const std::function<void()>& handler) {

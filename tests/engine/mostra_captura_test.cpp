@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tarvon {
 namespace {
 
@@ -32,6 +34,12 @@ TEST_F(MostraCapturaTest, SolidGroupsAreRestoredAsPhotographedAfterAGasOnlyPause
     MostraCaptura(s);
     const AtomShape* group[4] = {&s.caja.AtomA[5], &s.caja.AtomA[2], &s.caja.AtomB[7],
                                  &s.caja.AtomB[3]};
+    // In front of every other atom, as a group inside the solid would be hidden.
+    const long long frontmost = group[0]->stackKey;
+    for (long i = 0; i < 8; ++i)
+        for (const AtomShape* other : {&s.caja.AtomA[i], &s.caja.AtomB[i]})
+            EXPECT_TRUE(other->stackKey <= frontmost ||
+                        std::find(group, group + 4, other) != group + 4);
     for (int n = 0; n < 4; ++n) {
         const AtomShape& g = *group[n];
         EXPECT_EQ((std::vector<float>{g.left, g.top, g.height, g.width}),

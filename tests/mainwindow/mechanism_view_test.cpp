@@ -157,7 +157,8 @@ TEST(MechanismView, ContinuarShowsTheProductsOfARealCapture) {
         return std::array<double, 2>{a.left + a.width / 2.0, a.top + a.height / 2.0};
     };
     const auto photo0 = centre(h.meca.FotoMeca[0]), photo1 = centre(h.meca.FotoMeca[1]);
-    Continuar(hgo.s);
+    hgo.w.clock.t += 60; // a long look at the captured pair
+    cmdContinuar(hgo.w.m);
     EXPECT_TRUE(running(h) && !h.meca.MecaCapturat);
     const AtomShape &o1 = h.caja.AtomA[h.meca.IdxMeca[0]], &o2 = h.caja.AtomA[h.meca.IdxMeca[1]];
     const float dO = 0.74f * h.Diam;
@@ -173,6 +174,8 @@ TEST(MechanismView, ContinuarShowsTheProductsOfARealCapture) {
         EXPECT_NEAR(std::hypot(c[0] - photo[0], c[1] - photo[1]), 0, 0.01);
         EXPECT_GT(std::min(o1.stackKey, o2.stackKey), hg.stackKey); // the O2 in front
     }
+    // The next pair comes 3 s of animation later, not at once.
+    EXPECT_TRUE(hgo.untilFrozen(55) == false && hgo.untilFrozen(10));
 }
 
 // "HI" and "NH3" freeze twice per event: held back, then reacted; the second

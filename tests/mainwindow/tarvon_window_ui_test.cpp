@@ -7,6 +7,7 @@
 #include "mainwindow/tarvon_window.h"
 #include "mainwindow/twips.h"
 #include "reactions/atom_colours.h"
+#include "reactions/reaction_rules.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -225,6 +226,37 @@ TEST_F(WindowFixture, ChronometerPanelRunsInItsScriptFont) {
     c.cmdTancarCrono->click();
     EXPECT_FALSE(c.picCrono->isVisible() || window.Crono().isActive());
     EXPECT_EQ(c.lblSegons->text(), "0");
+}
+
+} // namespace
+} // namespace tarvon
+
+namespace tarvon {
+namespace {
+
+TEST_F(WindowFixture, MechanismViewFreezesAndContinuesThenGivesTheBoxBack) {
+    ReactionRules rules(clock, rnd);
+    TarvonWindow window(*state, clock, rnd, rules, start());
+    window.show();
+    const TarvonControls& c = window.controls();
+    window.command("HgO");
+    const QRect normalPlace = c.lblPropietats->geometry();
+    window.command("CineMeca");
+    EXPECT_EQ(c.lblPropietats->geometry(), twipsToPixels(10600, 5500, 4400, 4000));
+    EXPECT_FALSE(c.txt[0]->isVisible() || window.action("mnuReaccions")->isEnabled());
+    for (int i = 0; i < 100 && !c.cmdContinuar->isVisible(); ++i) {
+        clock.t += 0.05;
+        window.tmrRellotge_Timer();
+    }
+    ASSERT_TRUE(c.cmdContinuar->isVisible());
+    EXPECT_FALSE(window.tmrRellotge().isActive());
+    c.cmdContinuar->click();
+    EXPECT_TRUE(window.tmrRellotge().isActive() && !c.cmdContinuar->isVisible());
+
+    window.command("CineTornar");
+    EXPECT_EQ(c.lblPropietats->geometry(), normalPlace);
+    EXPECT_TRUE(c.txt[0]->isVisible() && window.action("mnuReaccions")->isEnabled());
+    EXPECT_EQ(state->NombreP, 81);
 }
 
 } // namespace
