@@ -61,7 +61,6 @@ void FormLoad(TarvonModel& m, int NPOptim, const WindowLayout& layout) {
     m.s.controls.tmrRellotgeInterval = 50;
     m.s.controls.tmrRellotgeEnabled = true;
     AccionsInici(m);
-    m.d.picCrono = false;
     m.d.VScrollVel = false;
 }
 
@@ -91,7 +90,6 @@ void EstatInicial(TarvonModel& m) {
     m.s.meca.IdxMeca.fill(kNoCapture);
     m.s.TempsEvent = m.clock.now();
     EsborrarDadesFinestra(m); // Interval stays for the next choice
-    m.d.lblTempus = "Tempus fugit";
     m.d.lblPropietats = false;
     m.d.lblTipusCaption = PresentationCaptions();
     if (m.s.Reaccio.empty())

@@ -11,9 +11,11 @@
 #include "mainwindow/widget_colours.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -67,6 +69,9 @@ void TarvonWindow::createWindow(const TarvonStart& start) {
     setCentralWidget(client);
     c_ = CreateControls(client, state_.caja);
     ApplyLayout(c_, layout_);
+    // Table columns eight digits wide: every count of a reaction fits the box.
+    const QFontMetricsF metrics(c_.txtDades->font());
+    c_.txtDades->setTabStopDistance(metrics.horizontalAdvance(QString(8, '0')));
     const QPixmap portada = start.pictures.load(layout_.picPortada);
     c_.picPortada->setPixmap(portada);
     c_.picPortada->resize(portada.size());

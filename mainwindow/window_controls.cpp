@@ -61,7 +61,7 @@ void createTexts(TarvonControls& c, QWidget* client) {
     c.lblPropietats = label(c, client, "lblPropietats", "Propietats");
     for (int i = 0; i < 5; ++i) {
         c.txt[i] = named(c, new QLineEdit(client), QStringLiteral("txt%1").arg(i));
-        c.txt[i]->setReadOnly(true); // counters show the simulation, nothing to type
+        c.txt[i]->setReadOnly(true);           // counters show the simulation, nothing to type
         c.txt[i]->setFocusPolicy(Qt::NoFocus); // no caret or selection after a rebuild
     }
     c.txtDades = named(c, new QPlainTextEdit(client), "txtDades");

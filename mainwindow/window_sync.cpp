@@ -5,7 +5,6 @@
 #include "mainwindow/twips.h"
 #include "reactions/llegenda.h"
 
-#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,9 +69,6 @@ void WindowSync::dataTable(const TarvonModel& m) {
     QString shown = text(taulaShown_).replace("\r\n", "\n");
     if (shown.endsWith('\n'))
         shown.chop(1); // no empty line under the last row
-    // Columns eight digits wide: every count of a reaction fits the box.
-    const QFontMetricsF metrics(c_.txtDades->font());
-    c_.txtDades->setTabStopDistance(metrics.horizontalAdvance(QString(8, '0')));
     c_.txtDades->setPlainText(shown);
     // The newest row stays in view.
     c_.txtDades->verticalScrollBar()->setValue(c_.txtDades->verticalScrollBar()->maximum());
