@@ -1,0 +1,91 @@
+#include "mainwindow/help_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarvon {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+    return lines;
+}
+
+int Characters(const std::string& s) {
+    int n = 0;
+    for (const unsigned char c : s)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
+
+TEST(HelpText, SectionsEntriesAndLineRules) {
+    const std::string text = TextAjuda();
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1) << "every line ends with CR LF";
+    const std::vector<std::string> lines = Lines(text);
+    ASSERT_GT(lines.size(), 10u);
+    EXPECT_EQ(lines.front(), "");
+    EXPECT_EQ(lines.back(), " ");
+
+    const std::vector<std::string> headings{
+        "Arxiu (Alt -A):",    "Accions (Alt-C):",  "Eines (Alt -E):",
+        "Reaccions (Alt-R):", "Cinètica (Alt-N):", "Finestra (Alt -F):"};
+    const std::vector<int> entriesPerSection{3, 3, 4, 4, 5, 4};
+    const std::vector<bool> inParentheses{false, true, true, false, true, false};
+    std::vector<int> entries;
+    std::size_t section = 0;
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (section < headings.size() && line == headings[section]) {
+            EXPECT_TRUE(i == 1 ||
+                        (lines[i - 1].empty() && lines[i - 2].empty() && !lines[i - 3].empty()))
+                << "two empty lines before " << line;
+            EXPECT_EQ(StartsWith(lines[i + 1], "("), inParentheses[section]) << line;
+            if (inParentheses[section]) {
+                EXPECT_EQ(lines[i + 2].back(), ')');
+                EXPECT_FALSE(StartsWith(lines[i + 3], "    "));
+            }
+            entries.push_back(0);
+            ++section;
+        } else if (StartsWith(line, "-- ")) {
+            EXPECT_EQ(line.back(), ':');
+            EXPECT_TRUE(lines[i - 1].empty()) << "an empty line before " << line;
+            ASSERT_TRUE(StartsWith(lines[i + 1], "    ")) << "no explanation for " << line;
+            ++entries.back();
+        } else if (StartsWith(line, "    ")) {
+            const std::string body = line.substr(4);
+            EXPECT_LE(Characters(body), kAmpladaAjuda) << line;
+            EXPECT_NE(body.front(), ' ');
+            // Greedy: the next line's first word would not have fitted here.
+            if (StartsWith(lines[i + 1], "    ")) {
+                const std::string next = lines[i + 1].substr(4);
+                EXPECT_GT(Characters(body) + 1 + Characters(next.substr(0, next.find(' '))),
+                          kAmpladaAjuda)
+                    << line;
+            }
+        }
+    }
+    EXPECT_EQ(section, headings.size());
+    EXPECT_EQ(entries, entriesPerSection);
+}
+
+TEST(HelpText, PlacementScalesWithTheScreen) {
+    const AjudaPlacement p = PlacementAjuda(0.78125f);
+    EXPECT_NEAR(p.Width, 3984.375, 1e-3);
+    EXPECT_NEAR(p.FontSize, 7.8125, 1e-4);
+    EXPECT_NEAR(p.Left, 8007.8125, 1e-2);
+    EXPECT_NEAR(p.TextHeight, (10580 - 550) * 0.78125, 1e-2);
+    EXPECT_NEAR(p.TextWidth, (5100 - 100) * 0.78125, 1e-2);
+}
+
+} // namespace
+} // namespace tarvon
