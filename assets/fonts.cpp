@@ -26,9 +26,9 @@ QFont figureFont(int pixelSize) {
     return pixelFont(kFigureFamily, pixelSize, QFont::Bold, false);
 }
 
-QStringList missingFontFamilies() {
+QStringList missingFontFamilies(const QStringList& more) {
     QStringList missing;
-    for (const QString& family : {kTextFamily, kFigureFamily}) {
+    for (const QString& family : QStringList{kTextFamily, kFigureFamily} + more) {
         if (!QFontDatabase::hasFamily(family))
             missing << family;
     }

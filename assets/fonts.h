@@ -13,7 +13,8 @@ inline const QString kFigureFamily = QStringLiteral("DejaVu Sans");
 QFont textFont(int pixelSize, QFont::Weight weight = QFont::Normal, bool italic = false);
 QFont figureFont(int pixelSize);
 
-// Families the pictures use that this machine lacks: Qt would silently substitute them.
-QStringList missingFontFamilies();
+// Families the pictures use, and any `more`, that this machine lacks: Qt would silently
+// substitute them.
+QStringList missingFontFamilies(const QStringList& more = {});
 
 } // namespace assets

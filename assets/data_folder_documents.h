@@ -1,0 +1,13 @@
+#pragma once
+
+#include "assets/document_spec.h"
+
+#include <vector>
+
+namespace assets {
+
+// Every teaching document the build writes into the data folder. A new document is one more
+// entry here, its source in assets/documents and its file name in assets/CMakeLists.txt.
+const std::vector<DocumentSpec>& dataFolderDocuments();
+
+} // namespace assets

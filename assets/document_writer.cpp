@@ -1,0 +1,61 @@
+#include "assets/document_writer.h"
+
+#include "assets/document_error.h"
+#include "assets/document_source.h"
+#include "assets/odt_document.h"
+#include "assets/paged_pdf.h"
+#include "assets/slide_deck.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace assets {
+
+namespace {
+
+// Notepad and its kin want CR LF; the source keeps whatever its editor wrote.
+void writeText(const QString& source, const QString& path) {
+    QString text = source;
+    text.remove(QLatin1Char('\r'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        throw DocumentError(("cannot write " + path + ": " + file.errorString()).toStdString());
+}
+
+void writeDocument(const DocumentSpec& spec, const QString& source, const QString& path) {
+    switch (spec.kind) {
+    case DocumentKind::Pdf:
+        writePagedPdf(source, path);
+        break;
+    case DocumentKind::Slides:
+        writeSlides(source, path);
+        break;
+    case DocumentKind::Odt:
+        writeOdt(source, path);
+        break;
+    case DocumentKind::Text:
+        writeText(source, path);
+        break;
+    }
+}
+
+} // namespace
+
+QStringList writeDocuments(const std::vector<DocumentSpec>& documents, const QString& sourceFolder,
+                           const QString& folder) {
+    QStringList errors;
+    for (const DocumentSpec& spec : documents) {
+        const QString path = QDir(folder).filePath(spec.fileName);
+        try {
+            writeDocument(spec, readSource(QDir(sourceFolder).filePath(spec.source)), path);
+        } catch (const DocumentError& e) {
+            // Half a document must not pass for a whole one at the next build.
+            QFile::remove(path);
+            errors << spec.fileName + ": " + QString::fromStdString(e.what());
+        }
+    }
+    return errors;
+}
+
+} // namespace assets

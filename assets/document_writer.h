@@ -1,0 +1,16 @@
+#pragma once
+
+#include "assets/document_spec.h"
+
+#include <QStringList>
+
+#include <vector>
+
+namespace assets {
+
+// Writes every document from its source in `sourceFolder` into `folder`. Returns one message
+// per document that could not be read, laid out or written; empty when all were.
+QStringList writeDocuments(const std::vector<DocumentSpec>& documents, const QString& sourceFolder,
+                           const QString& folder);
+
+} // namespace assets

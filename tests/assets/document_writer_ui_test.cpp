@@ -1,0 +1,128 @@
+#include "assets/data_folder_documents.h"
+#include "assets/document_source.h"
+#include "assets/document_writer.h"
+#include "assets/odt_document.h"
+#include "assets/slide_deck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <gtest/gtest.h>
+
+namespace assets {
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct PdfPages {
+    int count = 0;
+    QSizeF size; // points, of the first page
+};
+
+// Qt writes each page object with "/Type /Page" and its own MediaBox, uncompressed.
+PdfPages pdfPages(const QByteArray& pdf) {
+    PdfPages pages;
+    pages.count = static_cast<int>(pdf.count("/Type /Page\n"));
+    static const QRegularExpression mediaBox(
+        QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"));
+    const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(pdf));
+    if (box.hasMatch())
+        pages.size = {box.captured(1).toDouble(), box.captured(2).toDouble()};
+    return pages;
+}
+
+class DataFolderDocuments : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        folder_ = new QTemporaryDir;
+        errors_ = writeDocuments(dataFolderDocuments(), DOCUMENT_SOURCE_DIR, folder_->path());
+    }
+    static void TearDownTestSuite() { delete folder_; }
+
+    static QString written(const char* name) { return QDir(folder_->path()).filePath(name); }
+
+    static inline QTemporaryDir* folder_ = nullptr;
+    static inline QStringList errors_;
+};
+
+TEST_F(DataFolderDocuments, EveryDocumentIsWrittenUnderItsOwnName) {
+    EXPECT_TRUE(errors_.isEmpty()) << errors_.join("\n").toStdString();
+    for (const DocumentSpec& spec : dataFolderDocuments()) {
+        SCOPED_TRACE(spec.fileName.toStdString());
+        EXPECT_GT(QFileInfo(QDir(folder_->path()).filePath(spec.fileName)).size(), 40);
+    }
+    for (const char* odt : {"InformExemTarvon.odt", "InformFitxa.odt"})
+        EXPECT_TRUE(contents(written(odt)).contains("application/vnd.oasis.opendocument.text"));
+}
+
+// A4 portrait is 595 x 842 points; a booklet needs more than one page for its text.
+TEST_F(DataFolderDocuments, BookletsAreA4PortraitOverSeveralPages) {
+    for (const char* name : {"T_Tarvon.pdf", "P_Tarvon.pdf", "G_Tarvon.pdf"}) {
+        SCOPED_TRACE(name);
+        const PdfPages pages = pdfPages(contents(written(name)));
+        EXPECT_GE(pages.count, 2);
+        EXPECT_LE(pages.count, 12);
+        EXPECT_NEAR(pages.size.width(), 595, 1);
+        EXPECT_NEAR(pages.size.height(), 842, 1);
+    }
+}
+
+TEST_F(DataFolderDocuments, SlidesAreLandscapeOnePagePerSlide) {
+    const QString deck =
+        readSource(QDir(DOCUMENT_SOURCE_DIR).filePath("T_Tarvon_presentacio.html"));
+    const PdfPages pages = pdfPages(contents(written("T_Tarvon_presentacio.pdf")));
+    EXPECT_EQ(pages.count, deck.count(kSlideMark));
+    EXPECT_GE(pages.count, 8);
+    EXPECT_GT(pages.size.width(), pages.size.height() * 1.3);
+}
+
+TEST_F(DataFolderDocuments, NotesDocumentIsATitleLineThenAnEmptyLineWithCrLf) {
+    const QByteArray text = contents(written("Dades.txt"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Tarvon — ").toUtf8()));
+    EXPECT_TRUE(text.endsWith("\r\n\r\n"));
+    EXPECT_EQ(text.count('\n'), text.count("\r\n"));
+}
+
+// The program puts "Tarvon" before the first line of the form: that line must be the title
+// alone, one run, with nothing above it.
+TEST(ReportForm, OpensWithTheTitleAsOneBoldLargeRun) {
+    const auto form =
+        odtDocument(readSource(QDir(DOCUMENT_SOURCE_DIR).filePath("InformFitxa.html")));
+    const QTextBlock first = form->begin();
+    EXPECT_EQ(first.text().toStdString(), " — Fitxa d'informe de treball");
+    EXPECT_EQ(QTextCursor(first).currentTable(), nullptr);
+    int runs = 0;
+    for (auto it = first.begin(); !it.atEnd(); ++it, ++runs) {
+        EXPECT_EQ(it.fragment().charFormat().fontWeight(), QFont::Bold);
+        EXPECT_GE(it.fragment().charFormat().fontPointSize(), 16);
+    }
+    EXPECT_EQ(runs, 1);
+}
+
+// A failed document is named, and no half-written file is left to pass for it at the next build.
+TEST(DocumentWriter, FailuresAreNamedAndLeaveNoFile) {
+    QTemporaryDir sources, folder;
+    QFile deck(QDir(sources.path()).filePath("deck.html"));
+    ASSERT_TRUE(deck.open(QIODevice::WriteOnly));
+    deck.write((kSlideMark + "<h1>Una</h1><p>curta</p>" + kSlideMark + "<h1>Dues</h1>" +
+                QStringLiteral("<p>Massa text per a una diapositiva.</p>").repeated(40))
+                   .toUtf8());
+    deck.close();
+    const QStringList errors = writeDocuments({{"Llarga.pdf", "deck.html", DocumentKind::Slides},
+                                               {"Absent.pdf", "absent.html", DocumentKind::Pdf}},
+                                              sources.path(), folder.path());
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[0].startsWith("Llarga.pdf: ")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains("slide 2")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[1].startsWith("Absent.pdf: ")) << errors[1].toStdString();
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+} // namespace
+} // namespace assets
