@@ -2,8 +2,8 @@
 
 namespace assets {
 
-const std::vector<DocumentSpec>& dataFolderDocuments() {
-    static const std::vector<DocumentSpec> documents{
+const std::vector<DocumentRecipe>& dataFolderDocuments() {
+    static const std::vector<DocumentRecipe> documents{
         {"T_Tarvon.pdf", "T_Tarvon.html", DocumentKind::Pdf},
         {"P_Tarvon.pdf", "P_Tarvon.html", DocumentKind::Pdf},
         {"G_Tarvon.pdf", "G_Tarvon.html", DocumentKind::Pdf},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/document_spec.h"
+#include "assets/document_recipe.h"
 
 #include <vector>
 
@@ -8,6 +8,6 @@ namespace assets {
 
 // Every teaching document the build writes into the data folder. A new document is one more
 // entry here, its source in assets/documents and its file name in assets/CMakeLists.txt.
-const std::vector<DocumentSpec>& dataFolderDocuments();
+const std::vector<DocumentRecipe>& dataFolderDocuments();
 
 } // namespace assets

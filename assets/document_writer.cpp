@@ -23,8 +23,8 @@ void writeText(const QString& source, const QString& path) {
         throw DocumentError(("cannot write " + path + ": " + file.errorString()).toStdString());
 }
 
-void writeDocument(const DocumentSpec& spec, const QString& source, const QString& path) {
-    switch (spec.kind) {
+void writeDocument(const DocumentRecipe& recipe, const QString& source, const QString& path) {
+    switch (recipe.kind) {
     case DocumentKind::Pdf:
         writePagedPdf(source, path);
         break;
@@ -42,17 +42,17 @@ void writeDocument(const DocumentSpec& spec, const QString& source, const QStrin
 
 } // namespace
 
-QStringList writeDocuments(const std::vector<DocumentSpec>& documents, const QString& sourceFolder,
-                           const QString& folder) {
+QStringList writeDocuments(const std::vector<DocumentRecipe>& documents,
+                           const QString& sourceFolder, const QString& folder) {
     QStringList errors;
-    for (const DocumentSpec& spec : documents) {
-        const QString path = QDir(folder).filePath(spec.fileName);
+    for (const DocumentRecipe& recipe : documents) {
+        const QString path = QDir(folder).filePath(recipe.fileName);
         try {
-            writeDocument(spec, readSource(QDir(sourceFolder).filePath(spec.source)), path);
+            writeDocument(recipe, readSource(QDir(sourceFolder).filePath(recipe.source)), path);
         } catch (const DocumentError& e) {
             // Half a document must not pass for a whole one at the next build.
             QFile::remove(path);
-            errors << spec.fileName + ": " + QString::fromStdString(e.what());
+            errors << recipe.fileName + ": " + QString::fromStdString(e.what());
         }
     }
     return errors;

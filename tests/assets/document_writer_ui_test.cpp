@@ -53,9 +53,9 @@ protected:
 
 TEST_F(DataFolderDocuments, EveryDocumentIsWrittenUnderItsOwnName) {
     EXPECT_TRUE(errors_.isEmpty()) << errors_.join("\n").toStdString();
-    for (const DocumentSpec& spec : dataFolderDocuments()) {
-        SCOPED_TRACE(spec.fileName.toStdString());
-        EXPECT_GT(QFileInfo(QDir(folder_->path()).filePath(spec.fileName)).size(), 40);
+    for (const DocumentRecipe& recipe : dataFolderDocuments()) {
+        SCOPED_TRACE(recipe.fileName.toStdString());
+        EXPECT_GT(QFileInfo(QDir(folder_->path()).filePath(recipe.fileName)).size(), 40);
     }
     for (const char* odt : {"InformExemTarvon.odt", "InformFitxa.odt"})
         EXPECT_TRUE(contents(written(odt)).contains("application/vnd.oasis.opendocument.text"));

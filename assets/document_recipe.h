@@ -12,7 +12,7 @@ enum class DocumentKind {
     Text,   // plain UTF-8 text with CR LF line ends
 };
 
-struct DocumentSpec {
+struct DocumentRecipe {
     QString fileName; // in the data folder; the programs open it by this name
     QString source;   // in the sources folder
     DocumentKind kind;
