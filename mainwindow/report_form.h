@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace tarvon {
+
+// Copies the ODF text document `origen` to `desti` with `text` inserted at the
+// start of its first line. False on any error (desti removed then).
+bool CopiarFitxaAmbText(const std::string& origen, const std::string& desti,
+                        const std::string& text);
+
+} // namespace tarvon

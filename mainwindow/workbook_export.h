@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace tarvon {
+
+// The worksheet the table goes to, named as in the reaction workbooks.
+inline constexpr char kFullaDades[] = "Hoja1";
+
+// Writes the kinetic data table as an .xlsx workbook at `path`: the table from
+// A3 as pasting `TaulaDades` would put it (numbers as numbers, written with
+// `decimalSeparator`), and beside it a chart of every count column against
+// time titled `Reaccio`. False on any error; nothing is left at `path` then,
+// as far as possible.
+bool EscriureLlibreDades(const std::string& path, const std::string& TaulaDades,
+                         const std::string& Reaccio, char decimalSeparator);
+
+} // namespace tarvon
