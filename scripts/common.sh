@@ -5,7 +5,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    libxlsxwriter-dev libminizip-dev
+    libxlsxwriter-dev libminizip-dev xdg-utils
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35
 )
 

@@ -1,0 +1,80 @@
+#include "mainwindow/document_commands.h"
+
+#include "mainwindow/free_file_name.h"
+#include "mainwindow/report_form.h"
+#include "mainwindow/tarvon_model.h"
+#include "mainwindow/workbook_export.h"
+
+#include <functional>
+#include <system_error>
+
+namespace tarvon {
+
+namespace {
+
+constexpr char kTitol[] = "Tarvon";
+
+bool Exists(const std::filesystem::path& file) {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(file, ignored);
+}
+
+bool OpenExisting(DocumentServices& s, const std::filesystem::path& file) {
+    return Exists(file) && s.opener.open(file);
+}
+
+// Writes a new document in the documents folder and opens it. A document that
+// could not be written is removed; nothing the user kept is touched.
+bool WriteAndOpen(DocumentServices& s, const std::string& stem, const std::string& extension,
+                  const std::function<bool(const std::filesystem::path&)>& write) {
+    const auto path = ReservarNomLliure(s.documentsFolder, stem, extension);
+    if (!path)
+        return false;
+    if (!write(*path)) {
+        std::error_code ignored;
+        std::filesystem::remove(*path, ignored);
+        return false;
+    }
+    return s.opener.open(*path);
+}
+
+void Report(DocumentServices& s, bool done) {
+    if (!done)
+        s.messages.show(kProcesFallat);
+}
+
+} // namespace
+
+void ArxiuText(const TarvonModel& m, DocumentServices& s) {
+    s.clipboard.setText(m.data.TaulaDades);
+    Report(s, OpenExisting(s, s.dataFolder / "Dades.txt"));
+}
+
+void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
+    s.clipboard.setText(m.data.TaulaDades);
+    const std::string& reaccio = m.s.Reaccio;
+    Report(s, WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const auto& path) {
+               return EscriureLlibreDades(path.string(), m.data.TaulaDades, reaccio,
+                                          m.w.SeparadorDecimal);
+           }));
+}
+
+void ArxiuInformExem(DocumentServices& s) {
+    Report(s, OpenExisting(s, s.dataFolder / "InformExemTarvon.odt"));
+}
+
+void ArxiuInformFitxa(DocumentServices& s) {
+    s.clipboard.setText(kTitol);
+    const std::filesystem::path form = s.dataFolder / "InformFitxa.odt";
+    Report(s,
+           Exists(form) &&
+               WriteAndOpen(s, "InformFitxa" + std::string(kTitol), ".odt", [&](const auto& path) {
+                   return CopiarFitxaAmbText(form.string(), path.string(), kTitol);
+               }));
+}
+
+void ObrirDocument(DocumentServices& s, const std::string& name) {
+    Report(s, OpenExisting(s, s.dataFolder / name));
+}
+
+} // namespace tarvon

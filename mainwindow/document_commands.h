@@ -1,0 +1,32 @@
+#pragma once
+
+#include "mainwindow/document_services.h"
+
+#include <string>
+
+namespace tarvon {
+
+struct TarvonModel;
+
+inline constexpr char kProcesFallat[] = "El procés requerit ha fallat";
+
+// ArxiuText: the data table on the clipboard; the notes document is opened
+// for the user to paste it.
+void ArxiuText(const TarvonModel& m, DocumentServices& s);
+
+// ArxiuExcel: the table on the clipboard, then a new workbook with the table
+// and its chart in the documents folder, opened.
+void ArxiuExcel(const TarvonModel& m, DocumentServices& s);
+
+// ArxiuInformExem: the example report, opened.
+void ArxiuInformExem(DocumentServices& s);
+
+// ArxiuInformFitxa: the title on the clipboard, then a new copy of the report
+// form headed with it in the documents folder, opened.
+void ArxiuInformFitxa(DocumentServices& s);
+
+// FinPre, FinTeo, FinProp, FinGuia: a teaching document of the data folder,
+// opened.
+void ObrirDocument(DocumentServices& s, const std::string& name);
+
+} // namespace tarvon

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace tarvon {
+
+// Creates an empty file named stem + extension in folder, or, when that name
+// is taken, stem + " (2)" + extension, " (3)" and so on, so that nothing the
+// user kept is overwritten. The folder is created if missing. Empty when no
+// file can be created there.
+std::optional<std::filesystem::path> ReservarNomLliure(const std::filesystem::path& folder,
+                                                       const std::string& stem,
+                                                       const std::string& extension);
+
+} // namespace tarvon

@@ -1,0 +1,133 @@
+#include "mainwindow/document_commands.h"
+#include "mainwindow/reaction_choice.h"
+#include "mainwindow/zip_archive.h"
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tarvon {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FakeClipboard : Clipboard {
+    std::vector<std::string> texts;
+    void setText(const std::string& text) override { texts.push_back(text); }
+};
+
+struct FakeOpener : DocumentOpener {
+    bool works = true;
+    std::vector<fs::path> opened;
+    bool open(const fs::path& file) override {
+        opened.push_back(file);
+        return works;
+    }
+};
+
+struct FakeMessages : MessageBox {
+    std::vector<std::string> shown;
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
+std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A data folder with the documents of the menus, and an empty documents folder.
+struct Documents : ::testing::Test {
+    static fs::path NewRoot() {
+        static int n = 0;
+        return fs::temp_directory_path() /
+               ("document_commands_" + std::to_string(getpid()) + "_" + std::to_string(++n));
+    }
+    Documents() {
+        fs::create_directories(data);
+        for (const char* name : {"Dades.txt", "T_Tarvon.pdf", "InformExemTarvon.odt"})
+            std::ofstream(data / name) << name;
+    }
+    ~Documents() override { fs::remove_all(root); }
+
+    fs::path root = NewRoot();
+    fs::path data = root / "Arxius_orvalis";
+    fs::path docs = root / "Documents";
+    FakeClipboard clipboard;
+    FakeOpener opener;
+    FakeMessages messages;
+    DocumentServices s{clipboard, opener, messages, data, docs};
+    test::LoadedWindow w;
+};
+
+using Paths = std::vector<fs::path>;
+using Texts = std::vector<std::string>;
+
+TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailed) {
+    ArxiuText(w.m, s); // no table taken
+    EXPECT_EQ(clipboard.texts, Texts{""});
+    ObrirDocument(s, "T_Tarvon.pdf");
+    ArxiuInformExem(s);
+    EXPECT_EQ(opener.opened,
+              (Paths{data / "Dades.txt", data / "T_Tarvon.pdf", data / "InformExemTarvon.odt"}));
+    EXPECT_TRUE(messages.shown.empty());
+
+    ObrirDocument(s, "G_Tarvon.pdf"); // missing: not even asked
+    EXPECT_EQ(opener.opened.size(), 3u);
+    opener.works = false;
+    ArxiuText(w.m, s);
+    EXPECT_EQ(messages.shown, (Texts{kProcesFallat, kProcesFallat}));
+    EXPECT_EQ(clipboard.texts.size(), 2u) << "the clipboard keeps the table";
+}
+
+TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
+    TriaReaccio(w.m, Reaction::HI);
+    w.m.data.TaulaDades = "Títol\r\nTemps\tHI\tH2\tI2\r\n0\t200\t0\t0\r\n0,5\t198\t1\t1\r\n";
+    ArxiuExcel(w.m, s);
+    const std::string first = Contents(docs / "DadesCineHI.xlsx");
+    ArxiuExcel(w.m, s);
+    EXPECT_EQ(opener.opened, (Paths{docs / "DadesCineHI.xlsx", docs / "DadesCineHI (2).xlsx"}));
+    EXPECT_TRUE(first.starts_with("PK")) << "a zip, as workbooks are";
+    EXPECT_EQ(Contents(docs / "DadesCineHI.xlsx"), first) << "the first one is kept";
+    EXPECT_EQ(clipboard.texts, (Texts(2, w.m.data.TaulaDades)));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";
+
+    s.documentsFolder = data / "Dades.txt" / "sub"; // cannot be made
+    ArxiuExcel(w.m, s);
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(clipboard.texts.size(), 3u);
+}
+
+TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
+    ArxiuInformFitxa(s); // no form in the data folder
+    EXPECT_EQ(clipboard.texts, Texts{"Tarvon"});
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty copy left behind";
+
+    const std::string form = (data / "InformFitxa.odt").string();
+    ASSERT_TRUE(WriteZipEntries(
+        form,
+        {{"mimetype", "application/vnd.oasis.opendocument.text"},
+         {"content.xml", "<office:text><text:p> \xe2\x80\x94 Fitxa</text:p></office:text>"}},
+        "mimetype"));
+    ArxiuInformFitxa(s);
+    ArxiuInformFitxa(s);
+    EXPECT_EQ(opener.opened,
+              (Paths{docs / "InformFitxaTarvon.odt", docs / "InformFitxaTarvon (2).odt"}));
+    const auto copy = ReadZipEntries(opener.opened.back().string());
+    ASSERT_TRUE(copy && copy->size() == 2);
+    EXPECT_EQ(copy->at(1).data,
+              "<office:text><text:p>Tarvon \xe2\x80\x94 Fitxa</text:p></office:text>");
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+} // namespace
+} // namespace tarvon
