@@ -17,6 +17,7 @@ public:
 
     QString pathOf(const std::string& name) const;
     QPixmap load(const std::string& name) const;
+    const std::filesystem::path& folder() const { return folder_; }
 
 private:
     std::filesystem::path folder_;

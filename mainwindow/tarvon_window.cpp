@@ -3,14 +3,18 @@
 #include "mainwindow/caja_view.h"
 #include "mainwindow/chrono_panel.h"
 #include "mainwindow/data_commands.h"
+#include "mainwindow/document_commands.h"
 #include "mainwindow/freeze_marking.h"
+#include "mainwindow/help_window.h"
 #include "mainwindow/initial_state.h"
 #include "mainwindow/mechanism_view.h"
 #include "mainwindow/particle_settings.h"
+#include "mainwindow/qt_document_services.h"
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/widget_colours.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLocale>
@@ -37,11 +41,20 @@ char DecimalSeparator() {
 
 } // namespace
 
+// The desktop's services, when the window is not given others.
+struct QtDocumentPlatform {
+    explicit QtDocumentPlatform(QWidget* owner) : messages(owner) {}
+    QtClipboard clipboard;
+    DesktopOpener opener;
+    TarvonMessageBox messages;
+};
+
 TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,
                            ReactionHooks& hooks, const TarvonStart& start, QWidget* parent)
     : QMainWindow(parent), state_(state),
       layout_(LayoutFor(start.screen.FactorPantalla, start.screen.CanviPantalla)) {
     createWindow(start);
+    createDocumentServices(start);
     model_ = std::make_unique<TarvonModel>(state, clock, rnd, *c_.Caja);
     hooks_ = std::make_unique<TickHooks>(*model_, hooks);
     step_ = std::make_unique<AnimationStep>(state, clock, rnd, *hooks_);
@@ -58,6 +71,29 @@ TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& 
 }
 
 TarvonWindow::~TarvonWindow() = default;
+
+void TarvonWindow::createDocumentServices(const TarvonStart& start) {
+    if (start.documents) {
+        documents_ = std::make_unique<DocumentServices>(*start.documents);
+        return;
+    }
+    platform_ = std::make_unique<QtDocumentPlatform>(this);
+    documents_ = std::make_unique<DocumentServices>(
+        DocumentServices{platform_->clipboard, platform_->opener, platform_->messages,
+                         start.pictures.folder(), DocumentsFolder()});
+}
+
+void TarvonWindow::closeEvent(QCloseEvent* event) {
+    if (frmAjuda_)
+        frmAjuda_->close();
+    QMainWindow::closeEvent(event);
+}
+
+void TarvonWindow::mnuAjuda() {
+    if (!frmAjuda_)
+        frmAjuda_ = std::make_unique<HelpWindow>(model_->w.FactorPantalla);
+    frmAjuda_->showHelp();
+}
 
 void TarvonWindow::createWindow(const TarvonStart& start) {
     setWindowTitle("Tarvon");
@@ -118,6 +154,15 @@ void TarvonWindow::run(const std::string& name) {
              QApplication::closeAllWindows();
              QApplication::quit();
          }},
+        {"ArxiuText", [&] { ArxiuText(m, *documents_); }},
+        {"ArxiuExcel", [&] { ArxiuExcel(m, *documents_); }},
+        {"ArxiuInformExem", [&] { ArxiuInformExem(*documents_); }},
+        {"ArxiuInformFitxa", [&] { ArxiuInformFitxa(*documents_); }},
+        {"FinPre", [&] { ObrirDocument(*documents_, "T_Tarvon_presentacio.pdf"); }},
+        {"FinTeo", [&] { ObrirDocument(*documents_, "T_Tarvon.pdf"); }},
+        {"FinProp", [&] { ObrirDocument(*documents_, "P_Tarvon.pdf"); }},
+        {"FinGuia", [&] { ObrirDocument(*documents_, "G_Tarvon.pdf"); }},
+        {"mnuAjuda", [&] { mnuAjuda(); }},
         {"AccionsInici", [&] { AccionsInici(m); }},
         {"AccionsCongelar", [&] { AccionsCongelar(m); }},
         {"AccionsMarcar", [&] { AccionsMarcar(m); }},

@@ -4,6 +4,7 @@
 #include "engine/simulation_state.h"
 #include "layout/window_layout.h"
 #include "mainwindow/data_pictures.h"
+#include "mainwindow/document_services.h"
 #include "mainwindow/tarvon_model.h"
 #include "mainwindow/tick_hooks.h"
 #include "mainwindow/window_controls.h"
@@ -26,7 +27,13 @@ struct TarvonStart {
     ScreenClass screen;
     int NPOptim = 81;
     DataPictures pictures{std::filesystem::path()};
+    // The clipboard, opener and messages of the documents; the desktop's when
+    // none are given.
+    const DocumentServices* documents = nullptr;
 };
+
+class HelpWindow;
+struct QtDocumentPlatform;
 
 // The simulation's main window. It routes ticks and commands to the model and
 // mirrors the model on its controls and menus.
@@ -43,10 +50,16 @@ public:
     QAction* action(const std::string& name) const { return menus_->action(name); }
     QTimer& tmrRellotge() { return tmrRellotge_; }
     QTimer& Crono() { return crono_; }
+    // The help window, once mnuAjuda has shown it.
+    HelpWindow* frmAjuda() const { return frmAjuda_.get(); }
 
     // A menu item's command, if the item can be clicked now. An error abandons
     // the command; the window goes on.
     void command(const std::string& name);
+
+protected:
+    // The help window has no owner; it must not keep the program running.
+    void closeEvent(QCloseEvent* event) override;
 
 public slots:
     // One animation step, then one repaint.
@@ -54,6 +67,8 @@ public slots:
 
 private:
     void createWindow(const TarvonStart& start);
+    void createDocumentServices(const TarvonStart& start);
+    void mnuAjuda();
     void connectControls();
     void run(const std::string& name);
     // Runs an event handler; an error abandons it and the window goes on.
@@ -75,6 +90,9 @@ private:
     std::unique_ptr<AnimationStep> step_;
     std::unique_ptr<WindowMenus> menus_;
     std::unique_ptr<WindowSync> sync_;
+    std::unique_ptr<QtDocumentPlatform> platform_;
+    std::unique_ptr<DocumentServices> documents_;
+    std::unique_ptr<HelpWindow> frmAjuda_;
     QTimer tmrRellotge_;
     QTimer crono_;
 };

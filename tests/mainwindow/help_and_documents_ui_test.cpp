@@ -1,0 +1,87 @@
+#include "engine/fakes.h"
+#include "engine/reaction_hooks.h"
+#include "engine/uniform_random.h"
+#include "mainwindow/help_window.h"
+#include "mainwindow/tarvon_window.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <vector>
+
+namespace tarvon {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RecordingServices : Clipboard, DocumentOpener, MessageBox {
+    std::vector<std::string> clipboard, opened, shown;
+    void setText(const std::string& text) override { clipboard.push_back(text); }
+    bool open(const fs::path& file) override {
+        opened.push_back(file.filename().string());
+        return true;
+    }
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
+struct HelpAndDocuments : ::testing::Test {
+    std::unique_ptr<SimulationState> state = std::make_unique<SimulationState>();
+    test::FakeClock clock;
+    MersenneRandom rnd{7};
+    ReactionHooks hooks;
+    QTemporaryDir folder;
+    RecordingServices fake;
+    DocumentServices services{fake, fake, fake, folder.path().toStdString(),
+                              folder.filePath("Documents").toStdString()};
+
+    std::unique_ptr<TarvonWindow> window(float factor) {
+        TarvonStart s{{factor, factor != 1.0f}, 81, DataPictures(folder.path().toStdString())};
+        s.documents = &services;
+        return std::make_unique<TarvonWindow>(*state, clock, rnd, hooks, s);
+    }
+};
+
+TEST_F(HelpAndDocuments, HelpWindowIsPlacedForTheScreenAndShownOnce) {
+    auto w = window(0.78125f);
+    w->show();
+    w->action("mnuAjuda")->trigger();
+    HelpWindow* help = w->frmAjuda();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Ajuda");
+    EXPECT_EQ(help->parent(), nullptr);
+    EXPECT_EQ(help->pos(), QPoint(534, 24)); // 10250 and 460 twips scaled
+    EXPECT_EQ(help->size(), QSize(260, 522));
+    EXPECT_EQ(help->txtAjuda()->geometry(), help->rect());
+    EXPECT_DOUBLE_EQ(help->txtAjuda()->font().pointSizeF(), 7.8125);
+    EXPECT_TRUE(help->txtAjuda()->toPlainText().startsWith("\nArxiu (Alt -A):\n"));
+    EXPECT_EQ(help->txtAjuda()->palette().color(QPalette::Base), QColor(250, 235, 255));
+
+    help->close();
+    w->action("mnuAjuda")->trigger();
+    EXPECT_EQ(w->frmAjuda(), help);
+    EXPECT_TRUE(help->isVisible());
+    w->close();
+    EXPECT_FALSE(help->isVisible()) << "it would keep the program running";
+}
+
+TEST_F(HelpAndDocuments, MenuItemsOpenWhatTheyName) {
+    for (const char* name : {"Dades.txt", "InformExemTarvon.odt", "T_Tarvon_presentacio.pdf",
+                             "T_Tarvon.pdf", "P_Tarvon.pdf", "G_Tarvon.pdf"})
+        std::ofstream(folder.filePath(name).toStdString()) << name;
+    auto w = window(1.0f);
+    for (const char* item :
+         {"ArxiuText", "ArxiuInformExem", "FinPre", "FinTeo", "FinProp", "FinGuia"})
+        w->action(item)->trigger();
+    EXPECT_EQ(fake.opened, (std::vector<std::string>{"Dades.txt", "InformExemTarvon.odt",
+                                                     "T_Tarvon_presentacio.pdf", "T_Tarvon.pdf",
+                                                     "P_Tarvon.pdf", "G_Tarvon.pdf"}));
+    EXPECT_EQ(fake.clipboard, std::vector<std::string>{""});
+    EXPECT_TRUE(fake.shown.empty());
+}
+
+} // namespace
+} // namespace tarvon
