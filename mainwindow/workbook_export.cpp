@@ -92,6 +92,9 @@ bool FillWorkbook(lxw_workbook* book, const Rows& rows, const std::string& Reacc
     if (sheet == nullptr)
         return false;
     worksheet_set_column(sheet, 0, 0, kTimeColumnWidth, nullptr);
+    // Printed, the table and its chart share the width of one landscape page.
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
     if (!WriteTable(sheet, rows, decimalSeparator))
         return false;
     return !HasChartData(rows) || InsertChart(book, sheet, rows, Reaccio);
