@@ -14,12 +14,14 @@ namespace assets {
 namespace {
 
 // Notepad and its kin want CR LF; the source keeps whatever its editor wrote.
+// The byte-order mark tells editors the text is UTF-8: without it a word
+// processor may read the accents in the locale's old code page.
 void writeText(const QString& source, const QString& path) {
     QString text = source;
     text.remove(QLatin1Char('\r'));
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+    if (!file.open(QIODevice::WriteOnly) || file.write("\xEF\xBB\xBF" + text.toUtf8()) < 0)
         throw DocumentError(("cannot write " + path + ": " + file.errorString()).toStdString());
 }
 

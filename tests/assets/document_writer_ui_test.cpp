@@ -84,7 +84,7 @@ TEST_F(DataFolderDocuments, SlidesAreLandscapeOnePagePerSlide) {
 
 TEST_F(DataFolderDocuments, NotesDocumentIsATitleLineThenAnEmptyLineWithCrLf) {
     const QByteArray text = contents(written("Dades.txt"));
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Tarvon — ").toUtf8()));
+    EXPECT_TRUE(text.startsWith("\xEF\xBB\xBF" + QStringLiteral("Tarvon — ").toUtf8()));
     EXPECT_TRUE(text.endsWith("\r\n\r\n"));
     EXPECT_EQ(text.count('\n'), text.count("\r\n"));
 }
