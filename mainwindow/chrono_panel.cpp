@@ -2,12 +2,23 @@
 
 namespace tarvon {
 
+namespace {
+
+// Laps become rows only while data are taken with the chronometer; the
+// stand-alone stopwatch keeps its stopped time on show.
+bool takingLaps(const DataTaking& d) {
+    return d.Interval == kIntervalCrono && d.DarrerRegistre.has_value();
+}
+
+} // namespace
+
 void EinesCrono(TarvonModel& m) {
     m.d.picCrono = true;
 }
 
 void cmdIniciCrono(TarvonModel& m) {
-    if (const auto lap = IniciCrono(m.crono, m.clock.now()))
+    const auto lap = IniciCrono(m.crono, m.clock.now());
+    if (lap && takingLaps(m.data))
         m.data.MarcaCrono = *lap;
 }
 

@@ -56,6 +56,10 @@ void CineDadesCrono(TarvonModel& m) {
         m.menus.disable(item);
     m.d.picCrono = true;
     m.d.lblTempus = "Prenent dades...";
+    // A stopwatch already running from Eines starts again from zero: the
+    // button would stop it instead.
+    if (m.crono.CronoEnabled)
+        TancarCrono(m.crono);
     cmdIniciCrono(m);
     IniciarDadesFinestra(m);
     m.data.Interval = kIntervalCrono;

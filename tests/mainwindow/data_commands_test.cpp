@@ -127,5 +127,33 @@ TEST(DataCommands, ChronometerLapsGiveRowsAtTheirSums) {
     EXPECT_EQ(w.times(), (Times{"0"}));
 }
 
+TEST(DataCommands, TheStandAloneStopwatchKeepsItsStoppedTimeAndTakesNoRows) {
+    Taking w;
+    EinesCrono(w.m);
+    cmdIniciCrono(w.m);
+    w.clock.t += 2.25;
+    Crono_Timer(w.m);
+    cmdIniciCrono(w.m); // stop
+    for (int i = 0; i < 3; ++i)
+        w.tickAfter(0.05);
+    EXPECT_FALSE(w.m.crono.CronoEnabled);
+    EXPECT_EQ(w.m.crono.lblCent, "25");
+    EXPECT_TRUE(w.m.data.TaulaDades.empty()); // nothing slips into the hidden table
+
+    // Data taking with the chronometer starts it from zero, running, even
+    // when the stopwatch was running already.
+    cmdIniciCrono(w.m);
+    w.clock.t += 1.5;
+    Crono_Timer(w.m);
+    CineDadesCrono(w.m);
+    EXPECT_TRUE(w.m.crono.CronoEnabled);
+    EXPECT_EQ(w.m.crono.lblCent, "0");
+    w.clock.t += 2.0;
+    Crono_Timer(w.m);
+    cmdIniciCrono(w.m);
+    w.tickAfter(0.05);
+    EXPECT_EQ(w.times(), (Times{"0", "2"}));
+}
+
 } // namespace
 } // namespace tarvon
