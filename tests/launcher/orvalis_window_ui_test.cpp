@@ -5,6 +5,7 @@
 #include "launcher_fakes.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -70,6 +71,44 @@ TEST_F(LauncherWindow, TheModelStartsFromTheFolderThatHoldsTheDataFolderOrSaysWh
     w->ModelP()->trigger();
     EXPECT_EQ(messages.shown, std::vector<std::string>{*starter.error});
     EXPECT_EQ(ends, 0);
+}
+
+TEST_F(LauncherWindow, ThePointerIsTheArrowAgainAfterALaunchWhetherTheModelStartedOrNot) {
+    auto w = open();
+    QWidget* screen = w->centralWidget();
+    std::vector<Qt::CursorShape> whileStarting;
+    starter.whileStarting = [&] {
+        const QCursor* pointer = QGuiApplication::overrideCursor();
+        whileStarting.push_back(pointer ? pointer->shape() : Qt::ArrowCursor);
+    };
+    for (const std::optional<std::string>& error :
+         {std::optional<std::string>{}, std::optional<std::string>{"No such file"}}) {
+        starter.error = error;
+        moveOver(w->lblSubtitol());
+        ASSERT_NE(screen->cursor().shape(), Qt::ArrowCursor); // the title's own pointer
+        w->ModelP()->trigger();
+        EXPECT_EQ(screen->cursor().shape(), Qt::ArrowCursor) << error.value_or("started");
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(whileStarting, (std::vector{Qt::WaitCursor, Qt::WaitCursor}));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"No such file"});
+}
+
+TEST_F(LauncherWindow, BallsAreRestackedByDepthWhenAModelStartsNotOnEveryTick) {
+    rnd.fallback = 0.5; // every ball on the same spot: each pair overlaps on screen
+    auto w = open();
+    auto stackKeys = [&] {
+        std::vector<long long> keys;
+        for (int i = 0; i < w->balls().NombreBoles(); ++i)
+            keys.push_back(w->balls().Cercle[i].stackKey);
+        return keys;
+    };
+    const std::vector<long long> created = stackKeys();
+    w->tmrRellotge_Timer();
+    w->tmrRellotge_Timer();
+    EXPECT_EQ(stackKeys(), created);
+    w->ModelP()->trigger();
+    EXPECT_NE(stackKeys(), created);
 }
 
 TEST_F(LauncherWindow, LeavingThroughItsCommandsDeletesTheFileButTheCloseBoxDoesNot) {
