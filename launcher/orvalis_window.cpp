@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -203,6 +204,17 @@ void Orvalis::showRecom() {
     picRecom_->raise();
     cmdRecom_->show();
     cmdRecom_->raise();
+}
+
+void Orvalis::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // Escape closes the open picture as its Tancar button does.
+    for (QPushButton* close : {cmdSobre_, cmdRecom_})
+        if (!close->isHidden())
+            close->click();
 }
 
 void Orvalis::highlight(QLabel* label, bool on) {

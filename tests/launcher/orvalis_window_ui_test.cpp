@@ -111,6 +111,28 @@ TEST_F(LauncherWindow, BallsAreRestackedByDepthWhenAModelStartsNotOnEveryTick) {
     EXPECT_NE(stackKeys(), created);
 }
 
+TEST_F(LauncherWindow, EscapeClosesTheOpenPictureAsItsTancarButtonDoes) {
+    auto w = open();
+    w->show();
+    QTest::keyClick(w.get(), Qt::Key_Escape); // nothing open: nothing happens
+    EXPECT_TRUE(w->picSobre()->isHidden() && w->picRecom()->isHidden());
+
+    const std::pair<QAction*, QLabel*> panels[] = {{w->mnuAutor(), w->picSobre()},
+                                                   {w->FinRecom(), w->picRecom()}};
+    for (const auto& [menuItem, picture] : panels) {
+        menuItem->trigger();
+        ASSERT_FALSE(picture->isHidden());
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        EXPECT_TRUE(picture->isHidden()) << picture->objectName().toStdString();
+        EXPECT_TRUE(w->cmdSobre()->isHidden() && w->cmdRecom()->isHidden());
+    }
+    // Also with the focus on the button, which does not take the key itself.
+    w->FinRecom()->trigger();
+    w->cmdRecom()->setFocus();
+    QTest::keyClick(w->cmdRecom(), Qt::Key_Escape);
+    EXPECT_TRUE(w->picRecom()->isHidden());
+}
+
 TEST_F(LauncherWindow, LeavingThroughItsCommandsDeletesTheFileButTheCloseBoxDoesNot) {
     auto w = open();
     w->show();
