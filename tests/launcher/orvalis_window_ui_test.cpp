@@ -133,6 +133,17 @@ TEST_F(LauncherWindow, EscapeClosesTheOpenPictureAsItsTancarButtonDoes) {
     EXPECT_TRUE(w->picRecom()->isHidden());
 }
 
+TEST_F(LauncherWindow, EachTancarButtonSitsInsideItsPictureOnEveryScreenClass) {
+    for (const ScreenClass& screen :
+         {ScreenClass{0.78125f, true}, ScreenClass{1.0f, false}, ScreenClass{1.125f, true}}) {
+        auto w = open(screen);
+        EXPECT_TRUE(w->picRecom()->geometry().contains(w->cmdRecom()->geometry()))
+            << screen.FactorPantalla;
+        EXPECT_TRUE(w->picSobre()->geometry().contains(w->cmdSobre()->geometry()))
+            << screen.FactorPantalla;
+    }
+}
+
 TEST_F(LauncherWindow, LeavingThroughItsCommandsDeletesTheFileButTheCloseBoxDoesNot) {
     auto w = open();
     w->show();
