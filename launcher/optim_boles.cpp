@@ -6,7 +6,11 @@
 #include "mainwindow/widget_colours.h"
 #include "startup/calibration_store.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace tarvon {
 
@@ -15,6 +19,7 @@ const QColor kBack(192, 255, 255); // balls and box alike: only the labels show
 const QColor kOptimText(0, 0, 192);
 const QColor kPuntsText(0, 0, 255);
 const QString kSquare = QString::fromUtf8("■");
+constexpr int kRightMarginTwips = 120; // the last square clear of the edge
 
 void dressLabel(QLabel* label, const QColor& text, const QFont& font) {
     label->setFont(font);
@@ -65,10 +70,8 @@ void OptimBoles::createControls() {
 void OptimBoles::tmrRelloOptim_Timer() {
     try {
         const CalibrationRun::TickOutcome outcome = run_.tick();
-        if (outcome.newBatch) {
-            lblPunts_->setText(lblPunts_->text() + kSquare);
-            lblPunts_->adjustSize();
-        }
+        if (outcome.newBatch)
+            placeSquares();
         // Painted now, not later: drawing the balls is part of the measure.
         caja_->repaint();
         if (outcome.finished)
@@ -76,6 +79,28 @@ void OptimBoles::tmrRelloOptim_Timer() {
     } catch (const std::exception&) {
         // A failed tick is dropped; the next one carries on.
     }
+}
+
+void OptimBoles::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeSquares();
+}
+
+// One square per batch started. The row wraps where the window ends, so
+// every square stays in sight.
+void OptimBoles::placeSquares() {
+    const int squares = run_.batches();
+    const QFontMetrics metrics(lblPunts_->font());
+    const int room =
+        width() - lblPunts_->x() - static_cast<int>(kRightMarginTwips / kTwipsPerPixel);
+    int perRow = squares;
+    while (perRow > 1 && metrics.horizontalAdvance(kSquare.repeated(perRow)) > room)
+        --perRow;
+    QStringList rows;
+    for (int left = squares; left > 0; left -= perRow)
+        rows << kSquare.repeated(std::min(left, perRow));
+    lblPunts_->setText(rows.join('\n'));
+    lblPunts_->adjustSize();
 }
 
 void OptimBoles::finish() {

@@ -34,8 +34,12 @@ public:
 public slots:
     void tmrRelloOptim_Timer();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void createControls();
+    void placeSquares();
     void finish();
 
     BallEngine balls_;

@@ -15,7 +15,8 @@ OrvalisLayout baseLayout(float factor) {
     l.picSobre = {5550, 0, 6015, 9015};
     l.cmdSobre = {10300, 8520, kButtonWidth, kButtonHeight};
     l.picRecom = {3550, 0, 4455, 9200};
-    l.cmdRecom = {6850, 8735, kButtonWidth, kButtonHeight};
+    // In the picture's bottom right corner, clear of its edges (right 8005, bottom 9200).
+    l.cmdRecom = {6740, 8655, kButtonWidth, kButtonHeight};
     l.picSobreFile = "SobreAquestTreball.jpg";
     l.picRecomFile = "Recomana.jpg";
     l.picMenu = {6050, 4050, 8500, factor <= 1 ? 4700.0f : 5000.0f};

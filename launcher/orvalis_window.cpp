@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -53,6 +54,14 @@ QLabel* titleLabel(QWidget* parent, const QString& caption, const QFont& font,
     label->move(twipsToPixels(place.left, place.top, 0, 0).topLeft());
     return label;
 }
+
+// The hourglass while a model starts; gone however the start ends.
+struct HourglassPointer {
+    HourglassPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~HourglassPointer() { QGuiApplication::restoreOverrideCursor(); }
+    HourglassPointer(const HourglassPointer&) = delete;
+    HourglassPointer& operator=(const HourglassPointer&) = delete;
+};
 
 QFont arial(double points) {
     QFont font("Liberation Sans"); // Arial's metric twin
@@ -197,6 +206,17 @@ void Orvalis::showRecom() {
     cmdRecom_->raise();
 }
 
+void Orvalis::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // Escape closes the open picture as its Tancar button does.
+    for (QPushButton* close : {cmdSobre_, cmdRecom_})
+        if (!close->isHidden())
+            close->click();
+}
+
 void Orvalis::highlight(QLabel* label, bool on) {
     label->setFrameStyle(on ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
 }
@@ -237,8 +257,7 @@ bool Orvalis::eventFilter(QObject* watched, QEvent* event) {
 
 void Orvalis::tmrRellotge_Timer() {
     try {
-        balls_.step();
-        balls_.restackByDepth();
+        balls_.step(); // re-stacked only when a model starts: the tick stays cheap
     } catch (const std::exception&) {
         // A failed step is dropped; the animation goes on.
     }
@@ -252,10 +271,13 @@ void Orvalis::LlancaModel() {
     const QString program = QDir(dataFolder_).filePath(kModelProgram);
     // The model runs from the folder that holds the data folder.
     const QString workingDir = QFileInfo(dataFolder_).absolutePath();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<std::string> error =
-        services_.starter.start(program.toStdString(), workingDir.toStdString());
-    QGuiApplication::restoreOverrideCursor();
+    std::optional<std::string> error;
+    {
+        const HourglassPointer hourglass;
+        error = services_.starter.start(program.toStdString(), workingDir.toStdString());
+    }
+    // Started or not, the pointer is the arrow again, also over the message.
+    client_->setCursor(Qt::ArrowCursor);
     if (error)
         services_.messages.show(*error);
 }

@@ -5,6 +5,7 @@
 #include "launcher/process_starter.h"
 #include "startup/calibration_store.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,9 +25,12 @@ public:
     };
     std::vector<Start> starts;
     std::optional<std::string> error; // what the system says when starting fails
+    std::function<void()> whileStarting;
     std::optional<std::string> start(const std::string& program,
                                      const std::string& workingDir) override {
         starts.push_back({program, workingDir});
+        if (whileStarting)
+            whileStarting();
         return error;
     }
 };

@@ -2,11 +2,14 @@
 #include "launcher/optim_boles.h"
 #include "launcher_fakes.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <gtest/gtest.h>
 
 namespace tarvon {
 namespace {
+
+const QChar kSquare(0x25A0);
 
 struct CalibrationWindow : ::testing::Test {
     test::FakeClock clock;
@@ -31,7 +34,7 @@ TEST_F(CalibrationWindow, AFastRunWrites400AndHandsOverWithASquarePerBatch) {
     runToTheEnd(0.5);
     EXPECT_EQ(finished, 1);
     EXPECT_EQ(store.bytes, std::string(" .07\r\n 400\r\n"));
-    EXPECT_EQ(window.lblPunts()->text(), QString(36, QChar(0x25A0)));
+    EXPECT_EQ(window.lblPunts()->text().count(kSquare), 36);
     EXPECT_FALSE(window.tmrRelloOptim().isActive());
 }
 
@@ -40,6 +43,27 @@ TEST_F(CalibrationWindow, AFileThatCannotBeWrittenIsReportedAndTheLauncherStillO
     runToTheEnd(0.9); // the first batch is already too slow
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Permission denied"});
     EXPECT_EQ(finished, 1);
+}
+
+// The run on the narrowest screen, then the window widened to the other two
+// classes: the squares wrap inside the window and re-flow when it changes.
+TEST_F(CalibrationWindow, AllSquaresStayInsideTheWindowAtEveryScreenWidth) {
+    window.resize(800, 600);
+    window.show();
+    runToTheEnd(0.5);
+    ASSERT_EQ(finished, 1);
+    std::vector<int> rows;
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024)}) {
+        window.resize(screen);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window.size(), screen);
+        const QLabel* squares = window.lblPunts();
+        EXPECT_EQ(squares->text().count(kSquare), 36) << screen.width();
+        EXPECT_TRUE(window.rect().contains(squares->geometry())) << screen.width();
+        EXPECT_GE(squares->width(), squares->sizeHint().width()) << screen.width(); // none cut off
+        rows.push_back(squares->text().count('\n') + 1);
+    }
+    EXPECT_GT(rows.front(), rows.back());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "launcher_fakes.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -70,6 +71,77 @@ TEST_F(LauncherWindow, TheModelStartsFromTheFolderThatHoldsTheDataFolderOrSaysWh
     w->ModelP()->trigger();
     EXPECT_EQ(messages.shown, std::vector<std::string>{*starter.error});
     EXPECT_EQ(ends, 0);
+}
+
+TEST_F(LauncherWindow, ThePointerIsTheArrowAgainAfterALaunchWhetherTheModelStartedOrNot) {
+    auto w = open();
+    QWidget* screen = w->centralWidget();
+    std::vector<Qt::CursorShape> whileStarting;
+    starter.whileStarting = [&] {
+        const QCursor* pointer = QGuiApplication::overrideCursor();
+        whileStarting.push_back(pointer ? pointer->shape() : Qt::ArrowCursor);
+    };
+    for (const std::optional<std::string>& error :
+         {std::optional<std::string>{}, std::optional<std::string>{"No such file"}}) {
+        starter.error = error;
+        moveOver(w->lblSubtitol());
+        ASSERT_NE(screen->cursor().shape(), Qt::ArrowCursor); // the title's own pointer
+        w->ModelP()->trigger();
+        EXPECT_EQ(screen->cursor().shape(), Qt::ArrowCursor) << error.value_or("started");
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(whileStarting, (std::vector{Qt::WaitCursor, Qt::WaitCursor}));
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"No such file"});
+}
+
+TEST_F(LauncherWindow, BallsAreRestackedByDepthWhenAModelStartsNotOnEveryTick) {
+    rnd.fallback = 0.5; // every ball on the same spot: each pair overlaps on screen
+    auto w = open();
+    auto stackKeys = [&] {
+        std::vector<long long> keys;
+        for (int i = 0; i < w->balls().NombreBoles(); ++i)
+            keys.push_back(w->balls().Cercle[i].stackKey);
+        return keys;
+    };
+    const std::vector<long long> created = stackKeys();
+    w->tmrRellotge_Timer();
+    w->tmrRellotge_Timer();
+    EXPECT_EQ(stackKeys(), created);
+    w->ModelP()->trigger();
+    EXPECT_NE(stackKeys(), created);
+}
+
+TEST_F(LauncherWindow, EscapeClosesTheOpenPictureAsItsTancarButtonDoes) {
+    auto w = open();
+    w->show();
+    QTest::keyClick(w.get(), Qt::Key_Escape); // nothing open: nothing happens
+    EXPECT_TRUE(w->picSobre()->isHidden() && w->picRecom()->isHidden());
+
+    const std::pair<QAction*, QLabel*> panels[] = {{w->mnuAutor(), w->picSobre()},
+                                                   {w->FinRecom(), w->picRecom()}};
+    for (const auto& [menuItem, picture] : panels) {
+        menuItem->trigger();
+        ASSERT_FALSE(picture->isHidden());
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        EXPECT_TRUE(picture->isHidden()) << picture->objectName().toStdString();
+        EXPECT_TRUE(w->cmdSobre()->isHidden() && w->cmdRecom()->isHidden());
+    }
+    // Also with the focus on the button, which does not take the key itself.
+    w->FinRecom()->trigger();
+    w->cmdRecom()->setFocus();
+    QTest::keyClick(w->cmdRecom(), Qt::Key_Escape);
+    EXPECT_TRUE(w->picRecom()->isHidden());
+}
+
+TEST_F(LauncherWindow, EachTancarButtonSitsInsideItsPictureOnEveryScreenClass) {
+    for (const ScreenClass& screen :
+         {ScreenClass{0.78125f, true}, ScreenClass{1.0f, false}, ScreenClass{1.125f, true}}) {
+        auto w = open(screen);
+        EXPECT_TRUE(w->picRecom()->geometry().contains(w->cmdRecom()->geometry()))
+            << screen.FactorPantalla;
+        EXPECT_TRUE(w->picSobre()->geometry().contains(w->cmdSobre()->geometry()))
+            << screen.FactorPantalla;
+    }
 }
 
 TEST_F(LauncherWindow, LeavingThroughItsCommandsDeletesTheFileButTheCloseBoxDoesNot) {
