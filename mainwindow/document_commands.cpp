@@ -19,8 +19,17 @@ bool Exists(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(file, ignored);
 }
 
+// The opener may fail long after the command has returned; the failure is
+// told whenever it comes.
+void Open(DocumentServices& s, const std::filesystem::path& file) {
+    s.opener.open(file, [&messages = s.messages] { messages.show(kProcesFallat); });
+}
+
 bool OpenExisting(DocumentServices& s, const std::filesystem::path& file) {
-    return Exists(file) && s.opener.open(file);
+    if (!Exists(file))
+        return false;
+    Open(s, file);
+    return true;
 }
 
 // Writes a new document in the documents folder and opens it. A document that
@@ -35,7 +44,8 @@ bool WriteAndOpen(DocumentServices& s, const std::string& stem, const std::strin
         std::filesystem::remove(*path, ignored);
         return false;
     }
-    return s.opener.open(*path);
+    Open(s, *path);
+    return true;
 }
 
 void Report(DocumentServices& s, bool done) {

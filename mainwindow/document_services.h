@@ -3,6 +3,7 @@
 #include "launcher/message_box.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace tarvon {
@@ -18,8 +19,9 @@ public:
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
-    // False when no application could be asked to open it.
-    virtual bool open(const std::filesystem::path& file) = 0;
+    // `failed` runs once when the file could not be opened: at once, or later,
+    // when the desktop's opener, a separate process, reports it.
+    virtual void open(const std::filesystem::path& file, std::function<void()> failed) = 0;
 };
 
 // What the export and document commands reach outside the program.

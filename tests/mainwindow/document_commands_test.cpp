@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -22,12 +23,18 @@ struct FakeClipboard : Clipboard {
     void setText(const std::string& text) override { texts.push_back(text); }
 };
 
+// An opener that fails at once, or keeps the failure call of each file it
+// was asked to open, as a running opener process would.
 struct FakeOpener : DocumentOpener {
     bool works = true;
     std::vector<fs::path> opened;
-    bool open(const fs::path& file) override {
+    std::vector<std::function<void()>> running;
+    void open(const fs::path& file, std::function<void()> failed) override {
         opened.push_back(file);
-        return works;
+        if (works)
+            running.push_back(std::move(failed));
+        else
+            failed();
     }
 };
 
@@ -68,7 +75,7 @@ struct Documents : ::testing::Test {
 using Paths = std::vector<fs::path>;
 using Texts = std::vector<std::string>;
 
-TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailed) {
+TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
     ArxiuText(w.m, s); // no table taken
     EXPECT_EQ(clipboard.texts, Texts{""});
     ObrirDocument(s, "T_Tarvon.pdf");
@@ -83,6 +90,10 @@ TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailed) {
     ArxiuText(w.m, s);
     EXPECT_EQ(messages.shown, (Texts{kProcesFallat, kProcesFallat}));
     EXPECT_EQ(clipboard.texts.size(), 2u) << "the clipboard keeps the table";
+
+    // The opener of the example report fails after the command has returned.
+    opener.running.at(2)();
+    EXPECT_EQ(messages.shown, Texts(3, kProcesFallat));
 }
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
