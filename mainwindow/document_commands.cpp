@@ -6,6 +6,7 @@
 #include "mainwindow/workbook_export.h"
 
 #include <functional>
+#include <optional>
 #include <system_error>
 
 namespace tarvon {
@@ -32,20 +33,30 @@ bool OpenExisting(DocumentServices& s, const std::filesystem::path& file) {
     return true;
 }
 
-// Writes a new document in the documents folder and opens it. A document that
-// could not be written is removed; nothing the user kept is touched.
-bool WriteAndOpen(DocumentServices& s, const std::string& stem, const std::string& extension,
-                  const std::function<bool(const std::filesystem::path&)>& write) {
+// Writes a new document in the documents folder and tells the user where it
+// went. A document that could not be written is removed; nothing the user
+// kept is touched.
+std::optional<std::filesystem::path>
+WriteNew(DocumentServices& s, const std::string& stem, const std::string& extension,
+         const std::function<bool(const std::filesystem::path&)>& write) {
     const auto path = ReservarNomLliure(s.documentsFolder, stem, extension);
     if (!path)
-        return false;
+        return std::nullopt;
     if (!write(*path)) {
         std::error_code ignored;
         std::filesystem::remove(*path, ignored);
-        return false;
+        return std::nullopt;
     }
-    Open(s, *path);
-    return true;
+    s.notice.show(kDesatA + path->string());
+    return path;
+}
+
+bool WriteAndOpen(DocumentServices& s, const std::string& stem, const std::string& extension,
+                  const std::function<bool(const std::filesystem::path&)>& write) {
+    const auto path = WriteNew(s, stem, extension, write);
+    if (path)
+        Open(s, *path);
+    return path.has_value();
 }
 
 void Report(DocumentServices& s, bool done) {

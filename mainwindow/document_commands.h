@@ -10,6 +10,10 @@ struct TarvonModel;
 
 inline constexpr char kProcesFallat[] = "El procés requerit ha fallat";
 
+// Every new file of the documents folder is told in a notice: these words,
+// then its path.
+inline constexpr char kDesatA[] = "Desat a: ";
+
 // ArxiuText: the data table on the clipboard; the notes document is opened
 // for the user to paste it.
 void ArxiuText(const TarvonModel& m, DocumentServices& s);

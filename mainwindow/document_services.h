@@ -24,11 +24,19 @@ public:
     virtual void open(const std::filesystem::path& file, std::function<void()> failed) = 0;
 };
 
+// A short text shown over the window for a few seconds; it needs no answer.
+class Notice {
+public:
+    virtual ~Notice() = default;
+    virtual void show(const std::string& text) = 0;
+};
+
 // What the export and document commands reach outside the program.
 struct DocumentServices {
     Clipboard& clipboard;
     DocumentOpener& opener;
     MessageBox& messages;
+    Notice& notice;
     std::filesystem::path dataFolder;      // "Arxius_orvalis", read only
     std::filesystem::path documentsFolder; // where written documents go
 };

@@ -43,6 +43,11 @@ struct FakeMessages : MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
 };
 
+struct FakeNotice : Notice {
+    std::vector<std::string> shown;
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
 std::string Contents(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -68,12 +73,17 @@ struct Documents : ::testing::Test {
     FakeClipboard clipboard;
     FakeOpener opener;
     FakeMessages messages;
-    DocumentServices s{clipboard, opener, messages, data, docs};
+    FakeNotice notice;
+    DocumentServices s{clipboard, opener, messages, notice, data, docs};
     test::LoadedWindow w;
 };
 
 using Paths = std::vector<fs::path>;
 using Texts = std::vector<std::string>;
+
+std::string Saved(const fs::path& file) {
+    return kDesatA + file.string();
+}
 
 TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
     ArxiuText(w.m, s); // no table taken
@@ -94,6 +104,7 @@ TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
     // The opener of the example report fails after the command has returned.
     opener.running.at(2)();
     EXPECT_EQ(messages.shown, Texts(3, kProcesFallat));
+    EXPECT_TRUE(notice.shown.empty()) << "nothing was written";
 }
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
@@ -106,6 +117,7 @@ TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
     EXPECT_TRUE(first.starts_with("PK")) << "a zip, as workbooks are";
     EXPECT_EQ(Contents(docs / "DadesCineHI.xlsx"), first) << "the first one is kept";
     EXPECT_EQ(clipboard.texts, (Texts(2, w.m.data.TaulaDades)));
+    EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";
 
@@ -114,6 +126,7 @@ TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
     EXPECT_EQ(messages.shown, Texts{kProcesFallat});
     EXPECT_EQ(opener.opened.size(), 2u);
     EXPECT_EQ(clipboard.texts.size(), 3u);
+    EXPECT_EQ(notice.shown.size(), 2u);
 }
 
 TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
@@ -122,6 +135,7 @@ TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
     EXPECT_EQ(messages.shown, Texts{kProcesFallat});
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty copy left behind";
+    EXPECT_TRUE(notice.shown.empty());
 
     const std::string form = (data / "InformFitxa.odt").string();
     ASSERT_TRUE(WriteZipEntries(
@@ -137,6 +151,7 @@ TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
     ASSERT_TRUE(copy && copy->size() == 2);
     EXPECT_EQ(copy->at(1).data,
               "<office:text><text:p>Tarvon \xe2\x80\x94 Fitxa</text:p></office:text>");
+    EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 

@@ -31,6 +31,11 @@ struct RecordingServices : Clipboard, DocumentOpener, MessageBox {
     void show(const std::string& text) override { shown.push_back(text); }
 };
 
+struct RecordingNotice : Notice {
+    std::vector<std::string> shown;
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
 struct HelpAndDocuments : ::testing::Test {
     std::unique_ptr<SimulationState> state = std::make_unique<SimulationState>();
     test::FakeClock clock;
@@ -38,7 +43,12 @@ struct HelpAndDocuments : ::testing::Test {
     ReactionHooks hooks;
     QTemporaryDir folder;
     RecordingServices fake;
-    DocumentServices services{fake, fake, fake, folder.path().toStdString(),
+    RecordingNotice notice;
+    DocumentServices services{fake,
+                              fake,
+                              fake,
+                              notice,
+                              folder.path().toStdString(),
                               folder.filePath("Documents").toStdString()};
 
     std::unique_ptr<TarvonWindow> window(float factor,
@@ -90,8 +100,8 @@ TEST_F(HelpAndDocuments, MenuItemsOpenWhatTheyName) {
 TEST_F(HelpAndDocuments, AnOpenerThatFailsIsToldOnceItHasEnded) {
     std::ofstream(folder.filePath("G_Tarvon.pdf").toStdString()) << "G_Tarvon.pdf";
     DesktopOpener noViewer({"sh", "-c", "exit 3", "sh"}); // as xdg-open without an application
-    const DocumentServices documents{fake, noViewer, fake, services.dataFolder,
-                                     services.documentsFolder};
+    const DocumentServices documents{
+        fake, noViewer, fake, notice, services.dataFolder, services.documentsFolder};
     auto w = window(1.0f, &documents);
     w->action("FinGuia")->trigger();
     EXPECT_TRUE(fake.shown.empty()) << "the window does not wait for the opener";
