@@ -64,11 +64,33 @@ void Report(DocumentServices& s, bool done) {
         s.messages.show(kProcesFallat);
 }
 
+// The session's notes file: the one made earlier, or a new copy of the data
+// folder's Dades.txt when there is none yet or the user has deleted it.
+std::optional<std::filesystem::path> NotesFile(DocumentServices& s) {
+    if (Exists(s.notesFile))
+        return s.notesFile;
+    const std::filesystem::path model = s.dataFolder / "Dades.txt";
+    if (!Exists(model))
+        return std::nullopt;
+    auto made = WriteNew(s, std::string("Dades ") + kTitol, ".txt", [&](const auto& path) {
+        std::error_code error;
+        std::filesystem::copy_file(model, path, std::filesystem::copy_options::overwrite_existing,
+                                   error);
+        return !error;
+    });
+    if (made)
+        s.notesFile = *made;
+    return made;
+}
+
 } // namespace
 
 void ArxiuText(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(m.data.TaulaDades);
-    Report(s, OpenExisting(s, s.dataFolder / "Dades.txt"));
+    const auto notes = NotesFile(s);
+    if (notes)
+        Open(s, *notes);
+    Report(s, notes.has_value());
 }
 
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {

@@ -39,6 +39,8 @@ struct DocumentServices {
     Notice& notice;
     std::filesystem::path dataFolder;      // "Arxius_orvalis", read only
     std::filesystem::path documentsFolder; // where written documents go
+    // The notes file this session made; later "Document de text" opens it again.
+    std::filesystem::path notesFile{};
 };
 
 } // namespace tarvon

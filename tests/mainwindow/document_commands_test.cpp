@@ -86,25 +86,63 @@ std::string Saved(const fs::path& file) {
 }
 
 TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
-    ArxiuText(w.m, s); // no table taken
-    EXPECT_EQ(clipboard.texts, Texts{""});
     ObrirDocument(s, "T_Tarvon.pdf");
     ArxiuInformExem(s);
-    EXPECT_EQ(opener.opened,
-              (Paths{data / "Dades.txt", data / "T_Tarvon.pdf", data / "InformExemTarvon.odt"}));
+    EXPECT_EQ(opener.opened, (Paths{data / "T_Tarvon.pdf", data / "InformExemTarvon.odt"}));
     EXPECT_TRUE(messages.shown.empty());
 
     ObrirDocument(s, "G_Tarvon.pdf"); // missing: not even asked
-    EXPECT_EQ(opener.opened.size(), 3u);
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
     opener.works = false;
-    ArxiuText(w.m, s);
-    EXPECT_EQ(messages.shown, (Texts{kProcesFallat, kProcesFallat}));
-    EXPECT_EQ(clipboard.texts.size(), 2u) << "the clipboard keeps the table";
+    ObrirDocument(s, "T_Tarvon.pdf");
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
 
     // The opener of the example report fails after the command has returned.
-    opener.running.at(2)();
+    opener.running.at(1)();
     EXPECT_EQ(messages.shown, Texts(3, kProcesFallat));
     EXPECT_TRUE(notice.shown.empty()) << "nothing was written";
+}
+
+TEST_F(Documents, NotesFileIsMadeOncePerSessionInTheDocumentsFolder) {
+    fs::create_directories(docs);
+    std::ofstream(docs / "Dades Tarvon.txt") << "earlier notes";
+    const fs::path notes = docs / "Dades Tarvon (2).txt";
+
+    ArxiuText(w.m, s); // no table taken
+    EXPECT_EQ(Contents(notes), "Dades.txt") << "a copy of the data folder's";
+    EXPECT_EQ(notice.shown, Texts{Saved(notes)});
+    std::ofstream(notes, std::ios::app) << " and what the user wrote";
+    w.m.data.TaulaDades = "Títol\r\nTemps\tHI\r\n0\t200\r\n";
+    ArxiuText(w.m, s);
+    EXPECT_EQ(opener.opened, (Paths{notes, notes}));
+    EXPECT_EQ(clipboard.texts, (Texts{"", w.m.data.TaulaDades}));
+    EXPECT_EQ(Contents(notes), "Dades.txt and what the user wrote");
+    EXPECT_EQ(notice.shown.size(), 1u) << "nothing new to tell";
+
+    fs::remove(notes); // deleted by the user meanwhile
+    ArxiuText(w.m, s);
+    EXPECT_EQ(Contents(notes), "Dades.txt");
+    EXPECT_EQ(notice.shown, (Texts{Saved(notes), Saved(notes)}));
+    EXPECT_EQ(opener.opened.size(), 3u);
+
+    EXPECT_EQ(Contents(docs / "Dades Tarvon.txt"), "earlier notes");
+    EXPECT_EQ(Contents(data / "Dades.txt"), "Dades.txt");
+    EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
+    s.documentsFolder = data / "Dades.txt" / "sub"; // cannot be made
+    ArxiuText(w.m, s);
+    fs::remove(data / "Dades.txt");
+    s.documentsFolder = docs;
+    ArxiuText(w.m, s);
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_EQ(clipboard.texts.size(), 2u) << "the clipboard keeps the table";
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(notice.shown.empty());
+    EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty notes left behind";
 }
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {

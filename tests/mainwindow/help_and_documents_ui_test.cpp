@@ -90,11 +90,12 @@ TEST_F(HelpAndDocuments, MenuItemsOpenWhatTheyName) {
     for (const char* item :
          {"ArxiuText", "ArxiuInformExem", "FinPre", "FinTeo", "FinProp", "FinGuia"})
         w->action(item)->trigger();
-    EXPECT_EQ(fake.opened, (std::vector<std::string>{"Dades.txt", "InformExemTarvon.odt",
+    EXPECT_EQ(fake.opened, (std::vector<std::string>{"Dades Tarvon.txt", "InformExemTarvon.odt",
                                                      "T_Tarvon_presentacio.pdf", "T_Tarvon.pdf",
                                                      "P_Tarvon.pdf", "G_Tarvon.pdf"}));
     EXPECT_EQ(fake.clipboard, std::vector<std::string>{""});
     EXPECT_TRUE(fake.shown.empty());
+    EXPECT_EQ(notice.shown.size(), 1u) << "the new notes file";
 }
 
 TEST_F(HelpAndDocuments, AnOpenerThatFailsIsToldOnceItHasEnded) {
