@@ -6,6 +6,7 @@
 #include "mainwindow/workbook_export.h"
 
 #include <functional>
+#include <optional>
 #include <system_error>
 
 namespace tarvon {
@@ -19,23 +20,43 @@ bool Exists(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(file, ignored);
 }
 
-bool OpenExisting(DocumentServices& s, const std::filesystem::path& file) {
-    return Exists(file) && s.opener.open(file);
+// The opener may fail long after the command has returned; the failure is
+// told whenever it comes.
+void Open(DocumentServices& s, const std::filesystem::path& file) {
+    s.opener.open(file, [&messages = s.messages] { messages.show(kProcesFallat); });
 }
 
-// Writes a new document in the documents folder and opens it. A document that
-// could not be written is removed; nothing the user kept is touched.
-bool WriteAndOpen(DocumentServices& s, const std::string& stem, const std::string& extension,
-                  const std::function<bool(const std::filesystem::path&)>& write) {
+bool OpenExisting(DocumentServices& s, const std::filesystem::path& file) {
+    if (!Exists(file))
+        return false;
+    Open(s, file);
+    return true;
+}
+
+// Writes a new document in the documents folder and tells the user where it
+// went. A document that could not be written is removed; nothing the user
+// kept is touched.
+std::optional<std::filesystem::path>
+WriteNew(DocumentServices& s, const std::string& stem, const std::string& extension,
+         const std::function<bool(const std::filesystem::path&)>& write) {
     const auto path = ReservarNomLliure(s.documentsFolder, stem, extension);
     if (!path)
-        return false;
+        return std::nullopt;
     if (!write(*path)) {
         std::error_code ignored;
         std::filesystem::remove(*path, ignored);
-        return false;
+        return std::nullopt;
     }
-    return s.opener.open(*path);
+    s.notice.show(kDesatA + path->string());
+    return path;
+}
+
+bool WriteAndOpen(DocumentServices& s, const std::string& stem, const std::string& extension,
+                  const std::function<bool(const std::filesystem::path&)>& write) {
+    const auto path = WriteNew(s, stem, extension, write);
+    if (path)
+        Open(s, *path);
+    return path.has_value();
 }
 
 void Report(DocumentServices& s, bool done) {
@@ -43,11 +64,33 @@ void Report(DocumentServices& s, bool done) {
         s.messages.show(kProcesFallat);
 }
 
+// The session's notes file: the one made earlier, or a new copy of the data
+// folder's Dades.txt when there is none yet or the user has deleted it.
+std::optional<std::filesystem::path> NotesFile(DocumentServices& s) {
+    if (Exists(s.notesFile))
+        return s.notesFile;
+    const std::filesystem::path model = s.dataFolder / "Dades.txt";
+    if (!Exists(model))
+        return std::nullopt;
+    auto made = WriteNew(s, std::string("Dades ") + kTitol, ".txt", [&](const auto& path) {
+        std::error_code error;
+        std::filesystem::copy_file(model, path, std::filesystem::copy_options::overwrite_existing,
+                                   error);
+        return !error;
+    });
+    if (made)
+        s.notesFile = *made;
+    return made;
+}
+
 } // namespace
 
 void ArxiuText(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(m.data.TaulaDades);
-    Report(s, OpenExisting(s, s.dataFolder / "Dades.txt"));
+    const auto notes = NotesFile(s);
+    if (notes)
+        Open(s, *notes);
+    Report(s, notes.has_value());
 }
 
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {

@@ -10,8 +10,13 @@ struct TarvonModel;
 
 inline constexpr char kProcesFallat[] = "El procés requerit ha fallat";
 
-// ArxiuText: the data table on the clipboard; the notes document is opened
-// for the user to paste it.
+// Every new file of the documents folder is told in a notice: these words,
+// then its path.
+inline constexpr char kDesatA[] = "Desat a: ";
+
+// ArxiuText: the data table on the clipboard; the session's notes file is
+// opened for the user to paste it. The first use makes it in the documents
+// folder from the data folder's Dades.txt, never over an existing file.
 void ArxiuText(const TarvonModel& m, DocumentServices& s);
 
 // ArxiuExcel: the table on the clipboard, then a new workbook with the table

@@ -3,6 +3,7 @@
 #include "launcher/message_box.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace tarvon {
@@ -18,8 +19,16 @@ public:
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
-    // False when no application could be asked to open it.
-    virtual bool open(const std::filesystem::path& file) = 0;
+    // `failed` runs once when the file could not be opened: at once, or later,
+    // when the desktop's opener, a separate process, reports it.
+    virtual void open(const std::filesystem::path& file, std::function<void()> failed) = 0;
+};
+
+// A short text shown over the window for a few seconds; it needs no answer.
+class Notice {
+public:
+    virtual ~Notice() = default;
+    virtual void show(const std::string& text) = 0;
 };
 
 // What the export and document commands reach outside the program.
@@ -27,8 +36,11 @@ struct DocumentServices {
     Clipboard& clipboard;
     DocumentOpener& opener;
     MessageBox& messages;
+    Notice& notice;
     std::filesystem::path dataFolder;      // "Arxius_orvalis", read only
     std::filesystem::path documentsFolder; // where written documents go
+    // The notes file this session made; later "Document de text" opens it again.
+    std::filesystem::path notesFile{};
 };
 
 } // namespace tarvon

@@ -26,7 +26,11 @@ const std::vector<Section>& Sections() {
          false,
          {{"Document de text",
            "Obre un document per prendre notes. La taula de dades cinètiques queda copiada "
-           "al porta-retalls i s'hi pot enganxar."},
+           "al porta-retalls i s'hi pot enganxar. El primer cop que s'utilitza després "
+           "d'obrir el programa, el document es crea a la carpeta Documents amb el nom "
+           "Dades Tarvon; si aquest nom ja hi és, s'hi afegeix un número, de manera que "
+           "les notes anteriors es conserven. Les vegades següents s'obre el mateix "
+           "document."},
           {"Elaboració d'informe (Word)",
            "Conté un exemple de com es poden respondre les preguntes o redactar l'informe "
            "de les propostes de treball, i una fitxa en blanc per fer-ho. La fitxa es desa "

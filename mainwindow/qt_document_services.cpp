@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <memory>
 #include <system_error>
 
 namespace tarvon {
@@ -18,11 +20,49 @@ void QtClipboard::setText(const std::string& text) {
     clipboard->setText(QString::fromStdString(text));
 }
 
-bool DesktopOpener::open(const std::filesystem::path& file) {
+DesktopOpener::DesktopOpener(QStringList command) : command_(std::move(command)) {}
+
+QStringList DesktopOpener::DesktopOpenerCommand() {
+#if defined(Q_OS_MACOS)
+    return {"open"};
+#elif defined(Q_OS_UNIX)
+    return {"xdg-open"};
+#else
+    return {};
+#endif
+}
+
+void DesktopOpener::open(const std::filesystem::path& file, std::function<void()> failed) {
     std::error_code ignored;
-    const std::filesystem::path absolute = std::filesystem::absolute(file, ignored);
-    const QString path = QString::fromStdString(absolute.string());
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString path = QString::fromStdString(std::filesystem::absolute(file, ignored).string());
+    if (command_.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            failed();
+        return;
+    }
+    // No parent: deleting a running QProcess kills it, and xdg-open may wait
+    // for the viewer it started. It deletes itself when it ends.
+    auto* process = new QProcess;
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    auto tell = std::make_shared<std::function<void()>>(std::move(failed));
+    QObject::connect(process, &QProcess::finished, &watcher_,
+                     [tell](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || code != 0)
+                             (*tell)();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, &watcher_,
+                     [tell](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) // no finished() then
+                             (*tell)();
+                     });
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             process->deleteLater();
+                     });
+    process->start(command_.front(), command_.mid(1) << path);
 }
 
 void TarvonMessageBox::show(const std::string& text) {

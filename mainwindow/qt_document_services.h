@@ -2,6 +2,9 @@
 
 #include "mainwindow/document_services.h"
 
+#include <QObject>
+#include <QStringList>
+
 class QWidget;
 
 namespace tarvon {
@@ -11,10 +14,23 @@ public:
     void setText(const std::string& text) override;
 };
 
-// The desktop's default opener for the file's type.
+// The desktop's opener program ("xdg-open"), started as a process of its own
+// whose exit status is watched from the event loop: a status other than 0 is a
+// failure. Where the desktop has no such program (empty command), the
+// toolkit's own call, whose answer comes at once.
 class DesktopOpener final : public DocumentOpener {
 public:
-    bool open(const std::filesystem::path& file) override;
+    // The program and its first arguments; the file's path comes last.
+    explicit DesktopOpener(QStringList command = DesktopOpenerCommand());
+    void open(const std::filesystem::path& file, std::function<void()> failed) override;
+
+    static QStringList DesktopOpenerCommand();
+
+private:
+    QStringList command_;
+    // Failures are told only while this opener lives; the openers it started
+    // are left running when it goes (they may be showing a document).
+    QObject watcher_;
 };
 
 // A message box with the program's title over the given window.

@@ -12,6 +12,7 @@
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/widget_colours.h"
+#include "mainwindow/window_notice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,10 +44,12 @@ char DecimalSeparator() {
 
 // The desktop's services, when the window is not given others.
 struct QtDocumentPlatform {
-    explicit QtDocumentPlatform(QWidget* owner) : messages(owner) {}
+    explicit QtDocumentPlatform(QMainWindow* owner)
+        : messages(owner), notice(owner->centralWidget()) {}
     QtClipboard clipboard;
     DesktopOpener opener;
     TarvonMessageBox messages;
+    WindowNotice notice;
 };
 
 TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,
@@ -80,7 +83,7 @@ void TarvonWindow::createDocumentServices(const TarvonStart& start) {
     platform_ = std::make_unique<QtDocumentPlatform>(this);
     documents_ = std::make_unique<DocumentServices>(
         DocumentServices{platform_->clipboard, platform_->opener, platform_->messages,
-                         start.pictures.folder(), DocumentsFolder()});
+                         platform_->notice, start.pictures.folder(), DocumentsFolder()});
 }
 
 void TarvonWindow::closeEvent(QCloseEvent* event) {

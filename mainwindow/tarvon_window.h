@@ -27,8 +27,8 @@ struct TarvonStart {
     ScreenClass screen;
     int NPOptim = 81;
     DataPictures pictures{std::filesystem::path()};
-    // The clipboard, opener and messages of the documents; the desktop's when
-    // none are given.
+    // The clipboard, opener, messages and notice of the documents; the
+    // desktop's when none are given.
     const DocumentServices* documents = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -22,16 +23,27 @@ struct FakeClipboard : Clipboard {
     void setText(const std::string& text) override { texts.push_back(text); }
 };
 
+// An opener that fails at once, or keeps the failure call of each file it
+// was asked to open, as a running opener process would.
 struct FakeOpener : DocumentOpener {
     bool works = true;
     std::vector<fs::path> opened;
-    bool open(const fs::path& file) override {
+    std::vector<std::function<void()>> running;
+    void open(const fs::path& file, std::function<void()> failed) override {
         opened.push_back(file);
-        return works;
+        if (works)
+            running.push_back(std::move(failed));
+        else
+            failed();
     }
 };
 
 struct FakeMessages : MessageBox {
+    std::vector<std::string> shown;
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
+struct FakeNotice : Notice {
     std::vector<std::string> shown;
     void show(const std::string& text) override { shown.push_back(text); }
 };
@@ -61,28 +73,76 @@ struct Documents : ::testing::Test {
     FakeClipboard clipboard;
     FakeOpener opener;
     FakeMessages messages;
-    DocumentServices s{clipboard, opener, messages, data, docs};
+    FakeNotice notice;
+    DocumentServices s{clipboard, opener, messages, notice, data, docs};
     test::LoadedWindow w;
 };
 
 using Paths = std::vector<fs::path>;
 using Texts = std::vector<std::string>;
 
-TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailed) {
-    ArxiuText(w.m, s); // no table taken
-    EXPECT_EQ(clipboard.texts, Texts{""});
+std::string Saved(const fs::path& file) {
+    return kDesatA + file.string();
+}
+
+TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
     ObrirDocument(s, "T_Tarvon.pdf");
     ArxiuInformExem(s);
-    EXPECT_EQ(opener.opened,
-              (Paths{data / "Dades.txt", data / "T_Tarvon.pdf", data / "InformExemTarvon.odt"}));
+    EXPECT_EQ(opener.opened, (Paths{data / "T_Tarvon.pdf", data / "InformExemTarvon.odt"}));
     EXPECT_TRUE(messages.shown.empty());
 
     ObrirDocument(s, "G_Tarvon.pdf"); // missing: not even asked
-    EXPECT_EQ(opener.opened.size(), 3u);
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
     opener.works = false;
+    ObrirDocument(s, "T_Tarvon.pdf");
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+
+    // The opener of the example report fails after the command has returned.
+    opener.running.at(1)();
+    EXPECT_EQ(messages.shown, Texts(3, kProcesFallat));
+    EXPECT_TRUE(notice.shown.empty()) << "nothing was written";
+}
+
+TEST_F(Documents, NotesFileIsMadeOncePerSessionInTheDocumentsFolder) {
+    fs::create_directories(docs);
+    std::ofstream(docs / "Dades Tarvon.txt") << "earlier notes";
+    const fs::path notes = docs / "Dades Tarvon (2).txt";
+
+    ArxiuText(w.m, s); // no table taken
+    EXPECT_EQ(Contents(notes), "Dades.txt") << "a copy of the data folder's";
+    EXPECT_EQ(notice.shown, Texts{Saved(notes)});
+    std::ofstream(notes, std::ios::app) << " and what the user wrote";
+    w.m.data.TaulaDades = "Títol\r\nTemps\tHI\r\n0\t200\r\n";
     ArxiuText(w.m, s);
-    EXPECT_EQ(messages.shown, (Texts{kProcesFallat, kProcesFallat}));
+    EXPECT_EQ(opener.opened, (Paths{notes, notes}));
+    EXPECT_EQ(clipboard.texts, (Texts{"", w.m.data.TaulaDades}));
+    EXPECT_EQ(Contents(notes), "Dades.txt and what the user wrote");
+    EXPECT_EQ(notice.shown.size(), 1u) << "nothing new to tell";
+
+    fs::remove(notes); // deleted by the user meanwhile
+    ArxiuText(w.m, s);
+    EXPECT_EQ(Contents(notes), "Dades.txt");
+    EXPECT_EQ(notice.shown, (Texts{Saved(notes), Saved(notes)}));
+    EXPECT_EQ(opener.opened.size(), 3u);
+
+    EXPECT_EQ(Contents(docs / "Dades Tarvon.txt"), "earlier notes");
+    EXPECT_EQ(Contents(data / "Dades.txt"), "Dades.txt");
+    EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
+    s.documentsFolder = data / "Dades.txt" / "sub"; // cannot be made
+    ArxiuText(w.m, s);
+    fs::remove(data / "Dades.txt");
+    s.documentsFolder = docs;
+    ArxiuText(w.m, s);
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
     EXPECT_EQ(clipboard.texts.size(), 2u) << "the clipboard keeps the table";
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(notice.shown.empty());
+    EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty notes left behind";
 }
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
@@ -95,6 +155,7 @@ TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
     EXPECT_TRUE(first.starts_with("PK")) << "a zip, as workbooks are";
     EXPECT_EQ(Contents(docs / "DadesCineHI.xlsx"), first) << "the first one is kept";
     EXPECT_EQ(clipboard.texts, (Texts(2, w.m.data.TaulaDades)));
+    EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";
 
@@ -103,6 +164,7 @@ TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
     EXPECT_EQ(messages.shown, Texts{kProcesFallat});
     EXPECT_EQ(opener.opened.size(), 2u);
     EXPECT_EQ(clipboard.texts.size(), 3u);
+    EXPECT_EQ(notice.shown.size(), 2u);
 }
 
 TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
@@ -111,6 +173,7 @@ TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
     EXPECT_EQ(messages.shown, Texts{kProcesFallat});
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty copy left behind";
+    EXPECT_TRUE(notice.shown.empty());
 
     const std::string form = (data / "InformFitxa.odt").string();
     ASSERT_TRUE(WriteZipEntries(
@@ -126,6 +189,7 @@ TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
     ASSERT_TRUE(copy && copy->size() == 2);
     EXPECT_EQ(copy->at(1).data,
               "<office:text><text:p>Tarvon \xe2\x80\x94 Fitxa</text:p></office:text>");
+    EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 

@@ -1,15 +1,19 @@
 #include "engine/fakes.h"
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
+#include "mainwindow/document_commands.h"
 #include "mainwindow/help_window.h"
+#include "mainwindow/qt_document_services.h"
 #include "mainwindow/tarvon_window.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,10 +25,14 @@ namespace fs = std::filesystem;
 struct RecordingServices : Clipboard, DocumentOpener, MessageBox {
     std::vector<std::string> clipboard, opened, shown;
     void setText(const std::string& text) override { clipboard.push_back(text); }
-    bool open(const fs::path& file) override {
+    void open(const fs::path& file, std::function<void()>) override {
         opened.push_back(file.filename().string());
-        return true;
     }
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
+struct RecordingNotice : Notice {
+    std::vector<std::string> shown;
     void show(const std::string& text) override { shown.push_back(text); }
 };
 
@@ -35,12 +43,18 @@ struct HelpAndDocuments : ::testing::Test {
     ReactionHooks hooks;
     QTemporaryDir folder;
     RecordingServices fake;
-    DocumentServices services{fake, fake, fake, folder.path().toStdString(),
+    RecordingNotice notice;
+    DocumentServices services{fake,
+                              fake,
+                              fake,
+                              notice,
+                              folder.path().toStdString(),
                               folder.filePath("Documents").toStdString()};
 
-    std::unique_ptr<TarvonWindow> window(float factor) {
+    std::unique_ptr<TarvonWindow> window(float factor,
+                                         const DocumentServices* documents = nullptr) {
         TarvonStart s{{factor, factor != 1.0f}, 81, DataPictures(folder.path().toStdString())};
-        s.documents = &services;
+        s.documents = documents ? documents : &services;
         return std::make_unique<TarvonWindow>(*state, clock, rnd, hooks, s);
     }
 };
@@ -76,11 +90,24 @@ TEST_F(HelpAndDocuments, MenuItemsOpenWhatTheyName) {
     for (const char* item :
          {"ArxiuText", "ArxiuInformExem", "FinPre", "FinTeo", "FinProp", "FinGuia"})
         w->action(item)->trigger();
-    EXPECT_EQ(fake.opened, (std::vector<std::string>{"Dades.txt", "InformExemTarvon.odt",
+    EXPECT_EQ(fake.opened, (std::vector<std::string>{"Dades Tarvon.txt", "InformExemTarvon.odt",
                                                      "T_Tarvon_presentacio.pdf", "T_Tarvon.pdf",
                                                      "P_Tarvon.pdf", "G_Tarvon.pdf"}));
     EXPECT_EQ(fake.clipboard, std::vector<std::string>{""});
     EXPECT_TRUE(fake.shown.empty());
+    EXPECT_EQ(notice.shown.size(), 1u) << "the new notes file";
+}
+
+TEST_F(HelpAndDocuments, AnOpenerThatFailsIsToldOnceItHasEnded) {
+    std::ofstream(folder.filePath("G_Tarvon.pdf").toStdString()) << "G_Tarvon.pdf";
+    DesktopOpener noViewer({"sh", "-c", "exit 3", "sh"}); // as xdg-open without an application
+    const DocumentServices documents{
+        fake, noViewer, fake, notice, services.dataFolder, services.documentsFolder};
+    auto w = window(1.0f, &documents);
+    w->action("FinGuia")->trigger();
+    EXPECT_TRUE(fake.shown.empty()) << "the window does not wait for the opener";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.shown.empty(); }, 10000));
+    EXPECT_EQ(fake.shown, std::vector<std::string>{kProcesFallat});
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+#include "mainwindow/qt_document_services.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarvon {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Openers made of `sh -c SCRIPT sh FILE`: the file is "$1" in the script.
+QStringList Shell(const char* script) {
+    return {"sh", "-c", script, "sh"};
+}
+
+struct Opener : ::testing::Test {
+    QTemporaryDir folder;
+    fs::path file = folder.filePath("G_Tarvon.pdf").toStdString();
+    std::vector<std::string> failed;
+    Opener() { std::ofstream(file) << "%PDF"; }
+
+    std::function<void()> record(const std::string& what) {
+        return [this, what] { failed.push_back(what); };
+    }
+    bool waitFor(const fs::path& marker) {
+        return QTest::qWaitFor([&] { return fs::exists(marker); }, 10000);
+    }
+};
+
+TEST_F(Opener, FailureIsToldWhenTheOpenerEndsBadlyOrCannotStart) {
+    DesktopOpener noApplication(Shell("exit 3"));
+    noApplication.open(file, record("exit 3"));
+    EXPECT_TRUE(failed.empty()) << "told before the opener has ended";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !failed.empty(); }, 10000));
+
+    DesktopOpener missing({folder.filePath("no-such-opener")});
+    missing.open(file, record("missing"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return failed.size() == 2; }, 10000));
+
+    // A working opener gets the absolute path, and no failure follows it.
+    DesktopOpener works(Shell(R"(printf %s "$1" > "$1.opened")"));
+    works.open(fs::relative(file), record("works"));
+    ASSERT_TRUE(waitFor(file.string() + ".opened"));
+    std::ifstream in(file.string() + ".opened");
+    const fs::path opened = std::string(std::istreambuf_iterator<char>(in), {});
+    EXPECT_TRUE(opened.is_absolute() && fs::equivalent(opened, file)) << opened;
+    noApplication.open(file, record("exit 3 again"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return failed.size() == 3; }, 10000));
+    EXPECT_EQ(failed, (std::vector<std::string>{"exit 3", "missing", "exit 3 again"}));
+}
+
+TEST_F(Opener, ARunningOpenerOutlivesTheWindowsOpener) {
+    auto opener = std::make_unique<DesktopOpener>(
+        Shell(R"(while [ ! -e "$1.go" ]; do sleep 0.05; done; touch "$1.done"; exit 3)"));
+    opener->open(file, record("after the window"));
+    opener.reset(); // the window closes while a viewer is still showing
+    std::ofstream(file.string() + ".go");
+    EXPECT_TRUE(waitFor(file.string() + ".done")) << "the opener was killed";
+    QTest::qWait(100);
+    EXPECT_TRUE(failed.empty()) << "told by an opener that is gone";
+}
+
+} // namespace
+} // namespace tarvon
