@@ -42,6 +42,20 @@ void showExplanation(TarvonModel& m) {
     m.d.lblPropietatsCaption = m.w.TextMecanisme;
 }
 
+// The description under the counters, from the same figures on every screen
+// class (the narrow layout's own base is for the window's load only).
+void showDescription(TarvonModel& m) {
+    const float f = m.w.FactorPantalla;
+    ControlGeometry place;
+    place.Left = 10400 * f;
+    place.Top = 7730 * f;
+    place.Width = 4800 * f;
+    place.Height = 3400 * f;
+    m.d.lblPropietatsPlace = place;
+    m.d.lblPropietatsCaption = m.w.TextReaccio;
+    m.d.lblPropietats = true;
+}
+
 // Only the two diameters the menu offers are restored with a rebuild.
 void restoreDiameter(TarvonModel& m) {
     m.s.FactorDiam = m.w.FactorDiamDesat;
@@ -82,9 +96,7 @@ void CineTornar(TarvonModel& m) {
     restoreDiameter(m);
     m.d.txt[0] = m.d.txt[1] = m.d.txt[2] = true;
     m.d.txt[3] = m.s.Reaccio != "FeO";
-    m.d.lblPropietatsPlace.reset();
-    m.d.lblPropietatsCaption = m.w.TextReaccio;
-    m.d.lblPropietats = true;
+    showDescription(m);
     if (m.menus.checked("AccionsMarcar"))
         m.w.Marcar = true;
 }
