@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <functional>
+#include <map>
+
 namespace tarvon {
 namespace {
 
@@ -88,6 +92,21 @@ TEST(WindowCommands, MenuTreeHasTheDittoIntervalsAndTheShortcuts) {
     EXPECT_EQ(byName.at("CineDades10").caption, "    \"    10 segons");
     EXPECT_EQ(byName.at("EinesDiamAfAu").shortcut, "Ctrl+A");
     EXPECT_THROW(MenuStates().enable("EinesNP"), std::out_of_range);
+}
+
+// Alt and a letter opens one menu of the bar only.
+TEST(WindowCommands, EveryMenuOfTheBarHasAnAccessKeyOfItsOwn) {
+    std::map<char, std::string> keys;
+    for (const MenuItemDef& d : MenuTree()) {
+        if (!d.parent.empty())
+            continue;
+        const std::size_t amp = d.caption.find('&');
+        ASSERT_TRUE(amp != std::string::npos && amp + 1 < d.caption.size()) << d.name;
+        const char key = static_cast<char>(std::tolower(d.caption[amp + 1]));
+        const auto [clash, fresh] = keys.emplace(key, d.name);
+        EXPECT_TRUE(fresh) << d.name << " and " << clash->second << " share Alt+" << key;
+    }
+    EXPECT_EQ(keys.size(), 7u);
 }
 
 TEST(WindowCommands, ParticleNumberStaysWithinSidesEightToFifteen) {
