@@ -1,5 +1,6 @@
 #include "mainwindow/mechanism_view.h"
 
+#include "mainwindow/freeze_marking.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/reaction_texts.h"
@@ -86,7 +87,7 @@ void CineMeca(TarvonModel& m) {
 
 void CineTornar(TarvonModel& m) {
     menusForReactions(m.menus);
-    m.s.controls.tmrRellotgeEnabled = true;
+    ReprendreAnimacio(m);
     m.s.controls.cmdContinuarVisible = false;
     m.s.meca.MecaDemanat = false;
     m.s.meca.MecaCapturat = false;

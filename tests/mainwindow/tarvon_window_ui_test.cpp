@@ -103,6 +103,21 @@ TEST_F(WindowFixture, SpeedBarSetsTheTimerIntervalAndTicksMoveTheShapes) {
     EXPECT_EQ(window.action("AccionsCongelar")->text(), "Descongelar Imatge");
 }
 
+TEST_F(WindowFixture, FrozenBoxShowsTheNextReactionRunning) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.resize(1024, 740);
+    window.show();
+    window.command("HI");
+    window.command("AccionsCongelar");
+    ASSERT_FALSE(window.tmrRellotge().isActive());
+    window.command("NH3");
+    EXPECT_TRUE(window.tmrRellotge().isActive());
+    EXPECT_EQ(window.action("AccionsCongelar")->text(), "Congelar Imatge");
+    // The new molecules are drawn by the timer's ticks.
+    EXPECT_EQ(state->Reaccio, "NH3");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state->caja.AtomA[0].visible; }, 5000));
+}
+
 TEST_F(WindowFixture, BadTickDoesNotStopTheAnimation) {
     TarvonWindow window(*state, clock, rnd, hooks, start());
     window.command("NH3");

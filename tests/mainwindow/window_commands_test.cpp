@@ -1,5 +1,6 @@
 #include "engine/animation_step.h"
 #include "mainwindow/freeze_marking.h"
+#include "mainwindow/mechanism_view.h"
 #include "mainwindow/menu_tree.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
@@ -193,6 +194,28 @@ TEST(WindowCommands, MarkingTogglesEveryKindUnderThePointer) {
     AtomShape& big = s.caja.AtomA[0];
     CajaMouseDown(w.m, big.left + s.RadiA[0], big.top + s.RadiA[0]);
     EXPECT_EQ(big.borderWidth, 3);
+}
+
+// A rebuilt box runs, so its particles are drawn, and the freeze caption says
+// a click freezes it; a box that was never frozen keeps the first caption.
+TEST(WindowCommands, RebuildingAFrozenBoxRunsItWithTheMatchingCaption) {
+    LoadedWindow w;
+    const auto freezeThen = [&](const std::function<void()>& rebuild, const char* what) {
+        AccionsCongelar(w.m);
+        ASSERT_FALSE(w.m.s.controls.tmrRellotgeEnabled) << what;
+        rebuild();
+        EXPECT_TRUE(w.m.s.controls.tmrRellotgeEnabled) << what;
+        EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar Imatge") << what;
+    };
+    TriaReaccio(w.m, Reaction::HI);
+    EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar imatge");
+    freezeThen([&] { TriaReaccio(w.m, Reaction::NH3); }, "another reaction");
+    EXPECT_EQ(w.m.s.Reaccio, "NH3");
+    freezeThen([&] { EinesNPA(w.m); }, "a particle number");
+    freezeThen([&] { CineMeca(w.m); }, "the mechanism view");
+    CineTornar(w.m);
+    EXPECT_TRUE(w.m.s.controls.tmrRellotgeEnabled);
+    EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar Imatge");
 }
 
 TEST(WindowCommands, FreezeTogglesTheTimerWithItsTwoCaptions) {
