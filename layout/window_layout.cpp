@@ -41,7 +41,8 @@ void addChronometerControls(WindowLayout& l) {
 
 WindowLayout DesignLayout() {
     WindowLayout l;
-    l.controls["Caja"] = {600, 600, 6000, 8000, 0};
+    // The title labels are placed from this position, before the box is sized.
+    l.controls["Caja"] = {840, 120, 4575, 6135, 0};
     l.controls["cmdContinuar"] = {8000, 9000, 1200, 375, 0};
     l.controls["lblDS1"] = {600, 8500, 2000, 240, 0};
     l.controls["lblDS2"] = {600, 8800, 2000, 240, 0};

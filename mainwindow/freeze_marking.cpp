@@ -13,6 +13,12 @@ void AccionsCongelar(TarvonModel& m) {
     m.d.AccionsCongelar = running ? "Congelar Imatge" : "Descongelar Imatge";
 }
 
+void ReprendreAnimacio(TarvonModel& m) {
+    if (m.s.controls.tmrRellotgeEnabled)
+        return; // the caption stays as the user left it
+    AccionsCongelar(m);
+}
+
 void AccionsMarcar(TarvonModel& m) {
     m.w.Marcar = !m.w.Marcar;
     m.menus.check("AccionsMarcar", m.w.Marcar);

@@ -7,6 +7,10 @@ namespace tarvon {
 // Stops or restarts the animation timer; the caption says what a click does.
 void AccionsCongelar(TarvonModel& m);
 
+// A rebuilt box runs: a frozen picture would show the new population only after
+// the next tick. The freeze command's caption then says it freezes.
+void ReprendreAnimacio(TarvonModel& m);
+
 // Switches the marking mode on or off.
 void AccionsMarcar(TarvonModel& m);
 

@@ -4,6 +4,7 @@
 #include "mainwindow/twips.h"
 #include "mainwindow/widget_colours.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 
 namespace tarvon {
@@ -22,7 +23,18 @@ HelpWindow::HelpWindow(float FactorPantalla)
     txtAjuda_->setFont(font);
     setColour(txtAjuda_, QPalette::Base, QColor(250, 235, 255));
     txtAjuda_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtAjuda_->setReadOnly(true);
+    // A caret to read along with the keys and to select text to copy.
+    txtAjuda_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtAjuda_->setPlainText(QString::fromStdString(TextAjuda()).replace("\r\n", "\n"));
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // The text box passes on the keys it does not use.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showHelp() {

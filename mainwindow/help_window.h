@@ -6,8 +6,8 @@ class QPlainTextEdit;
 
 namespace tarvon {
 
-// frmAjuda: the help text in a window of its own, beside the main window.
-// What the user types in it is not kept.
+// frmAjuda: the help text in a window of its own, beside the main window. The
+// text can be read and copied, not changed; Escape closes the window.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
@@ -17,6 +17,9 @@ public:
 
     // Shows the window, or brings it forward when it is already shown.
     void showHelp();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPlainTextEdit* txtAjuda_;

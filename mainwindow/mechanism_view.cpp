@@ -1,5 +1,6 @@
 #include "mainwindow/mechanism_view.h"
 
+#include "mainwindow/freeze_marking.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/reaction_texts.h"
@@ -42,6 +43,20 @@ void showExplanation(TarvonModel& m) {
     m.d.lblPropietatsCaption = m.w.TextMecanisme;
 }
 
+// The description under the counters, from the same figures on every screen
+// class (the narrow layout's own base is for the window's load only).
+void showDescription(TarvonModel& m) {
+    const float f = m.w.FactorPantalla;
+    ControlGeometry place;
+    place.Left = 10400 * f;
+    place.Top = 7730 * f;
+    place.Width = 4800 * f;
+    place.Height = 3400 * f;
+    m.d.lblPropietatsPlace = place;
+    m.d.lblPropietatsCaption = m.w.TextReaccio;
+    m.d.lblPropietats = true;
+}
+
 // Only the two diameters the menu offers are restored with a rebuild.
 void restoreDiameter(TarvonModel& m) {
     m.s.FactorDiam = m.w.FactorDiamDesat;
@@ -72,7 +87,7 @@ void CineMeca(TarvonModel& m) {
 
 void CineTornar(TarvonModel& m) {
     menusForReactions(m.menus);
-    m.s.controls.tmrRellotgeEnabled = true;
+    ReprendreAnimacio(m);
     m.s.controls.cmdContinuarVisible = false;
     m.s.meca.MecaDemanat = false;
     m.s.meca.MecaCapturat = false;
@@ -82,9 +97,7 @@ void CineTornar(TarvonModel& m) {
     restoreDiameter(m);
     m.d.txt[0] = m.d.txt[1] = m.d.txt[2] = true;
     m.d.txt[3] = m.s.Reaccio != "FeO";
-    m.d.lblPropietatsPlace.reset();
-    m.d.lblPropietatsCaption = m.w.TextReaccio;
-    m.d.lblPropietats = true;
+    showDescription(m);
     if (m.menus.checked("AccionsMarcar"))
         m.w.Marcar = true;
 }

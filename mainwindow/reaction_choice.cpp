@@ -2,6 +2,7 @@
 
 #include "mainwindow/box_view.h"
 #include "mainwindow/data_commands.h"
+#include "mainwindow/freeze_marking.h"
 #include "mainwindow/initial_state.h"
 #include "mainwindow/reaction_texts.h"
 #include "reactions/buidar_sistema.h"
@@ -59,6 +60,7 @@ void BuidarSistemaFinestra(TarvonModel& m) {
 void Reconstruir(TarvonModel& m) {
     BuidarSistemaFinestra(m);
     Crea_Poblacio(m.s, m.rnd, seedFrom(m.clock));
+    ReprendreAnimacio(m); // the ticks draw the new particles
 }
 
 } // namespace tarvon

@@ -18,7 +18,7 @@ void PrepararReaccio(TarvonModel& m);
 void BuidarSistemaFinestra(TarvonModel& m);
 
 // Clears the system and builds the population of the chosen reaction again,
-// as every number and diameter setting does.
+// as every number and diameter setting does; a frozen animation runs again.
 void Reconstruir(TarvonModel& m);
 
 } // namespace tarvon

@@ -88,8 +88,9 @@ void SingleInstance::read(QLocalSocket* socket) {
 }
 
 void BringForward(QWidget& w) {
+    // A minimised window remembers whether it was maximised: it comes back so.
     if (w.isMinimized())
-        w.showMaximized();
+        w.setWindowState(w.windowState() & ~Qt::WindowMinimized);
     w.raise();
     w.activateWindow();
 }

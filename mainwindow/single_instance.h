@@ -39,7 +39,8 @@ private:
     QLocalServer* server_ = nullptr;
 };
 
-// What the first copy does on a hand-over: back from the task bar, in front.
+// What the first copy does on a hand-over: back from the task bar in the state
+// it had before, in front.
 void BringForward(QWidget& w);
 
 } // namespace tarvon

@@ -241,7 +241,11 @@ void TarvonWindow::applyControls() {
         tmrRellotge_.start();
     else if (!ctl.tmrRellotgeEnabled && tmrRellotge_.isActive())
         tmrRellotge_.stop();
-    c_.cmdContinuar->setVisible(ctl.cmdContinuarVisible);
+    if (ctl.cmdContinuarVisible == c_.cmdContinuar->isHidden()) {
+        c_.cmdContinuar->setVisible(ctl.cmdContinuarVisible);
+        if (ctl.cmdContinuarVisible)
+            c_.cmdContinuar->setFocus(); // Return or Space continues
+    }
     // A chronometer row starts the chronometer again.
     if (model_->crono.CronoEnabled != crono_.isActive())
         model_->crono.CronoEnabled ? crono_.start() : crono_.stop();

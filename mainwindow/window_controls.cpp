@@ -72,9 +72,17 @@ void createTexts(TarvonControls& c, QWidget* client) {
 
 void createSpeedAndButton(TarvonControls& c, QWidget* client) {
     c.cmdContinuar = named(c, new QPushButton("Continuar", client), "cmdContinuar");
+    c.cmdContinuar->setAutoDefault(true); // Return continues too, not only Space
     c.lblVelocitat = label(c, client, "lblVelocitat", "Velocitat del procés");
     c.VScrollVel = named(c, new QScrollBar(Qt::Vertical, client), "VScrollVel");
+    // The value is the tick interval in ms: the top, 1, is the fastest, and
+    // Up and Page Up lower the value.
     c.VScrollVel->setRange(1, 100);
+    c.VScrollVel->setSingleStep(1);
+    c.VScrollVel->setPageStep(10);
+    c.VScrollVel->setFocusPolicy(Qt::StrongFocus);
+    c.VScrollVel->setAccessibleName("Velocitat del procés");
+    c.VScrollVel->setToolTip("Amunt, més ràpid; avall, més lent");
 }
 
 // URW's Chancery clone, or an italic serif where it is missing.

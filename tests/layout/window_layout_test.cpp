@@ -50,5 +50,18 @@ TEST(WindowLayout, WideScreenScalesPositionsSizesAndFonts) {
     EXPECT_EQ(l.AmpladaZona, 9700 * 1.125f);
 }
 
+// The title is placed from the box's design position (Left 840), not from
+// where the box is later sized to.
+TEST(WindowLayout, TitleLabelsStartFromTheBoxDesignPositionOnEveryScreen) {
+    for (const float f : {1.0f, 0.78125f, 1.125f}) {
+        const WindowLayout l = LayoutFor(f, f != 1.0f);
+        for (const char* title : {"lblDS1", "lblDS2"}) {
+            EXPECT_EQ(l.at(title).Left, 940 * f) << title << " at " << f;
+            EXPECT_EQ(l.at(title).Width, 2000 * f) << title << " at " << f;
+        }
+        EXPECT_EQ(l.at("lblDS1").Top, 8700 * f);
+    }
+}
+
 } // namespace
 } // namespace tarvon

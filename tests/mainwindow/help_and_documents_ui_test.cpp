@@ -82,6 +82,29 @@ TEST_F(HelpAndDocuments, HelpWindowIsPlacedForTheScreenAndShownOnce) {
     EXPECT_FALSE(help->isVisible()) << "it would keep the program running";
 }
 
+TEST_F(HelpAndDocuments, AltJOpensAHelpTextThatCannotBeChangedAndEscapeCloses) {
+    auto w = window(1.0f);
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QTest::keyClick(w->windowHandle(), Qt::Key_J, Qt::AltModifier);
+    HelpWindow* help = w->frmAjuda();
+    ASSERT_TRUE(help && help->isVisible());
+    QPlainTextEdit* text = help->txtAjuda();
+    const QString before = text->toPlainText();
+    text->setFocus();
+    QTest::keyClicks(text, "xyz");
+    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete})
+        QTest::keyClick(text, k);
+    QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier); // the caret reaches the end
+    QTest::keyClick(text, Qt::Key_Backspace);
+    EXPECT_EQ(text->toPlainText(), before);
+    EXPECT_GT(text->textCursor().position(), 0);
+    QTest::keyClick(text, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    w->action("mnuAjuda")->trigger();
+    EXPECT_TRUE(help->isVisible());
+}
+
 TEST_F(HelpAndDocuments, MenuItemsOpenWhatTheyName) {
     for (const char* name : {"Dades.txt", "InformExemTarvon.odt", "T_Tarvon_presentacio.pdf",
                              "T_Tarvon.pdf", "P_Tarvon.pdf", "G_Tarvon.pdf"})

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace tarvon {
 namespace {
@@ -98,7 +99,6 @@ TEST(MechanismView, LeavingRestoresDiameterNumberMarkingAndDisplay) {
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
     EXPECT_FALSE(w.m.menus.enabled("CineTornar"));
     EXPECT_EQ(w.m.d.txt, (std::array<bool, 5>{true, true, true, true, false}));
-    EXPECT_FALSE(w.m.d.lblPropietatsPlace.has_value());
     EXPECT_EQ(w.m.d.lblPropietatsCaption, w.m.w.TextReaccio);
 
     LoadedWindow many(144);
@@ -115,6 +115,24 @@ TEST(MechanismView, LeavingRestoresDiameterNumberMarkingAndDisplay) {
     tuned.m.w.FactorDiamDesat = 1.2f;
     CineTornar(tuned.m);
     EXPECT_TRUE(tuned.m.s.Diam == 600 && tuned.m.d.lblPropietatsCaption == tuned.m.w.TextReaccio);
+}
+
+// Leaving puts the description at the same figures scaled on every screen
+// class (on the narrow one that is not the load's narrow base), and it ends
+// inside the screen's width: 800, 1024 and 1152 pixels.
+TEST(MechanismView, LeavingPlacesTheDescriptionFromOneBaseOnEveryScreen) {
+    for (const auto& [f, screenTwips] :
+         {std::pair{1.0f, 15360.0f}, {0.78125f, 12000.0f}, {1.125f, 17280.0f}}) {
+        LoadedWindow w(81, f);
+        TriaReaccio(w.m, Reaction::NH3);
+        CineMeca(w.m);
+        CineTornar(w.m);
+        ASSERT_TRUE(w.m.d.lblPropietatsPlace.has_value()) << f;
+        const ControlGeometry p = *w.m.d.lblPropietatsPlace;
+        EXPECT_TRUE(p.Left == 10400 * f && p.Top == 7730 * f) << f;
+        EXPECT_TRUE(p.Width == 4800 * f && p.Height == 3400 * f) << f;
+        EXPECT_LE(p.Left + p.Width, screenTwips) << f;
+    }
 }
 
 // Without a capture the flags are off and IdxMeca holds the empty mark.

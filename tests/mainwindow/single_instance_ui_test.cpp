@@ -126,11 +126,21 @@ TEST(SingleInstance, AnythingButTheRequestIsIgnoredAndTheCopyKeepsListening) {
     EXPECT_EQ(spy.count(), 1);
 }
 
-TEST(BringForward, RestoresAMinimisedWindow) {
-    QWidget minimised;
-    minimised.showMinimized();
-    BringForward(minimised);
-    EXPECT_TRUE(!minimised.isMinimized() && minimised.isMaximized());
+// A minimised window comes back as it was before; any other keeps its state.
+TEST(BringForward, GivesBackTheStateTheWindowHadBeforeItWasMinimised) {
+    for (const bool minimise : {true, false}) {
+        QWidget normal, maximised;
+        normal.show();
+        maximised.showMaximized();
+        for (QWidget* w : {&normal, &maximised}) {
+            if (minimise)
+                w->showMinimized();
+            BringForward(*w);
+            EXPECT_TRUE(w->isVisible() && !w->isMinimized()) << minimise;
+        }
+        EXPECT_FALSE(normal.isMaximized()) << minimise;
+        EXPECT_TRUE(maximised.isMaximized()) << minimise;
+    }
 }
 
 } // namespace

@@ -103,6 +103,59 @@ TEST_F(WindowFixture, SpeedBarSetsTheTimerIntervalAndTicksMoveTheShapes) {
     EXPECT_EQ(window.action("AccionsCongelar")->text(), "Descongelar Imatge");
 }
 
+TEST_F(WindowFixture, FrozenBoxShowsTheNextReactionRunning) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.resize(1024, 740);
+    window.show();
+    window.command("HI");
+    window.command("AccionsCongelar");
+    ASSERT_FALSE(window.tmrRellotge().isActive());
+    window.command("NH3");
+    EXPECT_TRUE(window.tmrRellotge().isActive());
+    EXPECT_EQ(window.action("AccionsCongelar")->text(), "Congelar Imatge");
+    // The new molecules are drawn by the timer's ticks.
+    EXPECT_EQ(state->Reaccio, "NH3");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state->caja.AtomA[0].visible; }, 5000));
+}
+
+TEST_F(WindowFixture, SpeedBarTakesFocusAndItsTopEndIsFast) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.resize(1024, 740);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.command("NH3");
+    window.command("EinesVel");
+    QScrollBar* bar = window.controls().VScrollVel;
+    EXPECT_EQ(bar->accessibleName(), window.controls().lblVelocitat->text());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 2)); // the top arrow
+    EXPECT_TRUE(bar->hasFocus());
+    EXPECT_EQ(window.tmrRellotge().interval(), 49); // a shorter tick: faster
+    const auto key = [&](Qt::Key k) {
+        QTest::keyClick(window.windowHandle(), k);
+        return window.tmrRellotge().interval();
+    };
+    EXPECT_EQ(key(Qt::Key_Up), 48);
+    EXPECT_EQ(key(Qt::Key_PageUp), 38);
+    EXPECT_EQ(key(Qt::Key_Down), 39);
+    EXPECT_EQ(key(Qt::Key_PageDown), 49);
+}
+
+TEST_F(WindowFixture, ContinuarTakesTheFocusForReturnAndSpace) {
+    TarvonWindow window(*state, clock, rnd, hooks, start());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.command("HI");
+    QPushButton* continuar = window.controls().cmdContinuar;
+    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Space}) {
+        MostraCaptura(*state);
+        window.tmrRellotge_Timer();
+        ASSERT_TRUE(continuar->isVisible());
+        EXPECT_TRUE(continuar->hasFocus());
+        QTest::keyClick(window.windowHandle(), k);
+        EXPECT_TRUE(!continuar->isVisible() && window.tmrRellotge().isActive()) << k;
+    }
+}
+
 TEST_F(WindowFixture, BadTickDoesNotStopTheAnimation) {
     TarvonWindow window(*state, clock, rnd, hooks, start());
     window.command("NH3");

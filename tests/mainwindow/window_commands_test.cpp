@@ -1,5 +1,6 @@
 #include "engine/animation_step.h"
 #include "mainwindow/freeze_marking.h"
+#include "mainwindow/mechanism_view.h"
 #include "mainwindow/menu_tree.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
@@ -8,6 +9,10 @@
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <functional>
+#include <map>
 
 namespace tarvon {
 namespace {
@@ -88,6 +93,21 @@ TEST(WindowCommands, MenuTreeHasTheDittoIntervalsAndTheShortcuts) {
     EXPECT_EQ(byName.at("CineDades10").caption, "    \"    10 segons");
     EXPECT_EQ(byName.at("EinesDiamAfAu").shortcut, "Ctrl+A");
     EXPECT_THROW(MenuStates().enable("EinesNP"), std::out_of_range);
+}
+
+// Alt and a letter opens one menu of the bar only.
+TEST(WindowCommands, EveryMenuOfTheBarHasAnAccessKeyOfItsOwn) {
+    std::map<char, std::string> keys;
+    for (const MenuItemDef& d : MenuTree()) {
+        if (!d.parent.empty())
+            continue;
+        const std::size_t amp = d.caption.find('&');
+        ASSERT_TRUE(amp != std::string::npos && amp + 1 < d.caption.size()) << d.name;
+        const char key = static_cast<char>(std::tolower(d.caption[amp + 1]));
+        const auto [clash, fresh] = keys.emplace(key, d.name);
+        EXPECT_TRUE(fresh) << d.name << " and " << clash->second << " share Alt+" << key;
+    }
+    EXPECT_EQ(keys.size(), 7u);
 }
 
 TEST(WindowCommands, ParticleNumberStaysWithinSidesEightToFifteen) {
@@ -174,6 +194,28 @@ TEST(WindowCommands, MarkingTogglesEveryKindUnderThePointer) {
     AtomShape& big = s.caja.AtomA[0];
     CajaMouseDown(w.m, big.left + s.RadiA[0], big.top + s.RadiA[0]);
     EXPECT_EQ(big.borderWidth, 3);
+}
+
+// A rebuilt box runs, so its particles are drawn, and the freeze caption says
+// a click freezes it; a box that was never frozen keeps the first caption.
+TEST(WindowCommands, RebuildingAFrozenBoxRunsItWithTheMatchingCaption) {
+    LoadedWindow w;
+    const auto freezeThen = [&](const std::function<void()>& rebuild, const char* what) {
+        AccionsCongelar(w.m);
+        ASSERT_FALSE(w.m.s.controls.tmrRellotgeEnabled) << what;
+        rebuild();
+        EXPECT_TRUE(w.m.s.controls.tmrRellotgeEnabled) << what;
+        EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar Imatge") << what;
+    };
+    TriaReaccio(w.m, Reaction::HI);
+    EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar imatge");
+    freezeThen([&] { TriaReaccio(w.m, Reaction::NH3); }, "another reaction");
+    EXPECT_EQ(w.m.s.Reaccio, "NH3");
+    freezeThen([&] { EinesNPA(w.m); }, "a particle number");
+    freezeThen([&] { CineMeca(w.m); }, "the mechanism view");
+    CineTornar(w.m);
+    EXPECT_TRUE(w.m.s.controls.tmrRellotgeEnabled);
+    EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar Imatge");
 }
 
 TEST(WindowCommands, FreezeTogglesTheTimerWithItsTwoCaptions) {
