@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvon {
@@ -54,26 +53,6 @@ TEST_F(OutputFileTest, AFileIsReplacedOnlyByTheWriteAndOneCreatedInVainIsRemoved
     EXPECT_EQ(contents(fresh), "new");
     EXPECT_EQ(contents(old), "new") << "cut to the new size";
     EXPECT_EQ(created.pathToRemove(), nullptr);
-}
-
-TEST_F(OutputFileTest, DestinationsThatCannotBeWrittenFailAtOnceAndLeaveNothing) {
-    const std::string fifo = path("fifo");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::pair<std::string, std::string> refused[] = {
-        {dir.string(), "Is a directory"},
-        {path("missing/box.png"), "No such file or directory"},
-        {path(std::string(300, 'a') + ".png"), "File name too long"},
-        {"/dev/full", "No space left on device"},
-        {fifo, "no process is reading this pipe"},
-    };
-    for (const auto& [destination, reason] : refused) {
-        OutputFile file;
-        error.clear();
-        EXPECT_FALSE(file.open(destination, error)) << destination;
-        EXPECT_EQ(error, reason) << destination;
-        EXPECT_EQ(file.pathToRemove(), nullptr);
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 } // namespace
