@@ -86,21 +86,31 @@ void AnimationStep::processSlot(Reaction reaction, int i) {
 }
 
 void AnimationStep::processFeO(int i) {
-    // Earlier slots have already moved this tick, later ones have not.
+    // Earlier slots have already moved this tick, later ones have not. An O2
+    // used up at the iron surface is no longer drawn: it must not be met, nor
+    // hand its stale velocity to a live molecule.
     const double contact = 4.0 * s_.RadiA[0];
     PairScan(
         s_, i, i + 1, s_.NombreMol - 1, 0.9, [contact](int) { return contact; },
-        [this, i](int j) { hooks_.xocMolecules(s_, i, j); });
+        [this, i](int j) { hooks_.xocMolecules(s_, i, j); },
+        [this](int j) { return s_.TaulaMol(j, 0) < 2; });
     wallsAndDraw(Reaction::FeO, i, &hooks_);
 }
 
 void AnimationStep::processHgO(int i) {
-    // j = i is tested too; its ratio is 0, so it never passes.
+    // j = i is tested too; its ratio is 0, so it never passes. Slots from NumB
+    // on are kept for the O2 molecules to come; while solid they hold the hidden
+    // last mercury site or an oxide site, whose ion may be in the block or long
+    // gone, so they take no part: each O2 gets a slot of its own and nothing
+    // invisible stands in the way. Mercury sites stay obstacles until released.
     const float* size = s_.MidaMol.data();
+    const bool* solid = s_.EnSolid.data();
+    const int firstO2 = s_.NumB;
     PairScan(
         s_, i, 0, s_.NombreMol - 1, 1.0,
         [this, i, size](int j) { return static_cast<double>(s_.MidaMol[i]) + size[j]; },
-        [this, i](int j) { hooks_.xocMolecules(s_, i, j); });
+        [this, i](int j) { hooks_.xocMolecules(s_, i, j); },
+        [solid, firstO2](int j) { return j < firstO2 || !solid[j]; });
     wallsAndDraw(Reaction::HgO, i);
 }
 

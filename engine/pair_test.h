@@ -9,13 +9,19 @@ namespace tarvon {
 // are not a collision.
 bool PairTest(SimulationState& s, int i, int j, double contact, double threshold);
 
+// Every slot takes part in a scan unless the caller says otherwise.
+struct EverySlot {
+    bool operator()(int) const { return true; }
+};
+
 // Runs PairTest of slot i against j = first ... last in order and calls
 // onHit(j) for each collision, against the positions as they stand at that
-// moment. DistXoc and RatioXoc end as PairTest leaves them; pairs far apart are
-// rejected on squared distances without the division.
-template <typename Contact, typename OnHit>
+// moment. Slots for which takesPart(j) is false are passed over. DistXoc and
+// RatioXoc end as PairTest leaves them for the last slot that takes part;
+// pairs far apart are rejected on squared distances without the division.
+template <typename Contact, typename OnHit, typename TakesPart = EverySlot>
 void PairScan(SimulationState& s, int i, int first, int last, double threshold, Contact contact,
-              OnHit onHit) {
+              OnHit onHit, TakesPart takesPart = {}) {
     if (last < first)
         return;
     (void)s.PosX[first]; // the index checks of the whole range, done once
@@ -25,8 +31,12 @@ void PairScan(SimulationState& s, int i, int first, int last, double threshold, 
     const float* pz = s.PosZ.data();
     constexpr double kSlack = 1 + 1e-6; // PairTest has the last word at the boundary
     double xi = s.PosX[i], yi = s.PosY[i], zi = s.PosZ[i];
+    int lastTakingPart = -1;
     bool lastWasTested = false;
     for (int j = first; j <= last; ++j) {
+        if (!takesPart(j))
+            continue;
+        lastTakingPart = j;
         const double dx = px[j] - xi;
         const double dy = py[j] - yi;
         const double dz = pz[j] - zi;
@@ -44,8 +54,8 @@ void PairScan(SimulationState& s, int i, int first, int last, double threshold, 
             }
         }
     }
-    if (!lastWasTested)
-        PairTest(s, i, last, contact(last), threshold);
+    if (lastTakingPart >= 0 && !lastWasTested)
+        PairTest(s, i, lastTakingPart, contact(lastTakingPart), threshold);
 }
 
 } // namespace tarvon

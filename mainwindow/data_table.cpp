@@ -98,7 +98,12 @@ bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSe
     ++d.NombreRegistres;
     const float temps = static_cast<float>(d.NombreRegistres) * d.Interval + d.TempsBase;
     d.TaulaDades += FilaDades(temps, s, decimalSeparator);
-    d.DarrerRegistre = s.Ara;
+    // The next row is due one interval after this row's due time, so a tick
+    // that does not divide the interval never lets the rows fall behind the
+    // clock. A tick already due for the next row too (after a freeze, on a
+    // busy machine) starts the schedule again here: one row, not a burst.
+    const double due = *d.DarrerRegistre + d.Interval;
+    d.DarrerRegistre = static_cast<float>(s.Ara - due) < d.Interval ? due : s.Ara;
     return true;
 }
 
@@ -108,6 +113,9 @@ bool PrendreFilaCrono(DataTaking& d, const SimulationState& s, char decimalSepar
     d.TaulaDades += FilaDades(d.TempsCrono + d.MarcaCrono, s, decimalSeparator);
     d.TempsCrono += d.MarcaCrono;
     d.MarcaCrono = 0;
+    // Interval rows taken beside the laps count again from this row.
+    if (d.DarrerRegistre)
+        d.DarrerRegistre = s.Ara;
     return true;
 }
 

@@ -20,8 +20,10 @@ inline constexpr float kIntervalCrono = 1000;
 struct DataTaking {
     std::string TaulaDades; // CR LF after every line, TAB between fields
     float Interval = 0;     // seconds; 1000 in chronometer mode, 0 when cleared
-    // Clock reading of the last interval row; empty while no interval rows are
-    // taken. A separate state rather than 0, which the monotonic clock can read.
+    // When the last interval row was due, on the clock: the start of the rows,
+    // a row's due time, or the tick that restarted the schedule (a late tick,
+    // a lap). Empty while no interval rows are taken: a separate state rather
+    // than 0, which the monotonic clock can read.
     std::optional<double> DarrerRegistre;
     std::int16_t NombreRegistres = 0; // interval rows since the interval was set
     float TempsBase = 0;              // time covered by earlier intervals
@@ -54,14 +56,17 @@ void AturarDades(DataTaking& d);
 // Empties the table and stops the rows; Interval is kept.
 void EsborrarDades(DataTaking& d);
 
-// The interval rule, applied at the start of a tick once s.Ara is read. Row
-// times count from the row number, so they stay evenly spaced when a tick is
-// late. Returns whether a row was appended.
+// The interval rule, applied at the start of a tick once s.Ara is read: a row
+// at the first tick at or after its due time, one interval after the last
+// one's, so the lag stays under one tick. Row times count from the row
+// number, so they stay evenly spaced when a tick is late. Returns whether a
+// row was appended.
 bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSeparator);
 
 // The chronometer rule: a lap handed over is written at the sum of the laps
-// so far. Returns whether a row was appended; the caller restarts the
-// chronometer then.
+// so far; interval rows, if any are taken, are due again from this tick.
+// Returns whether a row was appended; the caller restarts the chronometer
+// then.
 bool PrendreFilaCrono(DataTaking& d, const SimulationState& s, char decimalSeparator);
 
 } // namespace tarvon

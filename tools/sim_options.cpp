@@ -18,7 +18,7 @@ template <typename T> std::optional<T> parseWhole(const std::string& text) {
 }
 
 std::string wrong(const std::string& option, const std::string& value, const char* accepted) {
-    return option + ": '" + value + "' is not accepted; expected " + accepted;
+    return option + ": '" + OneLineText(value) + "' is not accepted; expected " + accepted;
 }
 
 // Each option with a value checks it and stores it; the text is the error.
@@ -111,7 +111,7 @@ std::string parseOne(SimOptions& o, const std::vector<std::string>& args, std::s
     }
     const auto it = valueOptions().find(option);
     if (it == valueOptions().end())
-        return option + ": unknown option; see --help";
+        return OneLineText(option) + ": unknown option; see --help";
     if (!value) {
         if (k >= args.size())
             return option + ": a value is missing; see --help";
@@ -121,6 +121,25 @@ std::string parseOne(SimOptions& o, const std::vector<std::string>& args, std::s
 }
 
 } // namespace
+
+std::string OneLineText(const std::string& text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\t')
+            out += "\\t";
+        else if (u < 0x20 || u == 0x7f)
+            out += std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
+        else
+            out += c;
+    }
+    return out;
+}
 
 SimOptionsResult ParseSimOptions(const std::vector<std::string>& args) {
     SimOptionsResult result;

@@ -31,6 +31,10 @@ struct SimOptionsResult {
 
 SimOptionsResult ParseSimOptions(const std::vector<std::string>& args);
 
+// A text the user gave, fit for a one-line message: line breaks and other
+// control characters are written as C escapes ("\n", "\x1b").
+std::string OneLineText(const std::string& text);
+
 const char* SimUsage();
 
 } // namespace tarvon

@@ -7,8 +7,8 @@
 namespace tarvon {
 
 // Paints Caja as the window shows it in the normal view (back colour, cube,
-// shapes in stacking order) and saves it as a PNG. Needs a QApplication.
-// False, with the reason in error, when the file cannot be written.
-bool WriteCajaPng(SimulationState& s, const std::string& path, std::string& error);
+// shapes in stacking order) and encodes it as a PNG into png. Needs a
+// QApplication. False, with the reason in error, when it cannot be encoded.
+bool EncodeCajaPng(SimulationState& s, std::string& png, std::string& error);
 
 } // namespace tarvon

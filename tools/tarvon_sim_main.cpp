@@ -1,23 +1,34 @@
 // tarvon-sim: a reaction run without the window, its data table on standard
 // output.
+#include "tools/output_file.h"
 #include "tools/sim_options.h"
 #include "tools/sim_png.h"
 #include "tools/sim_run.h"
 
 #include <QApplication>
 
+#include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
-#include <filesystem>
-#include <iostream>
+#include <cstring>
+#include <exception>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
+using tarvon::OneLineText;
 using tarvon::SimOptions;
+
+// Exit statuses: refused before the run (an argument, the --png file), and
+// failed after it (the table could not be written).
+constexpr int kRefused = 2;
+constexpr int kFailed = 1;
 
 char localeDecimalSeparator() {
     std::setlocale(LC_ALL, "");
@@ -27,45 +38,108 @@ char localeDecimalSeparator() {
     return separator;
 }
 
-// Checked before the run, so a bad path costs nothing and prints no table.
-bool pngWritable(const std::string& path) {
-    namespace fs = std::filesystem;
-    const fs::path p(path);
-    std::error_code ec;
-    if (fs::is_directory(p, ec))
-        return false;
-    const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
-    if (fs::exists(p, ec))
-        return ::access(path.c_str(), W_OK) == 0;
-    return fs::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0;
-}
-
 std::uint64_t clockSeed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-int fail(const std::string& line) {
-    std::cerr << "tarvon-sim: " << line << '\n';
-    return 2;
+void printError(const std::string& line) {
+    std::fprintf(stderr, "tarvon-sim: %s\n", line.c_str());
+}
+
+int fail(int status, const std::string& line) {
+    printError(line);
+    return status;
+}
+
+// The table or the usage on standard output; a full disk or a closed file
+// there is an error, not a lost table.
+bool writeOut(const std::string& text, std::string& error) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0)
+        return true;
+    error = std::strerror(errno);
+    return false;
 }
 
 // Standard error carries the runner's own lines; Qt's notes about the
 // session (no runtime folder, and so on) are not for this reader.
 void onlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << "tarvon-sim: " << message.toStdString() << '\n';
+        printError(OneLineText(message.toStdString()));
 }
 
-int writePng(int argc, char** argv, tarvon::SimulationState& s, const std::string& path) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+// Painting needs no display: always the offscreen platform, whatever the
+// session asks for, and none of the runner's arguments read as Qt's.
+std::unique_ptr<QApplication> offscreenApplication() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
-    QApplication app(argc, argv);
+    static int argc = 1;
+    static char name[] = "tarvon-sim";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+// An interrupted run leaves no empty picture file behind: while the guard
+// lives, a file that open() created and nothing has written yet goes with the
+// signal that stops the run.
+std::atomic<const char*> fileToRemove{nullptr};
+
+extern "C" void removeAndStop(int signal) {
+    if (const char* path = fileToRemove.load())
+        ::unlink(path);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+class RemovedOnSignal {
+public:
+    explicit RemovedOnSignal(const tarvon::OutputFile& file) : file_(file) {
+        update();
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, removeAndStop);
+    }
+    ~RemovedOnSignal() { fileToRemove = nullptr; }
+    RemovedOnSignal(const RemovedOnSignal&) = delete;
+    RemovedOnSignal& operator=(const RemovedOnSignal&) = delete;
+    // After a write the file is either the picture or gone.
+    void update() { fileToRemove = file_.pathToRemove(); }
+
+private:
+    const tarvon::OutputFile& file_;
+};
+
+std::string pngError(const std::string& path, const std::string& error) {
+    return "--png: cannot write '" + OneLineText(path) + "': " + error;
+}
+
+int run(const SimOptions& o) {
+    std::unique_ptr<QApplication> app;
+    tarvon::OutputFile png;
     std::string error;
-    if (tarvon::WriteCajaPng(s, path, error))
-        return 0;
-    std::cerr << "tarvon-sim: --png: cannot write '" << path << "': " << error << '\n';
-    return 1;
+    if (!o.png.empty()) {
+        app = offscreenApplication(); // before the file: a failure here leaves none
+        if (!png.open(o.png, error))
+            return fail(kRefused, pngError(o.png, error));
+    }
+    RemovedOnSignal guard(png);
+    tarvon::SimRun sim(o, o.seed.value_or(clockSeed()), localeDecimalSeparator());
+    sim.run();
+    // The picture first: when it cannot be written, no table is printed.
+    if (!o.png.empty()) {
+        std::string bytes;
+        const bool written =
+            tarvon::EncodeCajaPng(sim.state(), bytes, error) && png.write(bytes, error);
+        guard.update();
+        if (!written)
+            return fail(kRefused, pngError(o.png, error));
+    }
+    if (!writeOut(sim.data().TaulaDades, error))
+        return fail(kFailed, "standard output: " + error);
+    if (o.bench) {
+        const auto& t = sim.times();
+        std::fprintf(stderr, "ticks: %ld  mean tick: %.4f ms  max tick: %.4f ms\n", t.ticks,
+                     t.meanMs(), t.maxMs);
+    }
+    return 0;
 }
 
 } // namespace
@@ -73,23 +147,13 @@ int writePng(int argc, char** argv, tarvon::SimulationState& s, const std::strin
 int main(int argc, char** argv) {
     const auto parsed = tarvon::ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.ok())
-        return fail(parsed.error);
-    const SimOptions& o = parsed.options;
-    if (o.help) {
-        std::cout << tarvon::SimUsage();
-        return 0;
+        return fail(kRefused, parsed.error);
+    std::string error;
+    if (parsed.options.help)
+        return writeOut(tarvon::SimUsage(), error) ? 0 : fail(kFailed, "standard output: " + error);
+    try {
+        return run(parsed.options);
+    } catch (const std::exception& e) {
+        return fail(kFailed, OneLineText(e.what()));
     }
-    if (!o.png.empty() && !pngWritable(o.png))
-        return fail("--png: '" + o.png +
-                    "' cannot be written; expected a file in a writable folder");
-
-    tarvon::SimRun run(o, o.seed.value_or(clockSeed()), localeDecimalSeparator());
-    run.run();
-    std::cout << run.data().TaulaDades << std::flush;
-    if (o.bench) {
-        const auto& t = run.times();
-        std::fprintf(stderr, "ticks: %ld  mean tick: %.4f ms  max tick: %.4f ms\n", t.ticks,
-                     t.meanMs(), t.maxMs);
-    }
-    return o.png.empty() ? 0 : writePng(argc, argv, run.state(), o.png);
 }

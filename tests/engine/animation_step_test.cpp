@@ -63,6 +63,19 @@ TEST_F(AnimationStepTest, MercuryPairsAreTestedAgainstPositionsAsTheyStand) {
     EXPECT_EQ(hooks.rows, 1);
 }
 
+// An O2 used up at the iron surface is invisible: no molecule meets it, and
+// its slot neither moves nor collides.
+TEST_F(AnimationStepTest, UsedOxygenSlotsTakeNoPartInThePairTest) {
+    s.Reaccio = "FeO";
+    s.NombreMol = 4;
+    for (int i = 0; i < 4; ++i)
+        slot(i, 1000 + 100.0f * i, 1000, 0); // all within 0.9 x 4r = 324 of each other
+    s.TaulaMol(1, 0) = 2;
+    s.TaulaMol(3, 0) = 2;
+    step.tick();
+    EXPECT_EQ(hooks.xocs, (std::vector<std::pair<int, int>>{{0, 2}}));
+}
+
 // The captured slot stays where it was caught; "HI" ends the loop there.
 TEST_F(AnimationStepTest, CaptureEndsTheIodideLoopButNotTheAmmoniaOne) {
     for (const std::string key : {"HI", "NH3"}) {

@@ -8,7 +8,8 @@
 namespace tarvon {
 namespace {
 
-TEST(PairTest, ThresholdIsInclusiveCoincidingCentresDoNotCollideAndTheScanEndsOnTheLastPair) {
+TEST(PairTest,
+     ThresholdIsInclusiveCoincidingCentresDoNotCollideAndTheScanEndsOnTheLastPairTakingPart) {
     SimulationState s;
     const auto place = [&s](int i, float x, float y, float z) {
         s.PosX[i] = x, s.PosY[i] = y, s.PosZ[i] = z;
@@ -31,6 +32,17 @@ TEST(PairTest, ThresholdIsInclusiveCoincidingCentresDoNotCollideAndTheScanEndsOn
     EXPECT_EQ(hits, (std::vector<std::pair<int, float>>{{1, 0.5f}, {2, 0.9f}}));
     EXPECT_FLOAT_EQ(s.DistXoc, 1000);
     EXPECT_FLOAT_EQ(s.RatioXoc, 10);
+
+    // Slots passed over are neither hit nor the last pair.
+    hits.clear();
+    PairScan(
+        s, 0, 1, 3, 0.9, [](int) { return 100.0; },
+        [&](int j) { hits.emplace_back(j, s.RatioXoc); }, [](int j) { return j != 2; });
+    EXPECT_EQ(hits, (std::vector<std::pair<int, float>>{{1, 0.5f}}));
+    EXPECT_FLOAT_EQ(s.RatioXoc, 10);
+    PairScan(
+        s, 0, 1, 3, 0.9, [](int) { return 100.0; }, [](int) {}, [](int j) { return j < 3; });
+    EXPECT_FLOAT_EQ(s.RatioXoc, 0.9f);
 }
 
 } // namespace

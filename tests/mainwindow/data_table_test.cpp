@@ -89,18 +89,76 @@ TEST_F(DataTable, ChangingTheIntervalContinuesTheTimes) {
     EXPECT_EQ(RowTimes(d.TaulaDades), times);
 }
 
-// A late tick delays the next row but not its time; 0.49999999 s counts as 0.5 s
-// once rounded to single precision, from any clock reading, 0 included.
-TEST_F(DataTable, RowTimesCountFromTheRowNumberAndTheElapsedTimeIsSinglePrecision) {
+// Row times count from the row number; 0.49999999 s counts as 0.5 s once
+// rounded to single precision, from any clock reading, 0 included. A tick late
+// by less than an interval keeps the schedule; one due for the next row too
+// (a freeze, a busy machine) takes one row and starts the schedule again.
+TEST_F(DataTable, ALateTickTakesOneRowAndOnlyAWholeIntervalLateRestartsTheSchedule) {
     start(0.0, 0.5f);
     tickAt({0.49999999});
     EXPECT_EQ(d.NombreRegistres, 1);
     AturarDades(d);
     start(100, 1);
-    tickAt({100.95, 101.0, 102.7, 103.5, 103.7});
-    const std::vector<std::string> times{"0", "1", "2", "3"};
-    EXPECT_EQ(RowTimes(d.TaulaDades), times);
-    EXPECT_EQ(d.DarrerRegistre, 103.7); // the clock reading, not the row time
+    std::vector<int> rowsTaken;
+    for (const double t : {100.95, 101.0, 102.7, 103.0, 106.5, 107.0, 107.4, 107.5}) {
+        tickAt({t});
+        rowsTaken.push_back(d.NombreRegistres);
+    }
+    EXPECT_EQ(rowsTaken, (std::vector<int>{0, 1, 2, 3, 4, 4, 4, 5}));
+    EXPECT_EQ(RowTimes(d.TaulaDades), (std::vector<std::string>{"0", "1", "2", "3", "4", "5"}));
+}
+
+// Ticks of the runner's clock, which adds the tick to the reading each time.
+// Returns the clock reading of every interval row, from the start.
+std::vector<double> RowMoments(DataTaking& d, SimulationState& s, double tick, double seconds) {
+    std::vector<double> moments;
+    const double start = s.Ara;
+    for (double t = start; t - start < seconds;) {
+        t += tick;
+        s.Ara = t;
+        if (PrendreFilaInterval(d, s, kComma))
+            moments.push_back(t - start);
+    }
+    return moments;
+}
+
+// Each row comes at the first tick at or after its due time: with 70 ms ticks
+// the row of 57 s is taken at 57.05 s, not 3 s late.
+TEST_F(DataTable, RowsDoNotFallBehindTheClockWhenTheTickDoesNotDivideTheInterval) {
+    start(1000, 1);
+    const std::vector<double> moments = RowMoments(d, s, 0.07, 60);
+    ASSERT_EQ(moments.size(), 60u); // the last tick is at 60.01 s
+    for (std::size_t n = 1; n <= moments.size(); ++n) {
+        EXPECT_GE(moments[n - 1] - n, -1e-6) << "row " << n;
+        EXPECT_LT(moments[n - 1] - n, 0.07) << "row " << n;
+    }
+    EXPECT_EQ(RowTimes(d.TaulaDades)[57], "57");
+    EXPECT_NEAR(moments[56], 57.05, 1e-6);
+
+    // The default 50 ms divides every interval: one row every interval / 50 ms
+    // ticks, to the thousandth row.
+    for (const float interval : {0.5f, 1.0f, 2.0f, 5.0f, 10.0f}) {
+        AturarDades(d);
+        start(1000, interval);
+        const std::vector<double> at = RowMoments(d, s, 0.05, 1000 * interval + 1);
+        ASSERT_EQ(at.size(), 1000u) << interval;
+        for (std::size_t n = 1; n <= at.size(); n += 111)
+            EXPECT_NEAR(at[n - 1], n * interval, 1e-6) << interval << " row " << n;
+    }
+}
+
+// A chronometer lap taken beside interval rows: the next interval row is due
+// one interval after the lap.
+TEST_F(DataTable, AChronometerRowRestartsTheIntervalSchedule) {
+    start(200, 1);
+    tickAt({201});
+    s.Ara = 201.4;
+    d.MarcaCrono = 0.4f;
+    EXPECT_TRUE(PrendreFilaCrono(d, s, kComma));
+    tickAt({202, 202.3});
+    EXPECT_EQ(d.NombreRegistres, 1);
+    tickAt({202.4});
+    EXPECT_EQ(RowTimes(d.TaulaDades), (std::vector<std::string>{"0", "1", "0,4", "2"}));
 }
 
 TEST_F(DataTable, AtMost1000RowsPerInterval) {

@@ -4,6 +4,8 @@
 #include "reaction_fixtures.h"
 #include "reactions/population_fixture.h"
 
+#include <algorithm>
+
 namespace tarvon {
 namespace {
 
@@ -56,6 +58,27 @@ TEST_F(ReleaseHgOTest, WithTheMechanismRequestedEveryReleaseIsCapturedEveryThree
     EXPECT_EQ(tickAt(5.9), 2);
     EXPECT_EQ(tickAt(6.0), 4);
     EXPECT_FALSE(s.EnSolid[nextO2]);
+}
+
+// Slots from NumB on wait for the O2 molecules: while still solid they hold the
+// hidden last mercury site or an oxide site. A released atom put right beside
+// one passes it by, and bounces off a mercury site of the block.
+TEST_F(ReleaseHgOTest, OnlyMercurySitesStandInTheWayOfAReleasedAtom) {
+    ReleaseHgO(s, clock);
+    test::RecordingHooks recorded;
+    AnimationStep recordingStep{s, clock, rnd, recorded};
+    const int hiddenSite = s.NumB, mercurySite = s.OrdreParells[1];
+    ASSERT_EQ(s.CostatSolid * s.CostatSolid, s.NumB + 1) << "oxide sites from slot NumB + 1 on";
+    for (const int site : {hiddenSite, nextO2, mercurySite}) {
+        ASSERT_TRUE(s.EnSolid[site]) << site;
+        recorded.xocs.clear();
+        // 30 twips off the site, within the contact length 108, and farther than
+        // that from every other site.
+        test::placeSlot(s, k, s.PosX[site] + 30, s.PosY[site], s.PosZ[site]);
+        recordingStep.tick();
+        const bool met = std::ranges::count(recorded.xocs, std::pair{k, site}) == 1;
+        EXPECT_EQ(met, site == mercurySite) << "site " << site;
+    }
 }
 
 } // namespace

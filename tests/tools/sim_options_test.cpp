@@ -40,5 +40,22 @@ TEST(SimOptions, AValueOutOfRangeIsNamedInTheError) {
     }
 }
 
+// A value or an option name holding a line break or another control
+// character still makes one line, with the character written as an escape.
+TEST(SimOptions, TheErrorStaysOneLineWhateverTheArgumentHolds) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> bad{
+        {{"--reaction", "HI\nHgO"}, "--reaction: 'HI\\nHgO' is not accepted"},
+        {{"--reaction=HI\r\n"}, "--reaction: 'HI\\r\\n' is not accepted"},
+        {{"--reaction", "HI", "--seed", "1\t\x1b[2J"}, "--seed: '1\\t\\x1b[2J' is not"},
+        {{"--reaction", "HI", "--bench\n"}, "--bench\\n: unknown option"},
+    };
+    for (const auto& [args, start] : bad) {
+        const auto r = ParseSimOptions(args);
+        EXPECT_EQ(r.error.rfind(start, 0), 0u) << r.error;
+        EXPECT_EQ(r.error.find_first_of("\n\r\t\x1b"), std::string::npos) << r.error;
+    }
+    EXPECT_EQ(OneLineText("a\x7f\x01z \u00e9"), "a\\x7f\\x01z \u00e9") << "UTF-8 stays";
+}
+
 } // namespace
 } // namespace tarvon

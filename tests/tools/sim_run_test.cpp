@@ -6,6 +6,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace tarvon {
 namespace {
@@ -98,6 +99,28 @@ TEST(SimRun, HgOReleasesOnePairEveryHalfSecondUntilTheBlockIsGone) {
                 "\r\n";
     }
     EXPECT_TRUE(run.data().TaulaDades.ends_with("\r\n" + rows)) << run.data().TaulaDades;
+}
+
+// 857 ticks of 70 ms, the last at 59.99 s: rows up to 59 s, each within one
+// tick of its time.
+TEST(SimRun, RowsKeepToTheClockWhenTheTickDoesNotDivideTheInterval) {
+    SimOptions o = optionsFor("HI", 81);
+    o.tickMs = 70;
+    SimRun run(o, 1, ',');
+    ASSERT_EQ(run.ticksInDuration(), 857);
+    std::vector<double> at;
+    double start = 0;
+    for (long k = 0; k < run.ticksInDuration(); ++k) {
+        ASSERT_TRUE(run.tick());
+        if (k == 0)
+            start = run.state().Ara - 0.07;
+        if (run.data().NombreRegistres > static_cast<int>(at.size()))
+            at.push_back(run.state().Ara - start);
+    }
+    ASSERT_EQ(at.size(), 59u);
+    EXPECT_TRUE(run.data().TaulaDades.find("\r\n57\t") != std::string::npos);
+    EXPECT_GE(at[56], 57 - 1e-6);
+    EXPECT_LT(at[56], 57.07);
 }
 
 TEST(SimRun, TheSameSeedGivesTheSameTable) {

@@ -6,10 +6,11 @@ trap 'rm -rf "$tmp"' EXIT
 fails=0
 fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
 
-# Each bad call: status 2, nothing on standard output, one line naming the argument.
+# Each bad call: status 2 at once (124 would be a hang), nothing on standard
+# output, one line naming the argument.
 bad() {
     local named="$1"; shift
-    "$sim" "$@" >"$tmp/out" 2>"$tmp/err"
+    timeout 60 "$sim" "$@" >"$tmp/out" 2>"$tmp/err"
     local rc=$?
     [ $rc -eq 2 ] || fail "$* exited $rc"
     [ ! -s "$tmp/out" ] || fail "$* printed a table"
@@ -22,11 +23,54 @@ bad --interval --reaction HI --interval
 bad --frobnicate --reaction HI --frobnicate
 bad --png --reaction HI --duration 1 --png "$tmp/missing/box.png"
 bad --png --reaction HI --duration 1 --png "$tmp"
+bad --reaction --reaction $'HI\nHgO'
+bad --frobnicate $'--frobnicate\n--reaction' HI
+# Refused before a long run: a name too long, a full device, a pipe nobody reads.
+bad --png --reaction HI --duration 3600 --png "$tmp/$(printf 'a%.0s' {1..300}).png"
+bad --png --reaction HI --duration 3600 --png /dev/full
+mkfifo "$tmp/fifo"
+bad --png --reaction HI --duration 3600 --png "$tmp/fifo"
+[ -z "$(ls "$tmp" | grep -v -e '^out$' -e '^err$' -e '^fifo$')" ] || fail "left behind: $(ls "$tmp")"
+
+# A picture that cannot be written after the run (a size limit): status 2, no
+# table, an earlier file whole, a new one gone.
+echo "an earlier picture" >"$tmp/keep.png"
+for png in keep.png new.png; do
+    (ulimit -f 8; trap '' XFSZ; exec "$sim" --reaction HI --duration 1 --png "$tmp/$png") \
+        >"$tmp/out" 2>"$tmp/err"
+    rc=$?
+    [ $rc -eq 2 ] || fail "size limit on $png exited $rc"
+    [ ! -s "$tmp/out" ] || fail "size limit on $png printed a table"
+    grep -q "File too large" "$tmp/err" || fail "size limit on $png: $(cat "$tmp/err")"
+done
+echo "an earlier picture" | cmp -s - "$tmp/keep.png" || fail "the earlier picture was touched"
+[ ! -e "$tmp/new.png" ] || fail "an empty picture file was left behind"
+
+# Stopped during the run: the file made for the picture goes with it.
+"$sim" --reaction HI --particles 400 --duration 3600 --png "$tmp/stopped.png" >/dev/null &
+pid=$!
+for _ in $(seq 100); do [ -e "$tmp/stopped.png" ] && break; sleep 0.1; done
+[ -e "$tmp/stopped.png" ] || fail "the picture file was not made before the run"
+kill -TERM $pid
+wait $pid
+[ ! -e "$tmp/stopped.png" ] || fail "a stopped run left its empty picture file"
+
+# Standard output that cannot be written: an error, not a lost table.
+for args in "--help" "--reaction HI --duration 1"; do
+    # shellcheck disable=SC2086
+    "$sim" $args >/dev/full 2>"$tmp/err"
+    rc=$?
+    [ $rc -eq 1 ] || fail "$args >/dev/full exited $rc"
+    [ "$(cat "$tmp/err")" = "tarvon-sim: standard output: No space left on device" ] ||
+        fail "$args >/dev/full: $(cat "$tmp/err")"
+done
 
 "$sim" --help >"$tmp/out" || fail "--help exited $?"
 grep -q -- "--reaction FeO|NH3|HI|HgO" "$tmp/out" || fail "--help shows no usage"
 
-LC_ALL=C "$sim" --reaction NH3 --duration 2 --interval 0.5 --seed 1 --bench \
+# The picture needs no display, whatever platform the session names.
+LC_ALL=C QT_QPA_PLATFORM=xcb DISPLAY= WAYLAND_DISPLAY= \
+    "$sim" --reaction NH3 --duration 2 --interval 0.5 --seed 1 --bench \
     --png "$tmp/box.png" >"$tmp/out" 2>"$tmp/err" || fail "a good run exited $?"
 [ "$(sed -n 2p "$tmp/out")" = $'Temps\tN2\tH2\tNH3\r' ] || fail "header: $(sed -n 2p "$tmp/out")"
 [ "$(wc -l <"$tmp/out")" -eq 7 ] || fail "expected 7 lines, got $(wc -l <"$tmp/out")"
