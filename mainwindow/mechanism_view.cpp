@@ -29,30 +29,30 @@ void menusForReactions(MenuStates& menus) {
     menus.disable("CineTornar");
 }
 
+// A place in twips for the reference screen, scaled to this one. FontSize 0:
+// the layout's font stays.
+ControlGeometry scaled(const TarvonModel& m, float left, float top, float width, float height) {
+    const float f = m.w.FactorPantalla;
+    ControlGeometry place;
+    place.Left = left * f;
+    place.Top = top * f;
+    place.Width = width * f;
+    place.Height = height * f;
+    return place;
+}
+
 // The explanation takes the place of the counters, to the right of the box.
 void showExplanation(TarvonModel& m) {
     for (int k = 0; k <= 3; ++k)
         m.d.txt[k] = false;
-    const float f = m.w.FactorPantalla;
-    ControlGeometry place;
-    place.Left = 10600 * f;
-    place.Top = 5500 * f;
-    place.Width = 4400 * f;
-    place.Height = 4000 * f;
-    m.d.lblPropietatsPlace = place; // FontSize 0: the layout's font stays
+    m.d.lblPropietatsPlace = scaled(m, 10600, 5500, 4400, 4000);
     m.d.lblPropietatsCaption = m.w.TextMecanisme;
 }
 
 // The description under the counters, from the same figures on every screen
 // class (the narrow layout's own base is for the window's load only).
 void showDescription(TarvonModel& m) {
-    const float f = m.w.FactorPantalla;
-    ControlGeometry place;
-    place.Left = 10400 * f;
-    place.Top = 7730 * f;
-    place.Width = 4800 * f;
-    place.Height = 3400 * f;
-    m.d.lblPropietatsPlace = place;
+    m.d.lblPropietatsPlace = scaled(m, 10400, 7730, 4800, 3400);
     m.d.lblPropietatsCaption = m.w.TextReaccio;
     m.d.lblPropietats = true;
 }
