@@ -1,8 +1,10 @@
 #include "assets/document_figures.h"
 
-#include "assets/concentration_graph_picture.h"
+#include "assets/document_error.h"
 #include "assets/energy_profile_picture.h"
+#include "assets/run_figures.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace assets {
@@ -12,25 +14,53 @@ namespace {
 // Twice the size of the window's picture, with its fonts doubled: sharp on paper.
 constexpr QSize kProfileSize{1160, 1120};
 constexpr ProfileFonts kProfileFonts{44, 30, 28};
-constexpr QSize kGraphSize{1400, 900};
+const QString kProfile = QStringLiteral("figura-perfil-energia.png");
+const QString kCounts = QStringLiteral(".corbes.png");
+const QString kOrders = QStringLiteral(".ordres.png");
 
-QImage whiteImage(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
+QImage profileFigure() {
+    QImage profile(kProfileSize, QImage::Format_RGB32);
+    profile.fill(Qt::white);
+    paintEnergyProfilePicture(profile, kProfileFonts);
+    return profile;
+}
+
+QImage figure(const QString& name, const DocumentValues& values) {
+    if (name == kProfile)
+        return profileFigure();
+    if (name.endsWith(kCounts))
+        return countsFigure(values.run(name.chopped(kCounts.size()).toStdString()).table);
+    if (name.endsWith(kOrders)) {
+        const auto [run, column] = values.series(name.chopped(kOrders.size()).toStdString());
+        return ordersFigure(run->table, column);
+    }
+    throw DocumentError("no figure named '" + name.toStdString() + "'");
 }
 
 } // namespace
 
-void addDocumentFigures(QTextDocument& document) {
-    QImage profile = whiteImage(kProfileSize);
-    paintEnergyProfilePicture(profile, kProfileFonts);
-    document.addResource(QTextDocument::ImageResource, QUrl("figura-perfil-energia.png"), profile);
+DocumentFigures figuresFor(const QString& html, const DocumentValues& values) {
+    static const QRegularExpression image(QStringLiteral("<img[^>]*\\ssrc=\"([^\"]*)\""));
+    DocumentFigures figures;
+    std::string errors;
+    for (auto it = image.globalMatch(html); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        if (figures.count(name))
+            continue;
+        try {
+            figures[name] = figure(name, values);
+        } catch (const DocumentError& e) {
+            errors += std::string("\n  ") + e.what();
+        }
+    }
+    if (!errors.empty())
+        throw DocumentError("figures that were not computed:" + errors);
+    return figures;
+}
 
-    QImage graph = whiteImage(kGraphSize);
-    paintConcentrationGraph(graph);
-    document.addResource(QTextDocument::ImageResource, QUrl("figura-concentracio-temps.png"),
-                         graph);
+void addDocumentFigures(QTextDocument& document, const DocumentFigures& figures) {
+    for (const auto& [name, picture] : figures)
+        document.addResource(QTextDocument::ImageResource, QUrl(name), picture);
 }
 
 } // namespace assets

@@ -1,12 +1,23 @@
 #pragma once
 
+#include "assets/document_values.h"
+
+#include <QImage>
+#include <QString>
 #include <QTextDocument>
+
+#include <map>
 
 namespace assets {
 
-// The figures the document sources name in <img src="...">: the energy profile
-// ("figura-perfil-energia.png") and the counts against time of "HI"
-// ("figura-concentracio-temps.png"), painted at print resolution.
-void addDocumentFigures(QTextDocument& document);
+using DocumentFigures = std::map<QString, QImage>;
+
+// The figures a source names in <img src="...">, painted at print resolution:
+// "figura-perfil-energia.png" (the energy profile), "RUN.corbes.png" (a run's
+// counts against time) and "RUN.SP.ordres.png" (the order lines of one column).
+// Throws DocumentError naming every image that is not one of them.
+DocumentFigures figuresFor(const QString& html, const DocumentValues& values);
+
+void addDocumentFigures(QTextDocument& document, const DocumentFigures& figures);
 
 } // namespace assets

@@ -16,13 +16,14 @@ QString readSource(const QString& path) {
     return QString::fromUtf8(file.readAll());
 }
 
-std::unique_ptr<QTextDocument> htmlDocument(const QString& html, QPaintDevice* device) {
+std::unique_ptr<QTextDocument> htmlDocument(const QString& html, const DocumentFigures& figures,
+                                            QPaintDevice* device) {
     auto document = std::make_unique<QTextDocument>();
     if (device)
         document->documentLayout()->setPaintDevice(device);
     applyDocumentStyle(*document);
     // Before the text: the images are measured as soon as it is laid out.
-    addDocumentFigures(*document);
+    addDocumentFigures(*document, figures);
     document->setHtml(html);
     return document;
 }

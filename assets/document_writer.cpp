@@ -25,16 +25,18 @@ void writeText(const QString& source, const QString& path) {
         throw DocumentError(("cannot write " + path + ": " + file.errorString()).toStdString());
 }
 
-void writeDocument(const DocumentRecipe& recipe, const QString& source, const QString& path) {
+void writeDocument(const DocumentRecipe& recipe, const QString& raw, const QString& path,
+                   const DocumentValues& values) {
+    const QString source = QString::fromStdString(SubstituteValues(raw.toStdString(), values));
     switch (recipe.kind) {
     case DocumentKind::Pdf:
-        writePagedPdf(source, path);
+        writePagedPdf(source, path, figuresFor(source, values));
         break;
     case DocumentKind::Slides:
-        writeSlides(source, path);
+        writeSlides(source, path, figuresFor(source, values));
         break;
     case DocumentKind::Odt:
-        writeOdt(source, path);
+        writeOdt(source, path, figuresFor(source, values));
         break;
     case DocumentKind::Text:
         writeText(source, path);
@@ -42,15 +44,34 @@ void writeDocument(const DocumentRecipe& recipe, const QString& source, const QS
     }
 }
 
+// The seeded runs the documents quote, run once for all of them.
+std::vector<DocumentRun> modelRuns(const QString& sourceFolder) {
+    const QString path = QDir(sourceFolder).filePath(kRunsFile);
+    if (!QFile::exists(path))
+        return {};
+    std::vector<DocumentRun> runs = ParseRunsFile(readSource(path).toStdString());
+    for (DocumentRun& run : runs)
+        RunModel(run);
+    return runs;
+}
+
 } // namespace
 
 QStringList writeDocuments(const std::vector<DocumentRecipe>& documents,
                            const QString& sourceFolder, const QString& folder) {
     QStringList errors;
+    std::vector<DocumentRun> runs;
+    try {
+        runs = modelRuns(sourceFolder);
+    } catch (const DocumentError& e) {
+        errors << kRunsFile + ": " + QString::fromStdString(e.what());
+    }
+    const DocumentValues values(std::move(runs));
     for (const DocumentRecipe& recipe : documents) {
         const QString path = QDir(folder).filePath(recipe.fileName);
         try {
-            writeDocument(recipe, readSource(QDir(sourceFolder).filePath(recipe.source)), path);
+            writeDocument(recipe, readSource(QDir(sourceFolder).filePath(recipe.source)), path,
+                          values);
         } catch (const DocumentError& e) {
             // Half a document must not pass for a whole one at the next build.
             QFile::remove(path);

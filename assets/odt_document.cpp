@@ -37,14 +37,14 @@ void spellOutFonts(QTextDocument& document) {
 
 } // namespace
 
-std::unique_ptr<QTextDocument> odtDocument(const QString& html) {
-    std::unique_ptr<QTextDocument> document = htmlDocument(html);
+std::unique_ptr<QTextDocument> odtDocument(const QString& html, const DocumentFigures& figures) {
+    std::unique_ptr<QTextDocument> document = htmlDocument(html, figures);
     spellOutFonts(*document);
     return document;
 }
 
-void writeOdt(const QString& html, const QString& path) {
-    const std::unique_ptr<QTextDocument> document = odtDocument(html);
+void writeOdt(const QString& html, const QString& path, const DocumentFigures& figures) {
+    const std::unique_ptr<QTextDocument> document = odtDocument(html, figures);
     QTextDocumentWriter writer(path, "odf");
     if (!writer.write(document.get()))
         throw DocumentError(

@@ -36,13 +36,13 @@ void paintFooter(QPainter& painter, const QRectF& text, const QString& title, in
 
 } // namespace
 
-void writePagedPdf(const QString& html, const QString& path) {
+void writePagedPdf(const QString& html, const QString& path, const DocumentFigures& figures) {
     QPdfWriter writer(path);
     // No printer margins: the page is painted whole, the margins are kept here.
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("Tarvon"));
 
-    const std::unique_ptr<QTextDocument> document = htmlDocument(html, &writer);
+    const std::unique_ptr<QTextDocument> document = htmlDocument(html, figures, &writer);
     const QString title = document->metaInformation(QTextDocument::DocumentTitle);
     writer.setTitle(title);
     const qreal margin = toDevice(kMarginMm, writer);

@@ -39,7 +39,8 @@ Slide splitTitle(const QString& source, int number) {
 
 class SlidePainter {
 public:
-    explicit SlidePainter(QPdfWriter& writer) : writer_(writer) {}
+    SlidePainter(QPdfWriter& writer, const DocumentFigures& figures)
+        : writer_(writer), figures_(figures) {}
 
     bool begin() { return painter_.begin(&writer_); }
 
@@ -54,7 +55,7 @@ private:
     qreal mm(qreal millimetres) const { return millimetres / 25.4 * writer_.resolution(); }
 
     std::unique_ptr<QTextDocument> textDocument(const QString& html, qreal points, qreal width) {
-        auto document = htmlDocument(QString(), &writer_);
+        auto document = htmlDocument(QString(), figures_, &writer_);
         QFont font(kTextFamily);
         font.setPointSizeF(points);
         document->setDefaultFont(font);
@@ -107,6 +108,7 @@ private:
     }
 
     QPdfWriter& writer_;
+    const DocumentFigures& figures_;
     QPainter painter_;
 };
 
@@ -118,7 +120,7 @@ QStringList slideSources(const QString& deck) {
     return slides;
 }
 
-void writeSlides(const QString& deck, const QString& path) {
+void writeSlides(const QString& deck, const QString& path, const DocumentFigures& figures) {
     const QStringList sources = slideSources(deck);
     std::vector<Slide> slides;
     for (int i = 0; i < sources.size(); ++i)
@@ -129,7 +131,7 @@ void writeSlides(const QString& deck, const QString& path) {
         QPageLayout(QPageSize(kPageMm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("Tarvon"));
     writer.setTitle(QStringLiteral("Tarvon: presentació"));
-    SlidePainter painter(writer);
+    SlidePainter painter(writer, figures);
     if (!painter.begin())
         throw DocumentError(("cannot write " + path).toStdString());
     for (std::size_t i = 0; i < slides.size(); ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "assets/document_figures.h"
+
 #include <QStringList>
 
 namespace assets {
@@ -13,6 +15,6 @@ QStringList slideSources(const QString& deck);
 // Writes the deck as a 16:9 landscape PDF, one page per slide: the title in a band across the
 // top, the rest in large type below. Throws DocumentError when a slide has no title or does
 // not fit its page, or when the file cannot be written.
-void writeSlides(const QString& deck, const QString& path);
+void writeSlides(const QString& deck, const QString& path, const DocumentFigures& figures = {});
 
 } // namespace assets

@@ -124,5 +124,33 @@ TEST(DocumentWriter, FailuresAreNamedAndLeaveNoFile) {
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
+// A source may quote only what the runs computed: a misspelt value, species or figure fails its
+// document, each one named, and writes no file.
+TEST(DocumentWriter, NamesEveryValueAndFigureTheRunsDidNotGive) {
+    QTemporaryDir sources, folder;
+    const auto put = [&](const char* name, const QByteArray& text) {
+        QFile file(QDir(sources.path()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    put("runs.txt", "# a short run\nhi: --reaction HI --particles 64 --seed 5 --duration 3\n");
+    put("good.html", "<p>{{hi.HI.inicial}} - {{hi.HI@3}}</p><img src=\"hi.HI.ordres.png\">");
+    put("bad.html", "<p>{{hi.HI@2.5}} {{hi.NH3@1}}</p><img src=\"hi.corba.png\">");
+    const QStringList errors = writeDocuments(
+        {{"Bo.odt", "good.html", DocumentKind::Odt}, {"Dolent.pdf", "bad.html", DocumentKind::Pdf}},
+        sources.path(), folder.path());
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("hi.HI@2.5")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains("NH3")) << errors[0].toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(folder.path()).filePath("Bo.odt")));
+    EXPECT_FALSE(QFile::exists(QDir(folder.path()).filePath("Dolent.pdf")));
+
+    put("bad.html", "<img src=\"hi.corba.png\">");
+    const QStringList figureErrors = writeDocuments({{"Dolent.pdf", "bad.html", DocumentKind::Pdf}},
+                                                    sources.path(), folder.path());
+    ASSERT_EQ(figureErrors.size(), 1);
+    EXPECT_TRUE(figureErrors[0].contains("hi.corba.png")) << figureErrors[0].toStdString();
+}
+
 } // namespace
 } // namespace assets

@@ -1,0 +1,258 @@
+#include "assets/document_values.h"
+
+#include "analysis/reaction_order.h"
+#include "assets/document_error.h"
+#include "assets/value_expression.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <map>
+
+namespace assets {
+
+namespace {
+
+constexpr double kSameTime = 1e-6;
+
+std::string decimalComma(std::string text) {
+    for (char& c : text)
+        if (c == '.')
+            c = ',';
+    return text;
+}
+
+double parseTime(const std::string& text, const std::string& name) {
+    std::size_t used = 0;
+    double t = 0;
+    try {
+        t = std::stod(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size())
+        throw DocumentError(name + ": bad time '" + text + "'");
+    return t;
+}
+
+std::size_t rowAt(const RunTable& table, double t, const std::string& name) {
+    for (std::size_t i = 0; i < table.rows.size(); ++i)
+        if (std::abs(table.rows[i][0] - t) < kSameTime)
+            return i;
+    throw DocumentError(name + ": the run has no row at that time");
+}
+
+// "Temps" and formulas as a table header: the digits of a formula subscript.
+std::string headerCell(const std::string& column) {
+    if (column == "Temps")
+        return "Temps (s)";
+    std::string out;
+    for (char c : column)
+        out += std::isdigit(static_cast<unsigned char>(c)) ? "<sub>" + std::string(1, c) + "</sub>"
+                                                           : std::string(1, c);
+    return out;
+}
+
+std::string htmlTable(const RunTable& table) {
+    std::string html = "<table class=\"dades\"><tr>";
+    for (const std::string& c : table.columns)
+        html += "<th>" + headerCell(c) + "</th>";
+    html += "</tr>";
+    for (const auto& row : table.rows) {
+        html += "<tr>";
+        for (double v : row)
+            html += "<td>" + FormatDocumentNumber(v) + "</td>";
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
+std::string diameterText(float diameter) {
+    return diameter == 1.5f ? "1,5:1" : "1:1";
+}
+
+} // namespace
+
+std::string FormatDocumentNumber(double value, bool r2) {
+    if (!std::isfinite(value))
+        throw DocumentError("a value is not a finite number");
+    char buffer[64];
+    if (r2) {
+        std::snprintf(buffer, sizeof buffer, "%.3f", value);
+        return decimalComma(buffer);
+    }
+    if (std::abs(value - std::round(value)) < 1e-9)
+        return std::to_string(std::llround(value));
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    const int decimals = std::max(0, 2 - magnitude);
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text = buffer;
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return decimalComma(text);
+}
+
+DocumentValues::DocumentValues(std::vector<DocumentRun> runs) : runs_(std::move(runs)) {}
+
+const DocumentRun& DocumentValues::run(const std::string& name) const {
+    for (const DocumentRun& r : runs_)
+        if (r.name == name)
+            return r;
+    throw DocumentError("no run named '" + name + "'");
+}
+
+std::pair<const DocumentRun*, std::size_t>
+DocumentValues::series(const std::string& runDotSpecies) const {
+    const std::size_t dot = runDotSpecies.find('.');
+    if (dot == std::string::npos)
+        throw DocumentError("'" + runDotSpecies + "' names no run and species");
+    const DocumentRun& r = run(runDotSpecies.substr(0, dot));
+    const std::string species = runDotSpecies.substr(dot + 1);
+    const auto column = r.table.columnIndex(species);
+    if (!column || *column == 0)
+        throw DocumentError("run '" + r.name + "' has no column '" + species + "'");
+    return {&r, *column};
+}
+
+DocumentValues::Value DocumentValues::setting(const DocumentRun& r, const std::string& key) const {
+    const tarvon::SimOptions& o = r.options;
+    static const std::map<std::string, int> keys{{"reaccio", 0}, {"particules", 1}, {"llavor", 2},
+                                                 {"durada", 3},  {"interval", 4},   {"diametre", 5},
+                                                 {"taula", 6}};
+    switch (keys.at(key)) {
+    case 0:
+        return Value(o.reaction);
+    case 1:
+        return {static_cast<double>(o.particles)};
+    case 2:
+        return {static_cast<double>(*o.seed)};
+    case 3:
+        return {o.duration};
+    case 4:
+        return {o.interval};
+    case 5:
+        return Value(diameterText(o.diameter));
+    default:
+        return Value(htmlTable(r.table));
+    }
+}
+
+DocumentValues::Value DocumentValues::speciesValue(const DocumentRun& r, std::size_t column,
+                                                   const std::string& key) const {
+    const std::string name = r.name + "." + r.table.columns[column] + key;
+    const RunTable& table = r.table;
+    if (table.rows.empty())
+        throw DocumentError(name + ": the run took no rows");
+    const auto countAt = [&](const std::string& time) {
+        return table.rows[rowAt(table, parseTime(time, name), name)][column];
+    };
+    if (key.starts_with('@'))
+        return {countAt(key.substr(1))};
+    if (key == ".inicial")
+        return {table.rows.front()[column]};
+    if (key == ".final")
+        return {table.rows.back()[column]};
+    if (key.starts_with(".vmitjana@")) {
+        const std::string range = key.substr(10);
+        const std::size_t dash = range.find('-');
+        if (dash == std::string::npos)
+            throw DocumentError(name + ": expected a range A-B");
+        const double a = parseTime(range.substr(0, dash), name);
+        const double b = parseTime(range.substr(dash + 1), name);
+        if (b <= a)
+            throw DocumentError(name + ": the range must run forwards");
+        return {std::abs(countAt(range.substr(dash + 1)) - countAt(range.substr(0, dash))) /
+                (b - a)};
+    }
+    if (key == ".meitat") {
+        const double half = table.rows.front()[column] / 2;
+        for (const auto& row : table.rows)
+            if (row[column] <= half)
+                return {row[0]};
+        throw DocumentError(name + ": the count never falls to half");
+    }
+    analysis::OrderAnalysis a;
+    try {
+        a = analysis::AnalyseOrders(table.column(0), table.column(column));
+    } catch (const std::invalid_argument& e) {
+        throw DocumentError(name + ": " + e.what());
+    }
+    if (key == ".millor")
+        return a.decided ? Value(static_cast<double>(a.best)) : Value(std::string("-"));
+    if (key == ".semivida")
+        return {a.halfLife};
+    if (key == ".vinicial")
+        return {a.initialRate};
+    for (int order = 0; order < 3; ++order) {
+        const std::string prefix = ".ordre" + std::to_string(order) + ".";
+        if (!key.starts_with(prefix))
+            continue;
+        const std::string what = key.substr(prefix.size());
+        if (what == "r2")
+            return Value(a.fits[order].line.r2, true);
+        if (what == "pendent")
+            return {a.fits[order].line.slope};
+        if (what == "k")
+            return {a.fits[order].k};
+    }
+    throw DocumentError("no value named '" + name + "'");
+}
+
+DocumentValues::Value DocumentValues::value(const std::string& name) const {
+    const std::size_t dot = name.find('.');
+    if (dot == std::string::npos)
+        throw DocumentError("no value named '" + name + "'");
+    const DocumentRun& r = run(name.substr(0, dot));
+    const std::string rest = name.substr(dot + 1);
+    static const char* const settings[] = {"reaccio",  "particules", "llavor", "durada",
+                                           "interval", "diametre",   "taula"};
+    for (const char* s : settings)
+        if (rest == s)
+            return setting(r, rest);
+    const std::size_t end = rest.find_first_of(".@");
+    const auto [found, column] = series(r.name + "." + rest.substr(0, end));
+    return speciesValue(*found, column, end == std::string::npos ? "" : rest.substr(end));
+}
+
+std::string DocumentValues::text(const std::string& expression) const {
+    std::string name;
+    if (IsSingleName(expression, name)) {
+        const Value v = value(name);
+        return v.text.empty() ? FormatDocumentNumber(v.number, v.r2) : v.text;
+    }
+    return FormatDocumentNumber(EvaluateExpression(expression, [this](const std::string& n) {
+        const Value v = value(n);
+        if (!v.text.empty())
+            throw DocumentError("'" + n + "' is text, not a number");
+        return v.number;
+    }));
+}
+
+std::string SubstituteValues(const std::string& source, const DocumentValues& values) {
+    std::string out, errors;
+    std::size_t pos = 0;
+    for (std::size_t open; (open = source.find("{{", pos)) != std::string::npos;) {
+        const std::size_t close = source.find("}}", open + 2);
+        if (close == std::string::npos) {
+            errors += "\n  '{{' without '}}'";
+            break;
+        }
+        out += source.substr(pos, open - pos);
+        const std::string expression = source.substr(open + 2, close - open - 2);
+        try {
+            out += values.text(expression);
+        } catch (const DocumentError& e) {
+            errors += std::string("\n  ") + e.what();
+        }
+        pos = close + 2;
+    }
+    if (!errors.empty())
+        throw DocumentError("values that were not computed:" + errors);
+    return out + source.substr(std::min(pos, source.size()));
+}
+
+} // namespace assets
