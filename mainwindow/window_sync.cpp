@@ -63,10 +63,10 @@ void WindowSync::chronometer(const TarvonModel& m) {
 }
 
 void WindowSync::dataTable(const TarvonModel& m) {
-    if (taulaShown_ == m.data.TaulaDades)
+    if (taulaShown_ == m.data.Revisio)
         return;
-    taulaShown_ = m.data.TaulaDades;
-    QString shown = text(taulaShown_).replace("\r\n", "\n");
+    taulaShown_ = m.data.Revisio;
+    QString shown = text(TaulaDades(m.data.Taula, m.w.SeparadorDecimal)).replace("\r\n", "\n");
     if (shown.endsWith('\n'))
         shown.chop(1); // no empty line under the last row
     c_.txtDades->setPlainText(shown);

@@ -98,7 +98,7 @@ TEST(SimRun, HgOReleasesOnePairEveryHalfSecondUntilTheBlockIsGone) {
         rows += std::to_string(second) + "\t" + std::to_string(hg) + "\t" + std::to_string(hg / 2) +
                 "\r\n";
     }
-    EXPECT_TRUE(run.data().TaulaDades.ends_with("\r\n" + rows)) << run.data().TaulaDades;
+    EXPECT_TRUE(run.table().ends_with("\r\n" + rows)) << run.table();
 }
 
 // 857 ticks of 70 ms, the last at 59.99 s: rows up to 59 s, each within one
@@ -118,7 +118,7 @@ TEST(SimRun, RowsKeepToTheClockWhenTheTickDoesNotDivideTheInterval) {
             at.push_back(run.state().Ara - start);
     }
     ASSERT_EQ(at.size(), 59u);
-    EXPECT_TRUE(run.data().TaulaDades.find("\r\n57\t") != std::string::npos);
+    EXPECT_TRUE(run.table().find("\r\n57\t") != std::string::npos);
     EXPECT_GE(at[56], 57 - 1e-6);
     EXPECT_LT(at[56], 57.07);
 }
@@ -130,7 +130,7 @@ TEST(SimRun, TheSameSeedGivesTheSameTable) {
     SimRun second(o, 42, ',');
     first.run();
     second.run();
-    EXPECT_EQ(first.data().TaulaDades, second.data().TaulaDades);
+    EXPECT_EQ(first.table(), second.table());
     EXPECT_EQ(first.times().ticks, 400);
 }
 
