@@ -2,6 +2,7 @@
 
 #include "mainwindow/caja_view.h"
 #include "mainwindow/circle_widget.h"
+#include "mainwindow/counter_captions.h"
 #include "mainwindow/twips.h"
 #include "reactions/llegenda.h"
 
@@ -99,10 +100,14 @@ void WindowSync::texts(const TarvonModel& m) {
 }
 
 void WindowSync::counters(const TarvonModel& m) {
+    const std::vector<Counter> shown = Comptadors(m.s);
     for (int i = 0; i < 5; ++i) {
-        const QString value = i < 4 ? text(m.s.txt[i]) : QString();
-        if (c_.txt[i]->text() != value)
-            c_.txt[i]->setText(value);
+        // A box the reaction does not use keeps its text; it is hidden.
+        if (i < static_cast<int>(shown.size())) {
+            const QString value = text(CounterText(shown[i]));
+            if (c_.txt[i]->text() != value)
+                c_.txt[i]->setText(value);
+        }
         c_.txt[i]->setVisible(m.d.txt[i]);
     }
 }

@@ -1,4 +1,5 @@
 #include "engine/tick_invariants.h"
+#include "reactions/counters.h"
 #include "tools/sim_run.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +20,10 @@ SimOptions optionsFor(const char* reaction, int particles) {
 }
 
 // What each reaction conserves, against the counts the population started with.
-bool Conserved(const SimulationState& s, const SpeciesCounters& start,
-               const std::string& presents) {
+bool Conserved(const SimulationState& s, const SpeciesCounters& start, int presents) {
     if (s.Reaccio == "HI")
-        return s.nHI + 2 * s.nH2 == start.nHI && s.nH2 == s.nI2 && s.txt[0] == presents;
+        return s.nHI + 2 * s.nH2 == start.nHI && s.nH2 == s.nI2 &&
+               Comptadors(s).at(0).value == presents;
     if (s.Reaccio == "NH3")
         return s.nNH3 % 2 == 0 && s.nN2 + s.nNH3 / 2 == start.nN2 &&
                s.nH2 + 3 * s.nNH3 / 2 == start.nH2;
@@ -42,7 +43,7 @@ bool Conserved(const SimulationState& s, const SpeciesCounters& start,
 void soak(SimRun& run, int ticks) {
     SimulationState& s = run.state();
     const SpeciesCounters start = s;
-    const std::string presents = s.txt[0];
+    const int presents = Comptadors(s).at(0).value;
     for (int t = 0; t < ticks; ++t) {
         ASSERT_TRUE(run.tick()) << "tick " << t << " raised";
         ASSERT_EQ(TickInvariantViolation(s), "") << "tick " << t;
