@@ -17,9 +17,9 @@ namespace {
 // symbol is painted low in a tall picture and the charge at the very top of its own, so
 // that the charge ends above the mid-line of the symbol's capital: Fe²⁺, not Fe₂₊.
 constexpr int kSymbolHeight = 26;
-constexpr qreal kSymbolBaseline = 21;
+constexpr qreal kSymbolBaseline = 20;
 constexpr int kChargeHeight = 10;
-constexpr qreal kChargeInkTop = 0.5;
+constexpr qreal kChargeInkTop = 0;
 // Room left and right of the text, px: the charge starts right at the symbol's end.
 constexpr qreal kSymbolLeft = 1, kSymbolRight = 1;
 constexpr qreal kChargeLeft = 0, kChargeRight = 1;
