@@ -127,7 +127,7 @@ RunTable ParseDataTable(const std::string& text) {
 void RunModel(DocumentRun& run) {
     tarvon::SimRun sim(run.options, *run.options.seed, '.');
     sim.run();
-    run.table = ParseDataTable(sim.data().TaulaDades);
+    run.table = ParseDataTable(sim.table());
 }
 
 } // namespace assets

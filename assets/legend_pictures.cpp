@@ -13,10 +13,13 @@ namespace assets {
 
 namespace {
 
-constexpr int kHeight = 20;
-// The symbol's capitals are centred on the picture; the charge's top lines up with theirs.
-constexpr qreal kSymbolBaseline = 15;
-constexpr qreal kChargeBaseline = 8.5;
+// The window sets a charge picture 10·u (5 to 8 px) lower than its symbol's picture. The
+// symbol is painted low in a tall picture and the charge at the very top of its own, so
+// that the charge ends above the mid-line of the symbol's capital: Fe²⁺, not Fe₂₊.
+constexpr int kSymbolHeight = 26;
+constexpr qreal kSymbolBaseline = 20;
+constexpr int kChargeHeight = 10;
+constexpr qreal kChargeInkTop = 0;
 // Room left and right of the text, px: the charge starts right at the symbol's end.
 constexpr qreal kSymbolLeft = 1, kSymbolRight = 1;
 constexpr qreal kChargeLeft = 0, kChargeRight = 1;
@@ -29,9 +32,9 @@ QFont chargeFont() {
     return textFont(10);
 }
 
-QSize fittedSize(const QFont& font, const QString& text, qreal padding) {
+QSize fittedSize(const QFont& font, const QString& text, qreal padding, int height) {
     const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
-    return {static_cast<int>(std::ceil(advance + padding)), kHeight};
+    return {static_cast<int>(std::ceil(advance + padding)), height};
 }
 
 void paintLabel(QImage& image, const QFont& font, QPointF origin, const QString& text) {
@@ -47,7 +50,7 @@ void paintLabel(QImage& image, const QFont& font, QPointF origin, const QString&
 } // namespace
 
 QSize elementSize(const QString& symbol) {
-    return fittedSize(symbolFont(), symbol, kSymbolLeft + kSymbolRight);
+    return fittedSize(symbolFont(), symbol, kSymbolLeft + kSymbolRight, kSymbolHeight);
 }
 
 void paintElementPicture(QImage& image, const QString& symbol) {
@@ -55,11 +58,12 @@ void paintElementPicture(QImage& image, const QString& symbol) {
 }
 
 QSize chargeSize(const QString& charge) {
-    return fittedSize(chargeFont(), charge, kChargeLeft + kChargeRight);
+    return fittedSize(chargeFont(), charge, kChargeLeft + kChargeRight, kChargeHeight);
 }
 
 void paintChargePicture(QImage& image, const QString& charge) {
-    paintLabel(image, chargeFont(), {kChargeLeft, kChargeBaseline}, charge);
+    const qreal inkTop = QFontMetricsF(chargeFont()).tightBoundingRect(charge).top();
+    paintLabel(image, chargeFont(), {kChargeLeft, kChargeInkTop - inkTop}, charge);
 }
 
 } // namespace assets

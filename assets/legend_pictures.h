@@ -7,9 +7,10 @@
 namespace assets {
 
 // The labels beside the legend's circles under the box: an element symbol, optionally
-// followed by a picture of its ion's charge set as a superscript. Both are one height and
-// are placed at one top, so the charge sits raised against the symbol. Each is just as wide
-// as its text needs, so that symbol and charge fit between two circles of a narrow screen.
+// followed by a picture of its ion's charge. The window places the charge's picture a few
+// pixels lower than the symbol's; the symbol is painted low in its picture and the charge
+// at the top of its own, so the charge reads as a superscript. Each is just as wide as its
+// text needs, so that symbol and charge fit between two circles of a narrow screen.
 QSize elementSize(const QString& symbol);
 void paintElementPicture(QImage& image, const QString& symbol);
 

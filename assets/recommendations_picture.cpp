@@ -16,8 +16,10 @@ void paintRecommendationsPicture(QImage& image, const CardFonts& fonts) {
         QStringLiteral("Projecteu la pantalla perquè tota la classe vegi bé la caixa."),
         QStringLiteral("Trieu una reacció al menú Reaccions i observeu-la una estona abans de "
                        "mesurar res."),
-        QStringLiteral("Al menú Eines, canvieu el nombre de partícules, el diàmetre o la "
-                       "velocitat del procés i compareu-ne l'efecte."),
+        QStringLiteral("Al menú Eines, un diàmetre més gran fa més freqüents els xocs; la "
+                       "velocitat del procés només accelera l'animació. Amb més partícules la "
+                       "caixa creix i la concentració gairebé no canvia: estudieu-la dins d'una "
+                       "mateixa prova."),
         QStringLiteral("Preneu dades des del menú Cinètica, a intervals fixos o amb el "
                        "cronòmetre."),
         QStringLiteral("Congeleu la imatge, o seguiu pas a pas el primer xoc eficaç amb "

@@ -16,6 +16,7 @@ struct CaptureState {
     bool MecaDemanat = false;  // the mechanism view was requested
     bool MecaCapturat = false; // a reacting group was captured this tick
     bool MecaMostrat = false;
+    bool CapturaEnPantalla = false; // a capture is on show, waiting for "Continuar"
     CheckedList<std::int16_t, 4> IdxMeca;
     CheckedList<CapturedShape, 4> FotoMeca;
 };

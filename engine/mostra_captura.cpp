@@ -64,7 +64,7 @@ void restoreFeO(SimulationState& s) {
 
 void MostraCaptura(SimulationState& s) {
     s.controls.tmrRellotgeEnabled = false;
-    s.controls.cmdContinuarVisible = true;
+    s.meca.CapturaEnPantalla = true;
     switch (reactionFromKey(s.Reaccio)) {
     case Reaction::HgO:
         restoreHgO(s);

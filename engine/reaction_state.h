@@ -38,9 +38,6 @@ struct ReactionState {
     FloatList FerroX, FerroY, FerroZ, DiamFerro;
     CheckedList<std::int16_t> CellesOxid, OxigenCella;
     int NumCellesOxid = 0;
-
-    // Counter boxes txt0 to txt3: caption and value.
-    std::array<std::string, 4> txt;
 };
 
 } // namespace tarvon

@@ -12,11 +12,10 @@
 
 namespace tarvon {
 
-// What the window shows of the animation's controls; the view mirrors these.
+// The animation's timer; the window's timer follows it.
 struct AnimationControls {
     bool tmrRellotgeEnabled = true;
     int tmrRellotgeInterval = 50; // ms
-    bool cmdContinuarVisible = false;
 };
 
 // The whole simulation: lists, box, shapes and scalars. One object, passed by

@@ -21,7 +21,7 @@ void newTableMenus(MenuStates& menus) {
 } // namespace
 
 void IniciarDadesFinestra(TarvonModel& m) {
-    const TableStart start = IniciarDades(m.data, m.s, m.clock.now(), m.w.SeparadorDecimal);
+    const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
     const Reaction r = reactionFromKey(m.s.Reaccio);
     if (start == TableStart::New) {
         newTableMenus(m.menus);
@@ -90,8 +90,8 @@ void ReprendreDades(TarvonModel& m) {
 }
 
 void PrendreFiles(TarvonModel& m) {
-    PrendreFilaInterval(m.data, m.s, m.w.SeparadorDecimal);
-    if (PrendreFilaCrono(m.data, m.s, m.w.SeparadorDecimal))
+    PrendreFilaInterval(m.data, m.s);
+    if (PrendreFilaCrono(m.data, m.s))
         cmdIniciCrono(m);
 }
 

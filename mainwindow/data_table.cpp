@@ -28,6 +28,11 @@ std::vector<int> CountsOf(const SimulationState& s) {
     return {};
 }
 
+void AddRow(DataTaking& d, float temps, const SimulationState& s) {
+    d.Taula.rows.push_back({temps, CountsOf(s)});
+    ++d.Revisio;
+}
+
 } // namespace
 
 std::string FormatGeneral(float value, char decimalSeparator) {
@@ -42,31 +47,40 @@ std::string FormatGeneral(float value, char decimalSeparator) {
     return text;
 }
 
-std::string CapcaleraDades(const std::string& Reaccio) {
+std::vector<std::string> ColumnesDades(const std::string& Reaccio) {
     switch (reactionFromKey(Reaccio)) {
     case Reaction::FeO:
-        return "Temps\tO2\r\n";
+        return {"Temps", "O2"};
     case Reaction::NH3:
-        return "Temps\tN2\tH2\tNH3\r\n";
+        return {"Temps", "N2", "H2", "NH3"};
     case Reaction::HI:
-        return "Temps\tHI\tH2\tI2\r\n";
+        return {"Temps", "HI", "H2", "I2"};
     case Reaction::HgO:
-        return "Temps\tHg\tO2\r\n";
+        return {"Temps", "Hg", "O2"};
     case Reaction::None:
         break;
     }
     return {};
 }
 
-std::string FilaDades(float temps, const SimulationState& s, char decimalSeparator) {
-    std::string row = FormatGeneral(temps, decimalSeparator);
-    for (const int n : CountsOf(s))
-        row += '\t' + std::to_string(n);
-    return row + kEndOfLine;
+std::string TaulaDades(const DataRows& t, char decimalSeparator) {
+    if (!t.started)
+        return {};
+    std::string text = std::string(kTitolDades) + kEndOfLine;
+    for (std::size_t i = 0; i < t.columns.size(); ++i)
+        text += (i ? "\t" : "") + t.columns[i];
+    if (!t.columns.empty())
+        text += kEndOfLine;
+    for (const DataRow& row : t.rows) {
+        text += FormatGeneral(row.Temps, decimalSeparator);
+        for (const int n : row.counts)
+            text += '\t' + std::to_string(n);
+        text += kEndOfLine;
+    }
+    return text;
 }
 
-TableStart IniciarDades(DataTaking& d, const SimulationState& s, double now,
-                        char decimalSeparator) {
+TableStart IniciarDades(DataTaking& d, const SimulationState& s, double now) {
     d.DarrerRegistre = now;
     if (d.NombreRegistres != 0) {
         d.TempsBase = static_cast<float>(d.NombreRegistres) * d.Interval + d.TempsBase;
@@ -74,9 +88,10 @@ TableStart IniciarDades(DataTaking& d, const SimulationState& s, double now,
         return TableStart::Continued;
     }
     d.TempsBase = 0;
-    d.TaulaDades = std::string(kTitolDades) + kEndOfLine;
-    if (reactionFromKey(s.Reaccio) != Reaction::None)
-        d.TaulaDades += CapcaleraDades(s.Reaccio) + FilaDades(0, s, decimalSeparator);
+    d.Taula = {true, ColumnesDades(s.Reaccio), {}};
+    if (!d.Taula.columns.empty())
+        AddRow(d, 0, s);
+    ++d.Revisio;
     return TableStart::New;
 }
 
@@ -87,17 +102,18 @@ void AturarDades(DataTaking& d) {
 
 void EsborrarDades(DataTaking& d) {
     AturarDades(d);
-    d.TaulaDades.clear();
+    d.Taula = {};
+    ++d.Revisio;
 }
 
-bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSeparator) {
+bool PrendreFilaInterval(DataTaking& d, const SimulationState& s) {
     if (!d.DarrerRegistre || d.NombreRegistres >= kMaxRegistres || d.Interval == kIntervalCrono)
         return false;
     if (static_cast<float>(s.Ara - *d.DarrerRegistre) < d.Interval)
         return false;
     ++d.NombreRegistres;
     const float temps = static_cast<float>(d.NombreRegistres) * d.Interval + d.TempsBase;
-    d.TaulaDades += FilaDades(temps, s, decimalSeparator);
+    AddRow(d, temps, s);
     // The next row is due one interval after this row's due time, so a tick
     // that does not divide the interval never lets the rows fall behind the
     // clock. A tick already due for the next row too (after a freeze, on a
@@ -107,10 +123,10 @@ bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSe
     return true;
 }
 
-bool PrendreFilaCrono(DataTaking& d, const SimulationState& s, char decimalSeparator) {
+bool PrendreFilaCrono(DataTaking& d, const SimulationState& s) {
     if (!(d.MarcaCrono > 0))
         return false;
-    d.TaulaDades += FilaDades(d.TempsCrono + d.MarcaCrono, s, decimalSeparator);
+    AddRow(d, d.TempsCrono + d.MarcaCrono, s);
     d.TempsCrono += d.MarcaCrono;
     d.MarcaCrono = 0;
     // Interval rows taken beside the laps count again from this row.

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvon {
 
@@ -16,10 +17,26 @@ inline constexpr int kMaxRegistres = 1000;
 // The Interval that marks chronometer mode; no interval rows are taken in it.
 inline constexpr float kIntervalCrono = 1000;
 
+// One row of the table: the time and the reaction's counts in header order.
+struct DataRow {
+    float Temps = 0; // seconds
+    std::vector<int> counts;
+    bool operator==(const DataRow&) const = default;
+};
+
+// The table kept as numbers; its text, the clipboard and the workbook are
+// rendered from them.
+struct DataRows {
+    bool started = false;             // a table was begun: it has its title
+    std::vector<std::string> columns; // "Temps" then the species; empty without a reaction
+    std::vector<DataRow> rows;
+};
+
 // The kinetic data being taken and the table they make.
 struct DataTaking {
-    std::string TaulaDades; // CR LF after every line, TAB between fields
-    float Interval = 0;     // seconds; 1000 in chronometer mode, 0 when cleared
+    DataRows Taula;
+    std::uint64_t Revisio = 0; // changes with every change of the table
+    float Interval = 0;        // seconds; 1000 in chronometer mode, 0 when cleared
     // When the last interval row was due, on the clock: the start of the rows,
     // a row's due time, or the tick that restarted the schedule (a late tick,
     // a lap). Empty while no interval rows are taken: a separate state rather
@@ -37,18 +54,19 @@ struct DataTaking {
 // ("1e-07"); row times never get there.
 std::string FormatGeneral(float value, char decimalSeparator);
 
-// The header line of the reaction, "Temps" then its species; empty without one.
-std::string CapcaleraDades(const std::string& Reaccio);
+// The columns of the reaction, "Temps" then its species; empty without one.
+std::vector<std::string> ColumnesDades(const std::string& Reaccio);
 
-// One data row: the time and the reaction's counts in header order.
-std::string FilaDades(float temps, const SimulationState& s, char decimalSeparator);
+// The table as the program hands it on: the title, the header and the rows,
+// CR LF after every line, TAB between fields, times in the general format.
+std::string TaulaDades(const DataRows& t, char decimalSeparator);
 
 enum class TableStart { New, Continued };
 
 // Starts a table with its first row at time 0, or, when interval rows were
 // taken with the current Interval, continues it from the time they covered.
 // Runs before the caller sets the new Interval. `now` is the clock reading.
-TableStart IniciarDades(DataTaking& d, const SimulationState& s, double now, char decimalSeparator);
+TableStart IniciarDades(DataTaking& d, const SimulationState& s, double now);
 
 // Stops the interval rows; the table stays, the next start makes a new one.
 void AturarDades(DataTaking& d);
@@ -61,12 +79,12 @@ void EsborrarDades(DataTaking& d);
 // one's, so the lag stays under one tick. Row times count from the row
 // number, so they stay evenly spaced when a tick is late. Returns whether a
 // row was appended.
-bool PrendreFilaInterval(DataTaking& d, const SimulationState& s, char decimalSeparator);
+bool PrendreFilaInterval(DataTaking& d, const SimulationState& s);
 
 // The chronometer rule: a lap handed over is written at the sum of the laps
 // so far; interval rows, if any are taken, are due again from this tick.
 // Returns whether a row was appended; the caller restarts the chronometer
 // then.
-bool PrendreFilaCrono(DataTaking& d, const SimulationState& s, char decimalSeparator);
+bool PrendreFilaCrono(DataTaking& d, const SimulationState& s);
 
 } // namespace tarvon

@@ -86,7 +86,7 @@ std::optional<std::filesystem::path> NotesFile(DocumentServices& s) {
 } // namespace
 
 void ArxiuText(const TarvonModel& m, DocumentServices& s) {
-    s.clipboard.setText(m.data.TaulaDades);
+    s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
     const auto notes = NotesFile(s);
     if (notes)
         Open(s, *notes);
@@ -94,11 +94,10 @@ void ArxiuText(const TarvonModel& m, DocumentServices& s) {
 }
 
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
-    s.clipboard.setText(m.data.TaulaDades);
+    s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
     const std::string& reaccio = m.s.Reaccio;
     Report(s, WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const auto& path) {
-               return EscriureLlibreDades(path.string(), m.data.TaulaDades, reaccio,
-                                          m.w.SeparadorDecimal);
+               return EscriureLlibreDades(path.string(), m.data.Taula, reaccio);
            }));
 }
 

@@ -71,8 +71,8 @@ const std::vector<Section>& Sections() {
           {"Amoníac", "El nitrogen i l'hidrogen, tots dos gasos, formen amoníac."},
           {"Iodur d'hidrogen", "En estat gasós es descompon en hidrogen i iode, també gasosos."},
           {"Òxid de mercuri(II)",
-           "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre de "
-           "357 ºC."}}},
+           "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre "
+           "d'uns 400\u00A0°C."}}},
         {"Cinètica (Alt-N):",
          true,
          {{"Adquirir dades cinètiques",
@@ -81,7 +81,7 @@ const std::vector<Section>& Sections() {
            "mateix experiment. També es poden prendre dades a voluntat amb el cronòmetre."},
           {"Aturar presa de dades", "Atura la presa de dades, que es pot continuar més endavant."},
           {"Esborrar dades", "Atura la presa de dades, esborra les dades i amaga la taula."},
-          {"Mecanisme de reacció",
+          {"Desenvolupament de la reacció",
            "Mostra el desenvolupament de la reacció en dos instants, amb una part de la "
            "caixa i les partícules més grans. El botó Continuar fa passar d'un instant al "
            "següent."},

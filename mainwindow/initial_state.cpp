@@ -84,7 +84,7 @@ void EstatInicial(TarvonModel& m) {
     m.s.caja.shpCara[0].visible = false;
     m.d.Caja = false;
     m.s.meca.MecaCapturat = false;
-    m.s.controls.cmdContinuarVisible = false;
+    m.s.meca.CapturaEnPantalla = false;
     m.menus.disable("ArxiuExcel");
     m.Caja.clear();
     m.s.meca.IdxMeca.fill(kNoCapture);

@@ -88,7 +88,7 @@ void CineMeca(TarvonModel& m) {
 void CineTornar(TarvonModel& m) {
     menusForReactions(m.menus);
     ReprendreAnimacio(m);
-    m.s.controls.cmdContinuarVisible = false;
+    m.s.meca.CapturaEnPantalla = false;
     m.s.meca.MecaDemanat = false;
     m.s.meca.MecaCapturat = false;
     m.s.meca.MecaMostrat = false;

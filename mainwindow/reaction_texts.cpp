@@ -15,20 +15,20 @@ ReactionTexts feo() {
             picture("RT_FeO"),
             "Formació de l'òxid de ferro(II), sòlid,",
             " per reacció del ferro sòlid i l'oxigen gas",
-            std::string("La reacció es produeix quan la molècula d'oxigen, en el seu movim") +
-                "ent caòtic, xoca contra la superfície del ferro en la forma adequada. Ale" +
-                "shores, els àtoms es transformen en ions, negatiu l'oxigen(2-) i positiu " +
-                "el ferro(2+) per intercanvi d'electrons, donant lloc a un enllaç iònic.",
+            "La reacció es produeix quan la molècula d'oxigen, en el seu moviment caòtic, "
+            "xoca contra la superfície del ferro en la forma adequada. Aleshores es trenca "
+            "l'enllaç O=O i cada àtom de ferro cedeix dos electrons a un àtom d'oxigen: es "
+            "formen ions ferro(II), Fe²⁺, i ions òxid, O²⁻, units per enllaç iònic.",
             std::string("En un recipient tancat, la concentració o el nombre de molècu") +
-                "les d'oxigen disminueix en la mesura que es va formant òxid fèrric. " +
+                "les d'oxigen disminueix a mesura que es va formant òxid de ferro(II). " +
                 "La velocitat de reacció depen de la concentració d'oxigen. Al " +
                 "principi la concentració d'oxigen disminueix més ràpidament i al fin" +
                 "al tendeix a estabilitzar-se.",
-            std::string("Quan en un xoc, els àtoms d'oxigen s'acosten suficientment als ") +
-                "àtoms de ferro i amb prou energia, xoc eficaç, es produeix el Complex" +
-                " Activat. Immediatament, es reorganitzen les càrregues, formant-se un" +
-                " ió positiu, ferro i un negatiu, oxigen i es dona lloc a l'estru" +
-                "ctura cristal.lina de l'òxid ferrós."};
+            "En aquest model, el xoc és eficaç quan una molècula d'oxigen arriba amb "
+            "l'orientació adequada sobre dos àtoms de ferro veïns no oxidats; no se'n comprova "
+            "l'energia. En la realitat, a més, el xoc ha de tenir prou energia (energia "
+            "d'activació). Es formen dos ions Fe²⁺ i dos ions O²⁻, que s'incorporen a l'estructura "
+            "cristal·lina de l'òxid de ferro(II)."};
 }
 
 ReactionTexts nh3() {
@@ -38,18 +38,18 @@ ReactionTexts nh3() {
             " i l'hidrogen. Tots tres en estat gasós",
             std::string("En la formació de l'amoníac, intervenen tres molècules d'hidrogen ") +
                 "per cadascuna de nitrogen, donant lloc a dues molècules d'amoníac. Si l'" +
-                "energia de les molècules en els xocs es prou gran, es trenquen els enlla" +
-                "ços H-H i N-N i es fan els nous enllaços N-H.",
+                "energia de les molècules en els xocs és prou gran, es trenquen els enlla" +
+                "ços H–H i N≡N i es formen els nous enllaços N–H.",
             std::string("La velocitat de reacció depen de les concentracions de nitrog") +
                 "en i d'hidrogen. Al principi, amb concentracions de N2 i de H2 altes," +
                 " es formen ràpidament molècules d'amoníac. Quan les concentracions de" +
                 " N2 i H2 són baixes, és molt més difícil que els xocs siguin efectius" +
                 " per formar amoníac.",
-            std::string("En aquest model, la reacció es produeix quan xoquen una molècu") +
-                "la de nitrogen i una d'hidrogen amb suficient energia cinètica (velocit" +
-                "at ), i es troben dues molècules més d'hi" +
-                "drogen en les proximitats. Els àtoms de nitrogen i hidrogen es reorganit" +
-                "zen per formar dues molècules d'amoníac."};
+            "En aquest model, la reacció es produeix quan xoquen una molècula de nitrogen i "
+            "una d'hidrogen i hi ha dues molècules més d'hidrogen a prop; no es comprova "
+            "l'energia del xoc. Els àtoms de nitrogen i hidrogen es reorganitzen per formar "
+            "dues molècules d'amoníac. En la realitat, a més, el xoc ha de tenir prou energia "
+            "(energia d'activació)."};
 }
 
 ReactionTexts hi() {
@@ -57,37 +57,37 @@ ReactionTexts hi() {
             picture("RT_HI"),
             "Descomposició del iodur d'hidrogen (gas),",
             " formant iode i hidrogen, tots dos en estat gasós",
-            std::string("En la descomposició del iodur d'hidrogen es produeix hidrogen i ") +
-                "iode. Si les molècules d' HI xoquen entre sí eficientment, es trenquen " +
-                "els enllaços H-H i I-I i es fan els nous enllaços H-I. Cal remarcar que " +
-                "el nombre total de molècules presents és però, sempre el mateix.",
+            "En la descomposició del iodur d'hidrogen es produeixen hidrogen i iode. Si dues "
+            "molècules d'HI xoquen entre si de manera eficaç, es trenquen els enllaços H–I i es "
+            "formen els nous enllaços H–H i I–I. Cal remarcar, però, que el nombre total de "
+            "molècules presents és sempre el mateix.",
             std::string("Per cada dues molècules de iodur d'hidrogen que desapareixen, ") +
                 "es forma una d'hidrogen i una altra de iode. Al principi, la concent" +
                 "ració d' HI baixa ràpidament, alhora que augmenten les concentracions" +
                 " d' H2 i I2, sempre iguals. Després les concentracions varien més" + " lentament",
-            std::string("La reacció es produeix quan xoquen dues molècules de iodur d'hi") +
-                "drogen amb suficient energia cinètica (velocitat ), i amb una orientació " +
-                "adequada com per que es puguin acostar entre sí els dos àtoms d'hidrogen " +
-                "i els dos de iode. Aleshores es formen les molècules d'hidrogen i iode."};
+            "En aquest model, la reacció es produeix quan dues molècules de iodur d'hidrogen "
+            "s'acosten prou en un xoc i amb una orientació que deixa a prop els dos àtoms "
+            "d'hidrogen i els dos de iode; no es comprova l'energia del xoc. Aleshores es "
+            "formen les molècules d'hidrogen i iode. En la realitat, a més, el xoc ha de tenir "
+            "prou energia (energia d'activació)."};
 }
 
 ReactionTexts hgo() {
     return {picture("RT_Descom"),
             picture("RT_HgO"),
             "Descomposició de l'òxid de mercuri(II), sòlid.",
-            "A T > 357 ºC, es formen oxigen i mercuri, tots dos en estat gasós",
-            std::string("A uns 300ºC de temperatura, ja es produeix la reacció de descomposi") +
-                "ció de l'òxid de mercuri(II ). A partir de 357 ºC, punt d'ebullició del mer" +
-                "curi, la reacció s'afavoreix obtenint els productes resultants, àtoms de " +
-                "mercuri i molècules d'oxigen, en estat gasós.",
+            "A T > 400\u00A0°C, es formen oxigen i mercuri, tots dos en estat gasós",
+            "A uns 300\u00A0°C el mercuri i l'oxigen formen òxid de mercuri(II); per sobre d'uns "
+            "400\u00A0°C l'òxid es descompon. Com que el mercuri bull a 357\u00A0°C, a aquestes "
+            "temperatures els productes, àtoms de mercuri i molècules d'oxigen, són gasos.",
             std::string("Suposant un escalfament gradual, a mesura que van arribant a ") +
                 "la temperatura de reacció, els ions de mercuri i oxigen del sòlid " +
                 "van donant lloc als àtoms de mercuri i a les molècules d'oxigen. " +
                 "La variació de les concentracions o nombre de partícules és, per " +
                 "tant, uniforme",
-            std::string("Quan els ions de mercuri i oxigen, presents en la estructura ") +
-                "sòlida de l'òxid de mercuri(II ) adquireixen prou energia, degut a l'" +
-                "escalfament a 357 ºC, es produeix la reacció. Es reor" +
+            std::string("Quan els ions mercuri(II) i òxid, presents en l'estructura sòlida de ") +
+                "l'òxid de mercuri(II), adquireixen prou energia en escalfar el sòlid per " +
+                "sobre d'uns 400\u00A0°C, es produeix la reacció. Es reor" +
                 "ganitzen les càrregues, donant lloc als àtoms, neutres, de mercuri i " +
                 "d'oxigen, que formen la molècula O2."};
 }

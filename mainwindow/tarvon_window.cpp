@@ -241,9 +241,11 @@ void TarvonWindow::applyControls() {
         tmrRellotge_.start();
     else if (!ctl.tmrRellotgeEnabled && tmrRellotge_.isActive())
         tmrRellotge_.stop();
-    if (ctl.cmdContinuarVisible == c_.cmdContinuar->isHidden()) {
-        c_.cmdContinuar->setVisible(ctl.cmdContinuarVisible);
-        if (ctl.cmdContinuarVisible)
+    // "Continuar" is there while a capture is on show.
+    const bool continuar = state_.meca.CapturaEnPantalla;
+    if (continuar == c_.cmdContinuar->isHidden()) {
+        c_.cmdContinuar->setVisible(continuar);
+        if (continuar)
             c_.cmdContinuar->setFocus(); // Return or Space continues
     }
     // A chronometer row starts the chronometer again.

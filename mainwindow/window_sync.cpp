@@ -2,6 +2,7 @@
 
 #include "mainwindow/caja_view.h"
 #include "mainwindow/circle_widget.h"
+#include "mainwindow/counter_captions.h"
 #include "mainwindow/twips.h"
 #include "reactions/llegenda.h"
 
@@ -63,10 +64,10 @@ void WindowSync::chronometer(const TarvonModel& m) {
 }
 
 void WindowSync::dataTable(const TarvonModel& m) {
-    if (taulaShown_ == m.data.TaulaDades)
+    if (taulaShown_ == m.data.Revisio)
         return;
-    taulaShown_ = m.data.TaulaDades;
-    QString shown = text(taulaShown_).replace("\r\n", "\n");
+    taulaShown_ = m.data.Revisio;
+    QString shown = text(TaulaDades(m.data.Taula, m.w.SeparadorDecimal)).replace("\r\n", "\n");
     if (shown.endsWith('\n'))
         shown.chop(1); // no empty line under the last row
     c_.txtDades->setPlainText(shown);
@@ -99,10 +100,14 @@ void WindowSync::texts(const TarvonModel& m) {
 }
 
 void WindowSync::counters(const TarvonModel& m) {
+    const std::vector<Counter> shown = Comptadors(m.s);
     for (int i = 0; i < 5; ++i) {
-        const QString value = i < 4 ? text(m.s.txt[i]) : QString();
-        if (c_.txt[i]->text() != value)
-            c_.txt[i]->setText(value);
+        // A box the reaction does not use keeps its text; it is hidden.
+        if (i < static_cast<int>(shown.size())) {
+            const QString value = text(CounterText(shown[i]));
+            if (c_.txt[i]->text() != value)
+                c_.txt[i]->setText(value);
+        }
         c_.txt[i]->setVisible(m.d.txt[i]);
     }
 }

@@ -5,6 +5,8 @@
 #include "mainwindow/window_controls.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvon {
@@ -37,7 +39,7 @@ private:
     DataPictures pictures_;
     float minLabelWidth_;
     ControlGeometry propietats_;
-    std::string taulaShown_;
+    std::optional<std::uint64_t> taulaShown_; // the table revision on show
     ControlGeometry propietatsShown_{};
     std::array<std::string, 2> picRIShown_;
     std::array<std::string, 10> picIoShown_;

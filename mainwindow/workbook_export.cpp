@@ -1,23 +1,16 @@
 #include "mainwindow/workbook_export.h"
 
-#include "mainwindow/tab_text.h"
-
 #include <xlsxwriter.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 namespace tarvon {
 
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
 constexpr lxw_row_t kFirstRow = 2; // A3, where the title is pasted
 constexpr lxw_row_t kHeaderRow = kFirstRow + 1;
-constexpr std::size_t kFirstDataLine = 2; // after the title and the header
 
 // libxlsxwriter's default chart is 480 x 288 px; these make it 640 x 400.
 constexpr double kChartXScale = 640.0 / 480.0;
@@ -27,40 +20,42 @@ constexpr double kChartYScale = 400.0 / 288.0;
 // empty cells to its right.
 constexpr double kTimeColumnWidth = 10;
 
-bool WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const std::string& field,
-               char decimalSeparator) {
-    if (field.empty())
-        return true;
-    if (const auto number = ParseNumber(field, decimalSeparator))
-        return worksheet_write_number(sheet, row, col, *number, nullptr) == LXW_NO_ERROR;
-    return worksheet_write_string(sheet, row, col, field.c_str(), nullptr) == LXW_NO_ERROR;
+bool Ok(lxw_error e) {
+    return e == LXW_NO_ERROR;
 }
 
-bool WriteTable(lxw_worksheet* sheet, const Rows& rows, char decimalSeparator) {
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            if (!WriteCell(sheet, static_cast<lxw_row_t>(kFirstRow + r), static_cast<lxw_col_t>(c),
-                           rows[r][c], decimalSeparator))
-                return false;
+bool WriteHeader(lxw_worksheet* sheet, const DataRows& t) {
+    if (!Ok(worksheet_write_string(sheet, kFirstRow, 0, kTitolDades, nullptr)))
+        return false;
+    for (std::size_t c = 0; c < t.columns.size(); ++c)
+        if (!Ok(worksheet_write_string(sheet, kHeaderRow, static_cast<lxw_col_t>(c),
+                                       t.columns[c].c_str(), nullptr)))
+            return false;
     return true;
 }
 
-std::size_t WidestRow(const Rows& rows) {
-    std::size_t widest = 0;
-    for (const auto& row : rows)
-        widest = std::max(widest, row.size());
-    return widest;
+bool WriteRows(lxw_worksheet* sheet, const DataRows& t) {
+    lxw_row_t r = kHeaderRow + 1;
+    for (const DataRow& row : t.rows) {
+        if (!Ok(worksheet_write_number(sheet, r, 0, row.Temps, nullptr)))
+            return false;
+        for (std::size_t c = 0; c < row.counts.size(); ++c)
+            if (!Ok(worksheet_write_number(sheet, r, static_cast<lxw_col_t>(c + 1), row.counts[c],
+                                           nullptr)))
+                return false;
+        ++r;
+    }
+    return true;
 }
 
 // One series per count column of the header, all against the time column.
-bool InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const Rows& rows,
+bool InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const DataRows& t,
                  const std::string& Reaccio) {
-    const std::size_t countColumns = rows[1].size() - 1;
-    const auto lastRow = static_cast<lxw_row_t>(kFirstRow + rows.size() - 1);
+    const auto lastRow = static_cast<lxw_row_t>(kHeaderRow + t.rows.size());
     lxw_chart* chart = workbook_add_chart(book, LXW_CHART_SCATTER_STRAIGHT_WITH_MARKERS);
     if (chart == nullptr)
         return false;
-    for (std::size_t c = 1; c <= countColumns; ++c) {
+    for (std::size_t c = 1; c < t.columns.size(); ++c) {
         lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
         if (series == nullptr)
             return false;
@@ -77,17 +72,11 @@ bool InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const Rows& rows,
     placement.x_scale = kChartXScale;
     placement.y_scale = kChartYScale;
     // From the header row down, so the title line stays readable above it.
-    const auto besideTable = static_cast<lxw_col_t>(WidestRow(rows) + 1);
-    return worksheet_insert_chart_opt(sheet, kHeaderRow, besideTable, chart, &placement) ==
-           LXW_NO_ERROR;
+    const auto besideTable = static_cast<lxw_col_t>(t.columns.size() + 1);
+    return Ok(worksheet_insert_chart_opt(sheet, kHeaderRow, besideTable, chart, &placement));
 }
 
-bool HasChartData(const Rows& rows) {
-    return rows.size() > kFirstDataLine && rows[1].size() > 1;
-}
-
-bool FillWorkbook(lxw_workbook* book, const Rows& rows, const std::string& Reaccio,
-                  char decimalSeparator) {
+bool FillWorkbook(lxw_workbook* book, const DataRows& t, const std::string& Reaccio) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, kFullaDades);
     if (sheet == nullptr)
         return false;
@@ -95,19 +84,22 @@ bool FillWorkbook(lxw_workbook* book, const Rows& rows, const std::string& Reacc
     // Printed, the table and its chart share the width of one landscape page.
     worksheet_set_landscape(sheet);
     worksheet_fit_to_pages(sheet, 1, 0);
-    if (!WriteTable(sheet, rows, decimalSeparator))
+    if (!t.started)
+        return true;
+    if (!WriteHeader(sheet, t) || !WriteRows(sheet, t))
         return false;
-    return !HasChartData(rows) || InsertChart(book, sheet, rows, Reaccio);
+    const bool chartData = !t.rows.empty() && t.columns.size() > 1;
+    return !chartData || InsertChart(book, sheet, t, Reaccio);
 }
 
 } // namespace
 
-bool EscriureLlibreDades(const std::string& path, const std::string& TaulaDades,
-                         const std::string& Reaccio, char decimalSeparator) {
+bool EscriureLlibreDades(const std::string& path, const DataRows& Taula,
+                         const std::string& Reaccio) {
     lxw_workbook* book = workbook_new(path.c_str());
     if (book == nullptr)
         return false;
-    if (!FillWorkbook(book, SplitTabText(TaulaDades), Reaccio, decimalSeparator)) {
+    if (!FillWorkbook(book, Taula, Reaccio)) {
         // Nothing is written before workbook_close, so there is no file yet.
         lxw_workbook_free(book);
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/data_table.h"
+
 #include <string>
 
 namespace tarvon {
@@ -8,11 +10,10 @@ namespace tarvon {
 inline constexpr char kFullaDades[] = "Hoja1";
 
 // Writes the kinetic data table as an .xlsx workbook at `path`: the table from
-// A3 as pasting `TaulaDades` would put it (numbers as numbers, written with
-// `decimalSeparator`), and beside it a chart of every count column against
-// time titled `Reaccio`. False on any error; nothing is left at `path` then,
-// as far as possible.
-bool EscriureLlibreDades(const std::string& path, const std::string& TaulaDades,
-                         const std::string& Reaccio, char decimalSeparator);
+// A3 as pasting its text would put it (numbers as numbers), and beside it a
+// chart of every count column against time titled `Reaccio`. False on any
+// error; nothing is left at `path` then, as far as possible.
+bool EscriureLlibreDades(const std::string& path, const DataRows& Taula,
+                         const std::string& Reaccio);
 
 } // namespace tarvon

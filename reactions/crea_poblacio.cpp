@@ -1,6 +1,5 @@
 #include "reactions/crea_poblacio.h"
 
-#include "reactions/counter_texts.h"
 #include "reactions/llegenda.h"
 #include "reactions/populations.h"
 
@@ -25,7 +24,6 @@ void Crea_Poblacio(SimulationState& s, UniformRandom& rnd, std::uint64_t seed) {
     case Reaction::None:
         break;
     }
-    EscriuComptadors(s);
     s.llegenda = Llegenda(
         {reaction, s.Diam, s.RadiA[0], s.RadiB[0], s.llegenda.FactorPantalla, s.ConstCaixa});
 }

@@ -115,22 +115,22 @@ void continueHgO(SimulationState& s) {
 // Runs on however the branch ends.
 class RestartAnimation {
 public:
-    explicit RestartAnimation(AnimationControls& c) : c_(c) {}
+    explicit RestartAnimation(SimulationState& s) : s_(s) {}
     ~RestartAnimation() {
-        c_.tmrRellotgeEnabled = true;
-        c_.cmdContinuarVisible = false;
+        s_.controls.tmrRellotgeEnabled = true;
+        s_.meca.CapturaEnPantalla = false;
     }
     RestartAnimation(const RestartAnimation&) = delete;
     RestartAnimation& operator=(const RestartAnimation&) = delete;
 
 private:
-    AnimationControls& c_;
+    SimulationState& s_;
 };
 
 } // namespace
 
 void Continuar(SimulationState& s) {
-    const RestartAnimation restart(s.controls);
+    const RestartAnimation restart(s);
     switch (reactionFromKey(s.Reaccio)) {
     case Reaction::FeO:
         continueFeO(s);

@@ -1,7 +1,6 @@
 #include "reactions/reaccio_feo.h"
 
 #include "reactions/atom_colours.h"
-#include "reactions/counter_texts.h"
 #include "reactions/mechanism_capture.h"
 #include "reactions/ordena_capes.h"
 
@@ -111,8 +110,6 @@ void react(SimulationState& s, int i, const Landing& at, long o1, long o2) {
     Ordena_Capes(s);
     s.nO2 -= 1;
     s.nFeO += 2;
-    s.txt[1] = CounterText("Molèc. oxigen presents:", s.nO2);
-    s.txt[2] = CounterText("Òxid ferrós(FeO) format:", s.nFeO);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "engine/orienta.h"
 #include "engine/pair_test.h"
 #include "reactions/atom_pair.h"
-#include "reactions/counter_texts.h"
 #include "reactions/mechanism_capture.h"
 #include "reactions/xoc_molecules.h"
 
@@ -85,7 +84,6 @@ void ReaccioHI(SimulationState& s, UniformRandom& rnd, ReactionHooks& hooks, int
         s.nHI -= 2;
         s.nH2 += 1;
         s.nI2 += 1;
-        EscriuComptadors(s);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "reactions/reaccio_nh3.h"
 
 #include "engine/pair_test.h"
-#include "reactions/counter_texts.h"
 #include "reactions/mechanism_capture.h"
 #include "reactions/xoc_molecules.h"
 
@@ -102,7 +101,6 @@ void react(SimulationState& s, ReactionHooks& hooks, int i, const HydrogenHits& 
     s.nNH3 += 2;
     s.nN2 -= 1;
     s.nH2 -= 3;
-    EscriuComptadors(s);
 }
 
 void collide(SimulationState& s, UniformRandom& rnd, int i) {

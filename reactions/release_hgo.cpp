@@ -2,7 +2,6 @@
 
 #include "reactions/atom_colours.h"
 #include "reactions/atom_pair.h"
-#include "reactions/counter_texts.h"
 #include "reactions/mechanism_capture.h"
 
 #include <cmath>
@@ -71,7 +70,6 @@ void ReleaseHgO(SimulationState& s, const Clock& clock) {
     oxygenMolecule(s, k);
     s.nHg += 2;
     s.nO2 += 1;
-    EscriuComptadors(s);
 }
 
 } // namespace tarvon

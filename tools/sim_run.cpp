@@ -26,7 +26,7 @@ class SimRun::Hooks : public ReactionRules {
 public:
     Hooks(Clock& clock, UniformRandom& rnd, DataTaking& data, char separator)
         : ReactionRules(clock, rnd), data_(data), separator_(separator) {}
-    void rowRule(SimulationState& s) override { PrendreFilaInterval(data_, s, separator_); }
+    void rowRule(SimulationState& s) override { PrendreFilaInterval(data_, s); }
 
 private:
     DataTaking& data_;
@@ -39,7 +39,7 @@ SimRun::SimRun(const SimOptions& options, std::uint64_t seed, char decimalSepara
     hooks_ = std::make_unique<Hooks>(clock_, rnd_, data_, decimalSeparator_);
     choose();
     build(seed);
-    IniciarDades(data_, *state_, clock_.now(), decimalSeparator_);
+    IniciarDades(data_, *state_, clock_.now());
     data_.Interval = options_.interval;
     ticksInDuration_ = std::lround(options_.duration * 1000.0 / options_.tickMs);
 }

@@ -39,6 +39,8 @@ public:
 
     SimulationState& state() { return *state_; }
     const DataTaking& data() const { return data_; }
+    // The data table as text, with the run's decimal separator.
+    std::string table() const { return TaulaDades(data_.Taula, decimalSeparator_); }
     const TickTimes& times() const { return times_; }
     long ticksInDuration() const { return ticksInDuration_; }
     // Captures of the mechanism view shown and continued so far.

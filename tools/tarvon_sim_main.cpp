@@ -132,7 +132,7 @@ int run(const SimOptions& o) {
         if (!written)
             return fail(kRefused, pngError(o.png, error));
     }
-    if (!writeOut(sim.data().TaulaDades, error))
+    if (!writeOut(sim.table(), error))
         return fail(kFailed, "standard output: " + error);
     if (o.bench) {
         const auto& t = sim.times();

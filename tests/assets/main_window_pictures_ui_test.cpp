@@ -3,13 +3,16 @@
 #include "assets/picture_writer.h"
 #include "assets/text_overflow.h"
 #include "assets/window_colours.h"
+#include "mainwindow/twips.h"
 #include "picture_lookup.h"
+#include "reactions/llegenda.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace assets {
 namespace {
@@ -79,20 +82,68 @@ TEST(MainWindowPictures, ReactionPicturesFitTheRowAboveTheBox) {
 }
 
 // On an 800-pixel screen the circles are 78 px apart and a label starts 7 px right of its
-// circle: symbol and charge share what is left. The charge is written in the upper half.
-TEST(MainWindowPictures, IonLabelsFitBetweenCirclesWithTheChargeRaised) {
+// circle: symbol and charge share what is left.
+TEST(MainWindowPictures, IonLabelsFitBetweenCircles) {
     for (const auto& [element, charge] : {std::pair{"RI_43.bmp", "RI_09.bmp"},
                                           {"RI_47.bmp", "RI_09.bmp"},
                                           {"RI_69.bmp", "RI_12.bmp"}}) {
         SCOPED_TRACE(element);
         EXPECT_LE(sizeOf(element).width() + sizeOf(charge).width(), 45);
     }
-    for (const char* charge : {"RI_09.bmp", "RI_12.bmp"}) {
-        SCOPED_TRACE(charge);
-        const QRect ink = inkBox(renderPicture(recipe(charge)));
-        EXPECT_FALSE(ink.isEmpty());
-        EXPECT_LT(ink.bottom(), sizeOf(charge).height() / 2);
-    }
+}
+
+// Rows of the ink of the leftmost third of the ink: the capital letter of a symbol, without
+// the descender of a following small letter.
+QRect capitalInk(const QImage& image) {
+    const QRect ink = inkBox(image);
+    return inkBox(image.copy(ink.left(), 0, ink.width() / 3 + 1, image.height()));
+}
+
+// Where the window puts them, the charge of an ion must read as a superscript (Fe²⁺), not
+// as a count of atoms (Fe₂₊): it ends above the mid-line of the symbol's capital, yet
+// overlaps the capital's height. The charge picture stands 10·u lower than the symbol's.
+TEST(MainWindowPictures, IonChargeSitsRaisedBesideItsSymbolOnEveryScreen) {
+    for (const float f : {0.78125f, 1.0f, 1.125f})
+        for (const char* key : {"FeO", "HgO"}) {
+            SCOPED_TRACE(testing::Message() << key << " at factor " << f);
+            tarvon::LegendInput in;
+            in.reaction = tarvon::reactionFromKey(key);
+            in.D0 = 150 * f;
+            in.FactorPantalla = f;
+            in.u = 10 * f;
+            const tarvon::Legend legend = tarvon::Llegenda(in);
+            const auto fileOf = [&](int index) {
+                for (const tarvon::LegendPicture& p : legend.pictures)
+                    if (p.index == index)
+                        return p.file.substr(p.file.find('/') + 1);
+                throw std::out_of_range("legend picture");
+            };
+            const auto widthOf = [&](int index) {
+                return static_cast<float>(sizeOf(fileOf(index)).width() * 15);
+            };
+            const auto places = tarvon::PlacePictures(legend, in.u, widthOf);
+            const auto topOf = [&](int index) {
+                for (const tarvon::PicturePlace& q : places)
+                    if (q.index == index)
+                        return tarvon::twipsToPixels(q.left, q.top, 0, 0).top();
+                throw std::out_of_range("legend place");
+            };
+            int ions = 0;
+            for (const tarvon::LegendPicture& p : legend.pictures) {
+                if (p.follows == 0)
+                    continue;
+                ++ions;
+                const QRect capital = capitalInk(renderPicture(recipe(fileOf(p.follows))))
+                                          .translated(0, topOf(p.follows));
+                const QRect charge =
+                    inkBox(renderPicture(recipe(fileOf(p.index)))).translated(0, topOf(p.index));
+                SCOPED_TRACE(fileOf(p.index));
+                const double midLine = (capital.top() + capital.bottom()) / 2.0;
+                EXPECT_LE(charge.bottom(), midLine);
+                EXPECT_GT(charge.bottom(), capital.top());
+            }
+            EXPECT_EQ(ions, 2);
+        }
 }
 
 TEST(FormulaRuns, LowersTheDigitsOfFormulasButNotCoefficients) {

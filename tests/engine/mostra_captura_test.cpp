@@ -27,7 +27,7 @@ TEST_F(MostraCapturaTest, SolidGroupsAreRestoredAsPhotographedAfterAGasOnlyPause
     s.Reaccio = "HI";
     MostraCaptura(s);
     EXPECT_FALSE(s.controls.tmrRellotgeEnabled);
-    EXPECT_TRUE(s.controls.cmdContinuarVisible);
+    EXPECT_TRUE(s.meca.CapturaEnPantalla);
     EXPECT_EQ(s.caja.AtomA[5].borderWidth, 1) << "a gas group is not restored";
 
     s.Reaccio = "HgO";

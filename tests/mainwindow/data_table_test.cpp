@@ -31,15 +31,16 @@ protected:
     // Starts interval rows at clock `t` as the interval commands do.
     void start(double t, float interval) {
         s.Ara = t;
-        IniciarDades(d, s, t, kComma);
+        IniciarDades(d, s, t);
         d.Interval = interval;
     }
     void tickAt(std::initializer_list<double> times) {
         for (const double t : times) {
             s.Ara = t;
-            PrendreFilaInterval(d, s, kComma);
+            PrendreFilaInterval(d, s);
         }
     }
+    std::string text() const { return TaulaDades(d.Taula, kComma); }
     SimulationState s;
     DataTaking d;
 };
@@ -54,39 +55,45 @@ TEST(DataTableText, GeneralNumberFormatAndTheColumnsOfEachReaction) {
     SimulationState s;
     s.nO2 = 7, s.nN2 = 1, s.nH2 = 2, s.nNH3 = 3, s.nHg = 4;
     const std::pair<const char*, const char*> expected[] = {
-        {"FeO", "Temps\tO2\r\n0,5\t7\r\n"},
-        {"NH3", "Temps\tN2\tH2\tNH3\r\n0,5\t1\t2\t3\r\n"},
-        {"HgO", "Temps\tHg\tO2\r\n0,5\t4\t7\r\n"},
+        {"FeO", "Temps\tO2\r\n0\t7\r\n0,5\t7\r\n"},
+        {"NH3", "Temps\tN2\tH2\tNH3\r\n0\t1\t2\t3\r\n0,5\t1\t2\t3\r\n"},
+        {"HgO", "Temps\tHg\tO2\r\n0\t4\t7\r\n0,5\t4\t7\r\n"},
         {"", "0,5\r\n"},
     };
-    for (const auto& [key, text] : expected) {
+    for (const auto& [key, rows] : expected) {
         s.Reaccio = key;
-        EXPECT_EQ(CapcaleraDades(s.Reaccio) + FilaDades(0.5f, s, kComma), text) << key;
+        DataTaking d;
+        IniciarDades(d, s, 0);
+        d.Interval = 0.5f;
+        s.Ara = 0.5;
+        PrendreFilaInterval(d, s);
+        EXPECT_EQ(TaulaDades(d.Taula, kComma), std::string(kTitolDades) + "\r\n" + rows) << key;
     }
+    EXPECT_EQ(TaulaDades(DataRows{}, kComma), "") << "no table was begun";
 }
 
 TEST_F(DataTable, NewTableHasTitleHeaderAndTheCountsAtZero) {
-    EXPECT_EQ(IniciarDades(d, s, 5.0, kComma), TableStart::New);
-    EXPECT_EQ(d.TaulaDades, "Nombre de partícules en funció del temps (segons)\r\n"
-                            "Temps\tHI\tH2\tI2\r\n"
-                            "0\t200\t0\t0\r\n");
+    EXPECT_EQ(IniciarDades(d, s, 5.0), TableStart::New);
+    EXPECT_EQ(text(), "Nombre de partícules en funció del temps (segons)\r\n"
+                      "Temps\tHI\tH2\tI2\r\n"
+                      "0\t200\t0\t0\r\n");
     s.nHI = 198;
     s.nH2 = s.nI2 = 1;
     d.Interval = 0.5f;
     s.Ara = 5.5;
-    EXPECT_TRUE(PrendreFilaInterval(d, s, kComma));
-    EXPECT_TRUE(d.TaulaDades.ends_with("\r\n0,5\t198\t1\t1\r\n"));
+    EXPECT_TRUE(PrendreFilaInterval(d, s));
+    EXPECT_TRUE(text().ends_with("\r\n0,5\t198\t1\t1\r\n"));
 }
 
 TEST_F(DataTable, ChangingTheIntervalContinuesTheTimes) {
     start(100, 0.5f);
     tickAt({100.5, 101.0, 101.5, 102.0});
     s.Ara = 102.2;
-    EXPECT_EQ(IniciarDades(d, s, 102.2, kComma), TableStart::Continued);
+    EXPECT_EQ(IniciarDades(d, s, 102.2), TableStart::Continued);
     d.Interval = 2;
     tickAt({104.2, 106.2, 108.2});
     const std::vector<std::string> times{"0", "0,5", "1", "1,5", "2", "4", "6", "8"};
-    EXPECT_EQ(RowTimes(d.TaulaDades), times);
+    EXPECT_EQ(RowTimes(text()), times);
 }
 
 // Row times count from the row number; 0.49999999 s counts as 0.5 s once
@@ -105,7 +112,7 @@ TEST_F(DataTable, ALateTickTakesOneRowAndOnlyAWholeIntervalLateRestartsTheSchedu
         rowsTaken.push_back(d.NombreRegistres);
     }
     EXPECT_EQ(rowsTaken, (std::vector<int>{0, 1, 2, 3, 4, 4, 4, 5}));
-    EXPECT_EQ(RowTimes(d.TaulaDades), (std::vector<std::string>{"0", "1", "2", "3", "4", "5"}));
+    EXPECT_EQ(RowTimes(text()), (std::vector<std::string>{"0", "1", "2", "3", "4", "5"}));
 }
 
 // Ticks of the runner's clock, which adds the tick to the reading each time.
@@ -116,7 +123,7 @@ std::vector<double> RowMoments(DataTaking& d, SimulationState& s, double tick, d
     for (double t = start; t - start < seconds;) {
         t += tick;
         s.Ara = t;
-        if (PrendreFilaInterval(d, s, kComma))
+        if (PrendreFilaInterval(d, s))
             moments.push_back(t - start);
     }
     return moments;
@@ -132,7 +139,7 @@ TEST_F(DataTable, RowsDoNotFallBehindTheClockWhenTheTickDoesNotDivideTheInterval
         EXPECT_GE(moments[n - 1] - n, -1e-6) << "row " << n;
         EXPECT_LT(moments[n - 1] - n, 0.07) << "row " << n;
     }
-    EXPECT_EQ(RowTimes(d.TaulaDades)[57], "57");
+    EXPECT_EQ(RowTimes(text())[57], "57");
     EXPECT_NEAR(moments[56], 57.05, 1e-6);
 
     // The default 50 ms divides every interval: one row every interval / 50 ms
@@ -154,23 +161,23 @@ TEST_F(DataTable, AChronometerRowRestartsTheIntervalSchedule) {
     tickAt({201});
     s.Ara = 201.4;
     d.MarcaCrono = 0.4f;
-    EXPECT_TRUE(PrendreFilaCrono(d, s, kComma));
+    EXPECT_TRUE(PrendreFilaCrono(d, s));
     tickAt({202, 202.3});
     EXPECT_EQ(d.NombreRegistres, 1);
     tickAt({202.4});
-    EXPECT_EQ(RowTimes(d.TaulaDades), (std::vector<std::string>{"0", "1", "0,4", "2"}));
+    EXPECT_EQ(RowTimes(text()), (std::vector<std::string>{"0", "1", "0,4", "2"}));
 }
 
 TEST_F(DataTable, AtMost1000RowsPerInterval) {
     start(0, 10);
     for (int i = 1; i <= 1005; ++i)
         tickAt({10.0 * i});
-    EXPECT_EQ(RowTimes(d.TaulaDades).size(), 1001u);
-    EXPECT_EQ(RowTimes(d.TaulaDades).back(), "10000");
+    EXPECT_EQ(RowTimes(text()).size(), 1001u);
+    EXPECT_EQ(RowTimes(text()).back(), "10000");
     // Another interval command continues the table past the limit.
     start(s.Ara, 5);
     tickAt({s.Ara + 5});
-    EXPECT_EQ(RowTimes(d.TaulaDades).back(), "10005");
+    EXPECT_EQ(RowTimes(text()).back(), "10005");
 }
 
 TEST_F(DataTable, StoppingOrClearingMakesTheNextStartANewTable) {
@@ -178,16 +185,16 @@ TEST_F(DataTable, StoppingOrClearingMakesTheNextStartANewTable) {
     tickAt({1, 2});
     AturarDades(d);
     tickAt({3, 4});
-    EXPECT_EQ(RowTimes(d.TaulaDades).size(), 3u);
+    EXPECT_EQ(RowTimes(text()).size(), 3u);
     s.nHI = 150;
-    EXPECT_EQ(IniciarDades(d, s, 5, kComma), TableStart::New);
-    EXPECT_EQ(RowTimes(d.TaulaDades).size(), 1u);
-    EXPECT_TRUE(d.TaulaDades.ends_with("\r\n0\t150\t0\t0\r\n"));
+    EXPECT_EQ(IniciarDades(d, s, 5), TableStart::New);
+    EXPECT_EQ(RowTimes(text()).size(), 1u);
+    EXPECT_TRUE(text().ends_with("\r\n0\t150\t0\t0\r\n"));
 
     tickAt({6});
     EsborrarDades(d);
     tickAt({7, 8});
-    EXPECT_EQ(d.TaulaDades, "");
+    EXPECT_EQ(text(), "");
 }
 
 } // namespace

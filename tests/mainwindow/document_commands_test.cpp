@@ -113,10 +113,11 @@ TEST_F(Documents, NotesFileIsMadeOncePerSessionInTheDocumentsFolder) {
     EXPECT_EQ(Contents(notes), "Dades.txt") << "a copy of the data folder's";
     EXPECT_EQ(notice.shown, Texts{Saved(notes)});
     std::ofstream(notes, std::ios::app) << " and what the user wrote";
-    w.m.data.TaulaDades = "Títol\r\nTemps\tHI\r\n0\t200\r\n";
+    w.m.data.Taula = {true, {"Temps", "HI"}, {{0, {200}}}};
     ArxiuText(w.m, s);
     EXPECT_EQ(opener.opened, (Paths{notes, notes}));
-    EXPECT_EQ(clipboard.texts, (Texts{"", w.m.data.TaulaDades}));
+    EXPECT_EQ(clipboard.texts,
+              (Texts{"", kTitolDades + std::string("\r\nTemps\tHI\r\n0\t200\r\n")}));
     EXPECT_EQ(Contents(notes), "Dades.txt and what the user wrote");
     EXPECT_EQ(notice.shown.size(), 1u) << "nothing new to tell";
 
@@ -147,14 +148,17 @@ TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
     TriaReaccio(w.m, Reaction::HI);
-    w.m.data.TaulaDades = "Títol\r\nTemps\tHI\tH2\tI2\r\n0\t200\t0\t0\r\n0,5\t198\t1\t1\r\n";
+    w.m.data.Taula = {true, {"Temps", "HI", "H2", "I2"}, {{0, {200, 0, 0}}, {0.5f, {198, 1, 1}}}};
+    w.m.w.SeparadorDecimal = ',';
     ArxiuExcel(w.m, s);
     const std::string first = Contents(docs / "DadesCineHI.xlsx");
     ArxiuExcel(w.m, s);
     EXPECT_EQ(opener.opened, (Paths{docs / "DadesCineHI.xlsx", docs / "DadesCineHI (2).xlsx"}));
     EXPECT_TRUE(first.starts_with("PK")) << "a zip, as workbooks are";
     EXPECT_EQ(Contents(docs / "DadesCineHI.xlsx"), first) << "the first one is kept";
-    EXPECT_EQ(clipboard.texts, (Texts(2, w.m.data.TaulaDades)));
+    EXPECT_EQ(clipboard.texts,
+              (Texts(2, kTitolDades + std::string("\r\nTemps\tHI\tH2\tI2\r\n0\t200\t0\t0\r\n"
+                                                  "0,5\t198\t1\t1\r\n"))));
     EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";

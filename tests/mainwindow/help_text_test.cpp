@@ -1,7 +1,9 @@
 #include "mainwindow/help_text.h"
+#include "mainwindow/menu_tree.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,43 @@ TEST(HelpText, SectionsEntriesAndLineRules) {
     }
     EXPECT_EQ(section, headings.size());
     EXPECT_EQ(entries, entriesPerSection);
+}
+
+std::string WithoutAmpersand(std::string caption) {
+    caption.erase(std::remove(caption.begin(), caption.end(), '&'), caption.end());
+    return caption;
+}
+
+// The user looks for an entry's name in the menu: where the names are the menu's own, each
+// entry names an item of its menu as the menu shows it (the Reaccions entries name the
+// substances, and "Congelar/Descongelar imatge" both captions of one item).
+TEST(HelpText, EntriesNameTheItemsOfTheirMenu) {
+    std::string menu;
+    int checked = 0;
+    for (const std::string& line : Lines(TextAjuda())) {
+        if (!line.empty() && line.back() == ':' && line.rfind("-- ", 0) != 0 &&
+            line.rfind(" ", 0) != 0) {
+            const std::string word = line.substr(0, line.find(' '));
+            menu.clear();
+            for (const MenuItemDef& item : MenuTree())
+                if (item.parent.empty() && WithoutAmpersand(item.caption) == word)
+                    menu = item.name;
+            continue;
+        }
+        if (line.rfind("-- ", 0) != 0 || menu == "mnuReaccions" || menu == "mnuAccions")
+            continue;
+        const std::string name = line.substr(3, line.size() - 4);
+        const auto& tree = MenuTree();
+        EXPECT_TRUE(std::any_of(tree.begin(), tree.end(),
+                                [&](const MenuItemDef& item) {
+                                    const std::string shown =
+                                        item.caption.substr(item.caption.find_first_not_of('.'));
+                                    return item.parent == menu && shown == name;
+                                }))
+            << name << " in " << menu;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 16);
 }
 
 TEST(HelpText, PlacementScalesWithTheScreen) {

@@ -52,7 +52,7 @@ struct ViewRun {
 };
 
 bool running(const SimulationState& s) {
-    return s.controls.tmrRellotgeEnabled && !s.controls.cmdContinuarVisible;
+    return s.controls.tmrRellotgeEnabled && !s.meca.CapturaEnPantalla;
 }
 
 bool normal(const AtomShape& a, Rgb fill, float diameter) {
@@ -86,7 +86,8 @@ TEST(MechanismView, LeavingRestoresDiameterNumberMarkingAndDisplay) {
     EinesDiam15Command(w.m);
     AccionsMarcar(w.m);
     CineMeca(w.m);
-    w.m.s.controls = {false, 50, true}; // a capture on show
+    w.m.s.controls = {false, 50}; // a capture on show
+    w.m.s.meca.CapturaEnPantalla = true;
     w.m.s.meca.MecaMostrat = w.m.s.meca.MecaCapturat = true;
     CineTornar(w.m);
     const SimulationState& s = w.m.s;
@@ -139,7 +140,8 @@ TEST(MechanismView, LeavingPlacesTheDescriptionFromOneBaseOnEveryScreen) {
 TEST(MechanismView, ContinuarWithoutACaptureRestacksIronAndRestartsOnly) {
     for (const Reaction r : kAll) {
         ViewRun run(r);
-        run.s.controls = {false, 50, true};
+        run.s.controls = {false, 50};
+        run.s.meca.CapturaEnPantalla = true;
         run.s.caja.AtomB.bringToFront(0); // bare iron goes back behind the gas
         ASSERT_NO_THROW(Continuar(run.s)) << reactionKey(r);
         EXPECT_TRUE(running(run.s));
@@ -148,7 +150,8 @@ TEST(MechanismView, ContinuarWithoutACaptureRestacksIronAndRestartsOnly) {
     }
     ViewRun broken(Reaction::HgO);
     broken.s.meca.MecaCapturat = true;
-    broken.s.controls = {false, 50, true};
+    broken.s.controls = {false, 50};
+    broken.s.meca.CapturaEnPantalla = true;
     EXPECT_THROW(Continuar(broken.s), IndexOutOfRange);
     EXPECT_TRUE(running(broken.s) && !broken.s.meca.MecaCapturat); // not stuck
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/circle_widget.h"
 #include "mainwindow/tarvon_window.h"
 #include "mainwindow/twips.h"
+#include "mainwindow/window_controls.h"
 #include "reactions/atom_colours.h"
 #include "reactions/reaction_rules.h"
 
@@ -310,6 +311,37 @@ TEST_F(WindowFixture, MechanismViewFreezesAndContinuesThenGivesTheBoxBack) {
     EXPECT_EQ(c.lblPropietats->geometry(), normalPlace);
     EXPECT_TRUE(c.txt[0]->isVisible() && window.action("mnuReaccions")->isEnabled());
     EXPECT_EQ(state->NombreP, 81);
+}
+
+} // namespace
+} // namespace tarvon
+
+namespace tarvon {
+namespace {
+
+// Descriptions, commentaries and mechanism texts show whole at the layout's own font size on
+// every screen class: the label shrinks its font only as a last resort.
+TEST_F(WindowFixture, ReactionTextsFitTheirLabelWithoutShrinking) {
+    for (const float f : {0.78125f, 1.0f, 1.125f}) {
+        TarvonWindow window(*state, clock, rnd, hooks, start(f));
+        window.show();
+        QLabel* l = window.controls().lblPropietats;
+        const auto check = [&](const char* reaction, const char* shown) {
+            SCOPED_TRACE(testing::Message() << reaction << " " << shown << " at factor " << f);
+            EXPECT_EQ(l->font().pointSizeF(), l->property(kLayoutPointSize).toDouble());
+            EXPECT_LE(l->heightForWidth(l->width()), l->height());
+        };
+        for (const char* reaction : {"FeO", "NH3", "HI", "HgO"}) {
+            window.command(reaction);
+            check(reaction, "description");
+            window.command("CineDades05");
+            check(reaction, "commentary");
+            window.command("CineEsborrar");
+            window.command("CineMeca");
+            check(reaction, "mechanism");
+            window.command("CineTornar");
+        }
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "engine/fakes.h"
+#include "reactions/counters.h"
 #include "reactions/population_fixture.h"
 #include "reactions/populations.h"
 
@@ -54,7 +55,7 @@ TEST(PoblacioHgO, HundredParticlesGiveANineByNineBlockWithOneSiteHidden) {
     EXPECT_FALSE(s->caja.AtomA[80].visible || s->caja.AtomB[80].visible);
     EXPECT_TRUE(s->caja.AtomA[79].visible && s->caja.AtomB[79].visible);
     EXPECT_EQ(s->NombreMol, 120);
-    EXPECT_EQ(s->txt[1], "Òxid mercúric(HgO) present: 80");
+    EXPECT_EQ(Comptadors(*s).at(1).value, 80);
     // Oxide sites take slots 81 ... 161: every slot in use waits in the solid.
     EXPECT_TRUE(s->EnSolid[0] && s->EnSolid[161]);
     EXPECT_FALSE(s->EnSolid[162]);

@@ -1,3 +1,4 @@
+#include "reactions/counters.h"
 #include "reactions/reaccio_feo.h"
 
 #include "engine/animation_step.h"
@@ -86,7 +87,7 @@ TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
     EXPECT_EQ(s.caja.AtomB[even].border, ColorsEspecie(6));
     EXPECT_EQ(s.caja.AtomA[o2].border, ColorMarca) << "a marked particle stays marked";
     EXPECT_TRUE(s.nO2 == O2 - 1 && !s.meca.MecaCapturat);
-    EXPECT_EQ(s.txt[2], "Òxid ferrós(FeO) format: 2");
+    EXPECT_EQ(Comptadors(s).at(2).value, 2);
 }
 
 TEST_F(ReaccioFeOTest, MiddleColumnsAreCapturedAndStillReact) {

@@ -1,3 +1,4 @@
+#include "reactions/counters.h"
 #include "reactions/reaccio_hi.h"
 
 #include "reaction_fixtures.h"
@@ -63,7 +64,7 @@ TEST_F(ReaccioHITest, AReactingPairLeavesIodineAndHydrogen) {
     EXPECT_NEAR(bond, 180 * 0.85, 1e-3);
     EXPECT_NEAR(s.AtomAX[1] - s.PosX[1], -40 * 0.85 * s.DirX[1], 1e-3);
     EXPECT_TRUE(s.nHI == 0 && s.nH2 == 1);
-    EXPECT_EQ(s.txt[3], "Molècules iode: 1");
+    EXPECT_EQ(Comptadors(s).at(3).value, 1);
 }
 
 TEST_F(ReaccioHITest, ProductsNeverReactAgain) {

@@ -1,3 +1,4 @@
+#include "reactions/counters.h"
 #include "reactions/reaccio_nh3.h"
 
 #include "reaction_fixtures.h"
@@ -93,7 +94,7 @@ TEST_F(ReaccioNH3Test, AVisibleGroupIsCapturedDrawnTogetherTheNextFormsTwoAmmoni
     EXPECT_TRUE(s.TaulaMol(13, 0) == 2 && s.TaulaMol(14, 0) == 2);
     EXPECT_FLOAT_EQ(s.MidaMol[12], 55.5f + 27.75f);
     EXPECT_EQ(s.nNH3, 2);
-    EXPECT_EQ(s.txt[0], "Molècules presents: 46");
+    EXPECT_EQ(Comptadors(s).at(0).value, 46);
     EXPECT_EQ(s.VelX[0], 7) << "no collision after a reaction";
 }
 

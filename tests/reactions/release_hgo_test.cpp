@@ -1,3 +1,4 @@
+#include "reactions/counters.h"
 #include "reactions/release_hgo.h"
 
 #include "engine/animation_step.h"
@@ -42,7 +43,7 @@ TEST_F(ReleaseHgOTest, APairLeavesAsTwoMercuryAtomsAndOneOxygenMolecule) {
     EXPECT_EQ((std::vector<float>{s.RadiA[k], s.RadiA[k + 1], s.MidaMol[m]}),
               (std::vector<float>{55.5f, 55.5f, 111}));
     EXPECT_EQ(s.nO2, 1);
-    EXPECT_EQ(s.txt[3], "Àtoms mercuri (gas): 2");
+    EXPECT_EQ(Comptadors(s).at(3).value, 2);
     EXPECT_FALSE(s.meca.MecaCapturat);
 }
 

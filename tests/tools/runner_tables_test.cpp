@@ -48,7 +48,7 @@ TEST(RunnerTables, EveryReactionSizeDiameterAndSeedGivesTheRecordedTable) {
         ASSERT_TRUE(parsed.ok()) << parsed.error;
         SimRun run(parsed.options, *parsed.options.seed, '.');
         run.run();
-        EXPECT_EQ(run.data().TaulaDades, block.table);
+        EXPECT_EQ(run.table(), block.table);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "engine/tick_invariants.h"
+#include "reactions/counters.h"
 #include "tools/sim_run.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +20,10 @@ SimOptions optionsFor(const char* reaction, int particles) {
 }
 
 // What each reaction conserves, against the counts the population started with.
-bool Conserved(const SimulationState& s, const SpeciesCounters& start,
-               const std::string& presents) {
+bool Conserved(const SimulationState& s, const SpeciesCounters& start, int presents) {
     if (s.Reaccio == "HI")
-        return s.nHI + 2 * s.nH2 == start.nHI && s.nH2 == s.nI2 && s.txt[0] == presents;
+        return s.nHI + 2 * s.nH2 == start.nHI && s.nH2 == s.nI2 &&
+               Comptadors(s).at(0).value == presents;
     if (s.Reaccio == "NH3")
         return s.nNH3 % 2 == 0 && s.nN2 + s.nNH3 / 2 == start.nN2 &&
                s.nH2 + 3 * s.nNH3 / 2 == start.nH2;
@@ -42,7 +43,7 @@ bool Conserved(const SimulationState& s, const SpeciesCounters& start,
 void soak(SimRun& run, int ticks) {
     SimulationState& s = run.state();
     const SpeciesCounters start = s;
-    const std::string presents = s.txt[0];
+    const int presents = Comptadors(s).at(0).value;
     for (int t = 0; t < ticks; ++t) {
         ASSERT_TRUE(run.tick()) << "tick " << t << " raised";
         ASSERT_EQ(TickInvariantViolation(s), "") << "tick " << t;
@@ -98,7 +99,7 @@ TEST(SimRun, HgOReleasesOnePairEveryHalfSecondUntilTheBlockIsGone) {
         rows += std::to_string(second) + "\t" + std::to_string(hg) + "\t" + std::to_string(hg / 2) +
                 "\r\n";
     }
-    EXPECT_TRUE(run.data().TaulaDades.ends_with("\r\n" + rows)) << run.data().TaulaDades;
+    EXPECT_TRUE(run.table().ends_with("\r\n" + rows)) << run.table();
 }
 
 // 857 ticks of 70 ms, the last at 59.99 s: rows up to 59 s, each within one
@@ -118,7 +119,7 @@ TEST(SimRun, RowsKeepToTheClockWhenTheTickDoesNotDivideTheInterval) {
             at.push_back(run.state().Ara - start);
     }
     ASSERT_EQ(at.size(), 59u);
-    EXPECT_TRUE(run.data().TaulaDades.find("\r\n57\t") != std::string::npos);
+    EXPECT_TRUE(run.table().find("\r\n57\t") != std::string::npos);
     EXPECT_GE(at[56], 57 - 1e-6);
     EXPECT_LT(at[56], 57.07);
 }
@@ -130,7 +131,7 @@ TEST(SimRun, TheSameSeedGivesTheSameTable) {
     SimRun second(o, 42, ',');
     first.run();
     second.run();
-    EXPECT_EQ(first.data().TaulaDades, second.data().TaulaDades);
+    EXPECT_EQ(first.table(), second.table());
     EXPECT_EQ(first.times().ticks, 400);
 }
 
