@@ -55,7 +55,7 @@ std::string headerCell(const std::string& column) {
 }
 
 std::string htmlTable(const RunTable& table) {
-    std::string html = "<table class=\"dades\"><tr>";
+    std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>";
     for (const std::string& c : table.columns)
         html += "<th>" + headerCell(c) + "</th>";
     html += "</tr>";
@@ -168,6 +168,15 @@ DocumentValues::Value DocumentValues::speciesValue(const DocumentRun& r, std::si
         return {std::abs(countAt(range.substr(dash + 1)) - countAt(range.substr(0, dash))) /
                 (b - a)};
     }
+    if (key.starts_with(".temps@")) {
+        // The first row at which the count has come down, or up, to the level.
+        const double level = parseTime(key.substr(7), name);
+        const bool falling = table.rows.front()[column] > level;
+        for (const auto& row : table.rows)
+            if (falling ? row[column] <= level : row[column] >= level)
+                return {row[0]};
+        throw DocumentError(name + ": the count never reaches that level");
+    }
     if (key == ".meitat") {
         const double half = table.rows.front()[column] / 2;
         for (const auto& row : table.rows)
@@ -218,18 +227,37 @@ DocumentValues::Value DocumentValues::value(const std::string& name) const {
     return speciesValue(*found, column, end == std::string::npos ? "" : rest.substr(end));
 }
 
+double DocumentValues::number(const std::string& expression) const {
+    return EvaluateExpression(expression, [this](const std::string& n) {
+        const Value v = value(n);
+        if (!v.text.empty())
+            throw DocumentError("'" + n + "' is text, not a number");
+        return v.number;
+    });
+}
+
+void DocumentValues::checkClaim(const std::string& claim) const {
+    const std::size_t op = claim.find_first_of("<>");
+    if (op == std::string::npos || claim.find_first_of("<>", op + 1) != std::string::npos)
+        throw DocumentError("{{?" + claim + "}}: a claim compares two values with < or >");
+    const double left = number(claim.substr(0, op)), right = number(claim.substr(op + 1));
+    if (claim[op] == '<' ? !(left < right) : !(left > right))
+        throw DocumentError("{{?" + claim + "}} does not hold: " + FormatDocumentNumber(left) +
+                            " " + claim[op] + " " + FormatDocumentNumber(right));
+}
+
 std::string DocumentValues::text(const std::string& expression) const {
+    const std::size_t first = expression.find_first_not_of(" \t");
+    if (first != std::string::npos && expression[first] == '?') {
+        checkClaim(expression.substr(first + 1));
+        return {};
+    }
     std::string name;
     if (IsSingleName(expression, name)) {
         const Value v = value(name);
         return v.text.empty() ? FormatDocumentNumber(v.number, v.r2) : v.text;
     }
-    return FormatDocumentNumber(EvaluateExpression(expression, [this](const std::string& n) {
-        const Value v = value(n);
-        if (!v.text.empty())
-            throw DocumentError("'" + n + "' is text, not a number");
-        return v.number;
-    }));
+    return FormatDocumentNumber(number(expression));
 }
 
 std::string SubstituteValues(const std::string& source, const DocumentValues& values) {

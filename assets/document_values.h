@@ -13,7 +13,9 @@ class DocumentValues {
 public:
     explicit DocumentValues(std::vector<DocumentRun> runs);
 
-    // The text that replaces {{expression}}.
+    // The text that replaces {{expression}}. "{{? A > B}}" (or <) is a claim
+    // the prose around it makes: it writes nothing, and throws when it does
+    // not hold, so the text cannot outlive the numbers it describes.
     std::string text(const std::string& expression) const;
 
     const DocumentRun& run(const std::string& name) const;
@@ -29,6 +31,8 @@ private:
         bool r2 = false;
     };
     Value value(const std::string& name) const;
+    double number(const std::string& expression) const;
+    void checkClaim(const std::string& claim) const;
     Value setting(const DocumentRun& run, const std::string& key) const;
     Value speciesValue(const DocumentRun& run, std::size_t column, const std::string& key) const;
 

@@ -4,8 +4,14 @@
 #include "assets/document_source.h"
 #include "assets/fonts.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextFrame>
+#include <QTextLayout>
+
+#include <vector>
 
 namespace assets {
 
@@ -34,7 +40,64 @@ void paintFooter(QPainter& painter, const QRectF& text, const QString& title, in
                      QStringLiteral("%1 / %2").arg(page).arg(pages));
 }
 
+struct Line {
+    qreal top;
+    qreal bottom;
+    bool heading; // kept on the page of the text it heads
+};
+
+// Every line of the laid-out text, table cells included.
+void collectLines(const QTextDocument& document, QTextFrame* frame, std::vector<Line>& lines) {
+    for (auto it = frame->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* child = it.currentFrame()) {
+            collectLines(document, child, lines);
+            continue;
+        }
+        const QTextBlock block = it.currentBlock();
+        const qreal top = document.documentLayout()->blockBoundingRect(block).top();
+        const bool heading = block.blockFormat().headingLevel() > 0;
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QRectF line = layout->lineAt(i).rect();
+            lines.push_back({top + line.top(), top + line.bottom(), heading});
+        }
+    }
+}
+
+// The end of a page that starts at `start`: above the first line it would
+// cut, and above a heading that would end it.
+qreal pageEnd(const std::vector<Line>& lines, qreal start, qreal pageHeight) {
+    qreal cut = start + pageHeight;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const Line& l : lines)
+            if (l.top > start && l.top < cut && l.bottom > cut) {
+                cut = l.top;
+                moved = true;
+            }
+    }
+    for (;;) {
+        const Line* last = nullptr;
+        for (const Line& l : lines)
+            if (l.bottom <= cut && (!last || l.bottom > last->bottom))
+                last = &l;
+        if (!last || !last->heading || last->top <= start)
+            return cut;
+        cut = last->top;
+    }
+}
+
 } // namespace
+
+std::vector<qreal> pageStarts(const QTextDocument& document, qreal pageHeight) {
+    std::vector<Line> lines;
+    collectLines(document, document.rootFrame(), lines);
+    const qreal end = document.size().height();
+    std::vector<qreal> starts{0};
+    while (starts.back() + pageHeight < end)
+        starts.push_back(pageEnd(lines, starts.back(), pageHeight));
+    return starts;
+}
 
 void writePagedPdf(const QString& html, const QString& path, const DocumentFigures& figures) {
     QPdfWriter writer(path);
@@ -48,18 +111,22 @@ void writePagedPdf(const QString& html, const QString& path, const DocumentFigur
     const qreal margin = toDevice(kMarginMm, writer);
     const QRectF text(margin, margin, writer.width() - 2 * margin,
                       writer.height() - 2 * margin - toDevice(kFooterGapMm, writer));
-    document->setPageSize(text.size());
+    // One long column, cut into pages between lines here.
+    document->setTextWidth(text.width());
+    const std::vector<qreal> starts = pageStarts(*document, text.height());
 
     QPainter painter;
     if (!painter.begin(&writer))
         throw DocumentError(("cannot write " + path).toStdString());
-    const int pages = document->pageCount();
+    const int pages = static_cast<int>(starts.size());
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             writer.newPage();
+        const qreal top = starts[page];
+        const qreal bottom = page + 1 < pages ? starts[page + 1] : top + text.height();
         painter.save();
-        painter.translate(text.left(), text.top() - page * text.height());
-        document->drawContents(&painter, QRectF(QPointF(0, page * text.height()), text.size()));
+        painter.translate(text.left(), text.top() - top);
+        document->drawContents(&painter, QRectF(0, top, text.width(), bottom - top));
         painter.restore();
         paintFooter(painter, text, title, page + 1, pages);
     }

@@ -90,6 +90,8 @@ TEST(DocumentValues, CountsRatesFitsAndArithmeticFromTheRunsTable) {
     EXPECT_EQ(v.text("r.HI.vmitjana@0-4"), "15");
     EXPECT_EQ(v.text("r.H2.vmitjana@2-6"), "3,75");
     EXPECT_EQ(v.text("r.HI.meitat"), "2");
+    EXPECT_EQ(v.text("r.HI.temps@10"), "6");
+    EXPECT_EQ(v.text("r.H2.temps@35"), "6");
     EXPECT_EQ(v.text("r.HI.ordre1.r2"), "1,000");
     EXPECT_EQ(v.text("r.HI.ordre1.k"), "0,347"); // ln 2 / 2
     EXPECT_EQ(v.text("r.HI.millor"), "1");
@@ -105,11 +107,21 @@ TEST(DocumentValues, CountsRatesFitsAndArithmeticFromTheRunsTable) {
 
 TEST(DocumentValues, WhatWasNotComputedIsRefusedAndEverySuchPlaceholderNamed) {
     const DocumentValues v = halving();
-    for (const char* bad : {"r.HI@3", "r.NH3@2", "q.HI@2", "r.HI.ordre3.r2", "r.HI.vmitjana@4-2",
-                            "r.reaccio + 1", "r.HI / (r.HI@10)", "r.HI@2 +", "(r.HI@2"})
+    for (const char* bad :
+         {"r.HI@3", "r.NH3@2", "r.HI.temps@90", "q.HI@2", "r.HI.ordre3.r2", "r.HI.vmitjana@4-2",
+          "r.reaccio + 1", "r.HI / (r.HI@10)", "r.HI@2 +", "(r.HI@2"})
         EXPECT_NE(errorOf([&] { v.text(bad); }), "") << bad;
 
     EXPECT_EQ(SubstituteValues("a {{r.HI@0}} b {{r.H2@10}}.", v), "a 80 b 40.");
+    // Claims the prose makes write nothing while they hold.
+    EXPECT_EQ(
+        SubstituteValues("x{{? r.HI@0 > 2 * r.HI@2 - 1}}{{?r.HI.ordre2.r2 < r.HI.ordre1.r2}}y", v),
+        "xy");
+    for (const char* claim : {"{{? r.HI@2 > r.HI@0}}", "{{? r.HI@2 < 40}}", "{{? r.HI@2}}",
+                              "{{? 1 < 2 < 3}}", "{{? r.reaccio > 1}}"})
+        EXPECT_NE(errorOf([&] { SubstituteValues(claim, v); }), "") << claim;
+    EXPECT_NE(errorOf([&] { SubstituteValues("{{? r.HI@2 < 40}}", v); }).find("40 < 40"),
+              std::string::npos);
     const std::string error =
         errorOf([&] { SubstituteValues("{{r.X@1}} {{r.HI@2}} {{s.HI@0}}", v); });
     EXPECT_NE(error.find("X"), std::string::npos);
