@@ -11,6 +11,7 @@
 #include <QTextFrame>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace assets {
@@ -46,11 +47,31 @@ struct Line {
     bool heading; // kept on the page of the text it heads
 };
 
+// A table's top border goes with its first line and its bottom border with
+// its last, so neither is left alone at the foot or the head of a page.
+void keepBordersWithRows(const QTextDocument& document, QTextFrame* frame, std::vector<Line>& lines,
+                         std::size_t first) {
+    if (lines.size() == first)
+        return;
+    const QRectF box = document.documentLayout()->frameBoundingRect(frame);
+    qreal firstBottom = lines[first].bottom, lastTop = lines[first].top;
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        firstBottom = std::min(firstBottom, lines[i].bottom);
+        lastTop = std::max(lastTop, lines[i].top);
+    }
+    lines.push_back({box.top(), firstBottom, false});
+    lines.push_back({lastTop, box.bottom(), false});
+}
+
+void collectLines(const QTextDocument& document, QTextFrame* frame, std::vector<Line>& lines);
+
 // Every line of the laid-out text, table cells included.
 void collectLines(const QTextDocument& document, QTextFrame* frame, std::vector<Line>& lines) {
     for (auto it = frame->begin(); !it.atEnd(); ++it) {
         if (QTextFrame* child = it.currentFrame()) {
+            const std::size_t first = lines.size();
             collectLines(document, child, lines);
+            keepBordersWithRows(document, child, lines, first);
             continue;
         }
         const QTextBlock block = it.currentBlock();

@@ -3,6 +3,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextFrame>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -54,6 +55,17 @@ TEST(PagedPdf, PagesEndBetweenLinesAndNeverOnAHeading) {
                 << "sliced: " << l.text;
             if (l.rect.bottom() <= starts[p] && (!last || l.rect.bottom() > last->rect.bottom()))
                 last = &l;
+        }
+        // A table's top border starts no page on its own, nor its bottom border one.
+        for (QTextFrame* table : document->rootFrame()->childFrames()) {
+            const QRectF box = document->documentLayout()->frameBoundingRect(table);
+            const QTextBlock first = table->firstCursorPosition().block();
+            const QTextBlock lastBlock = table->lastCursorPosition().block();
+            const qreal firstText = document->documentLayout()->blockBoundingRect(first).top();
+            const qreal lastText =
+                document->documentLayout()->blockBoundingRect(lastBlock).bottom();
+            EXPECT_FALSE(box.top() < starts[p] && starts[p] <= firstText) << "page " << p;
+            EXPECT_FALSE(lastText <= starts[p] && starts[p] < box.bottom()) << "page " << p;
         }
         ASSERT_NE(last, nullptr);
         EXPECT_FALSE(last->heading) << "page " << p << " ends on " << last->text;
