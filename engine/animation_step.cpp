@@ -62,11 +62,11 @@ bool AnimationStep::guardedTick(std::string* error) {
 void AnimationStep::processSlot(Reaction reaction, int i) {
     switch (reaction) {
     case Reaction::FeO:
-        if (s_.TaulaMol(i, 0) < 2)
+        if (s_.TaulaMol.inPlay(i))
             processFeO(i);
         break;
     case Reaction::NH3:
-        if (s_.TaulaMol(i, 0) < 2) {
+        if (s_.TaulaMol.inPlay(i)) {
             hooks_.reaccioXoc(s_, i);
             if (!s_.meca.MecaCapturat)
                 wallsAndDraw(reaction, i);
@@ -93,7 +93,7 @@ void AnimationStep::processFeO(int i) {
     PairScan(
         s_, i, i + 1, s_.NombreMol - 1, 0.9, [contact](int) { return contact; },
         [this, i](int j) { hooks_.xocMolecules(s_, i, j); },
-        [this](int j) { return s_.TaulaMol(j, 0) < 2; });
+        [this](int j) { return s_.TaulaMol.inPlay(j); });
     wallsAndDraw(Reaction::FeO, i, &hooks_);
 }
 
@@ -117,7 +117,7 @@ void AnimationStep::processHgO(int i) {
 void AnimationStep::wallsAndDraw(Reaction reaction, int i, ReactionHooks* floorHook) {
     WallsAndMotion(s_, rnd_, i, wallLimits(s_, slotMargins(s_, reaction, i)), floorHook);
     // An O2 that has just reacted at the iron surface is no longer drawn.
-    if (reaction == Reaction::FeO && s_.TaulaMol(i, 0) >= 2)
+    if (reaction == Reaction::FeO && !s_.TaulaMol.inPlay(i))
         return;
     DrawSlot(s_, reaction, i);
 }

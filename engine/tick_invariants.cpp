@@ -17,7 +17,7 @@ bool moving(const SimulationState& s, Reaction reaction, int i) {
     switch (reaction) {
     case Reaction::FeO:
     case Reaction::NH3:
-        return s.TaulaMol(i, 0) < 2;
+        return s.TaulaMol.inPlay(i);
     case Reaction::HI:
     case Reaction::HgO:
         return true;

@@ -70,8 +70,8 @@ TEST_F(AnimationStepTest, UsedOxygenSlotsTakeNoPartInThePairTest) {
     s.NombreMol = 4;
     for (int i = 0; i < 4; ++i)
         slot(i, 1000 + 100.0f * i, 1000, 0); // all within 0.9 x 4r = 324 of each other
-    s.TaulaMol(1, 0) = 2;
-    s.TaulaMol(3, 0) = 2;
+    s.TaulaMol.setState(1, SlotState::UsedUp);
+    s.TaulaMol.setState(3, SlotState::UsedUp);
     step.tick();
     EXPECT_EQ(hooks.xocs, (std::vector<std::pair<int, int>>{{0, 2}}));
 }

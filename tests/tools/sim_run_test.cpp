@@ -34,7 +34,7 @@ bool Conserved(const SimulationState& s, const SpeciesCounters& start,
         cells.insert(s.CellesOxid[k]);
     int tagged = 0;
     for (int k = 0; k < s.NumB; ++k)
-        tagged += s.caja.AtomB[k].tag == '3';
+        tagged += s.caja.AtomB[k].tag == kTagOxidisedIron;
     return 2 * s.nO2 + s.nFeO == 2 * start.nO2 && s.NumCellesOxid == s.nFeO &&
            static_cast<int>(cells.size()) == s.nFeO && tagged == s.nFeO;
 }
