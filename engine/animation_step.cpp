@@ -1,5 +1,6 @@
 #include "engine/animation_step.h"
 
+#include "engine/moving_slots.h"
 #include "engine/pair_test.h"
 #include "engine/slot_drawing.h"
 #include "engine/slot_margins.h"
@@ -11,6 +12,7 @@ namespace tarvon {
 
 void AnimationStep::tick() {
     s_.Ara = clock_.now();
+    s_.meca.heldBackSlot = -1;
     const Reaction reaction = reactionFromKey(s_.Reaccio);
     if (reaction != Reaction::None) {
         // Rows first: they record the counts as they stood before this step.
@@ -38,7 +40,7 @@ void AnimationStep::timedRelease() {
 void AnimationStep::slotLoop(Reaction reaction) {
     for (int i = 0; i <= s_.NombreMol - 1; ++i) {
         // Lattice sites stay where the solid put them until released.
-        if (!s_.EnSolid[i])
+        if (SlotMoves(s_, reaction, i))
             processSlot(reaction, i);
         if (captureAfterSlot(reaction))
             break;
@@ -62,20 +64,15 @@ bool AnimationStep::guardedTick(std::string* error) {
 void AnimationStep::processSlot(Reaction reaction, int i) {
     switch (reaction) {
     case Reaction::FeO:
-        if (s_.TaulaMol.inPlay(i))
-            processFeO(i);
+        processFeO(i);
         break;
     case Reaction::NH3:
-        if (s_.TaulaMol.inPlay(i)) {
-            hooks_.reaccioXoc(s_, i);
-            if (!s_.meca.MecaCapturat)
-                wallsAndDraw(reaction, i);
-        }
-        break;
     case Reaction::HI:
         hooks_.reaccioXoc(s_, i);
         if (!s_.meca.MecaCapturat)
             wallsAndDraw(reaction, i);
+        else // where its collisions left it, maybe past a wall, until the next tick
+            s_.meca.heldBackSlot = i;
         break;
     case Reaction::HgO:
         processHgO(i);
@@ -115,7 +112,7 @@ void AnimationStep::processHgO(int i) {
 }
 
 void AnimationStep::wallsAndDraw(Reaction reaction, int i, ReactionHooks* floorHook) {
-    WallsAndMotion(s_, rnd_, i, wallLimits(s_, slotMargins(s_, reaction, i)), floorHook);
+    WallsAndMotion(s_, rnd_, i, SlotLimits(s_, reaction, i), floorHook);
     // An O2 that has just reacted at the iron surface is no longer drawn.
     if (reaction == Reaction::FeO && !s_.TaulaMol.inPlay(i))
         return;

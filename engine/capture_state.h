@@ -16,6 +16,7 @@ struct CaptureState {
     bool MecaDemanat = false;  // the mechanism view was requested
     bool MecaCapturat = false; // a reacting group was captured this tick
     bool MecaMostrat = false;
+    int heldBackSlot = -1; // skipped its wall step this tick, held for a capture
     CheckedList<std::int16_t, 4> IdxMeca;
     CheckedList<CapturedShape, 4> FotoMeca;
 };

@@ -6,9 +6,10 @@
 
 namespace tarvon {
 
-// What holds while the animation runs: counts within their lists and every
-// moving slot inside the box (a slot that a collision pushed past a wall is
-// back inside after its next wall step). Returns the first violation, or "".
+// What holds after every tick: counts within their lists, every slot the tick
+// moves where its wall step keeps it (but the one it held back for a capture),
+// and the species totals each reaction conserves. Returns the first violation,
+// or "".
 std::string TickInvariantViolation(const SimulationState& s);
 
 } // namespace tarvon
