@@ -4,11 +4,28 @@
 #include "engine/pair_test.h"
 #include "engine/slot_drawing.h"
 #include "engine/slot_margins.h"
+#include "engine/tick_invariants.h"
 #include "engine/walls.h"
 
 #include <exception>
+#ifdef TARVON_TICK_CHECKS
+#include <iostream>
+#endif
 
 namespace tarvon {
+
+namespace {
+
+// The window and the runner go on after an abandoned tick; in checked builds a
+// broken invariant must not pass in silence.
+void reportBroken([[maybe_unused]] const std::exception& e) {
+#ifdef TARVON_TICK_CHECKS
+    if (dynamic_cast<const TickInvariantBroken*>(&e) != nullptr)
+        std::cerr << "tick invariant broken: " << e.what() << '\n';
+#endif
+}
+
+} // namespace
 
 void AnimationStep::tick() {
     s_.Ara = clock_.now();
@@ -26,6 +43,10 @@ void AnimationStep::tick() {
     }
     // The front strip stays over the particles.
     s_.caja.shpCara.bringToFront(0);
+    // Checked builds: what every tick must leave true.
+#ifdef TARVON_TICK_CHECKS
+    CheckTickInvariants(s_);
+#endif
 }
 
 void AnimationStep::timedRelease() {
@@ -57,6 +78,7 @@ bool AnimationStep::guardedTick(std::string* error) {
     } catch (const std::exception& e) {
         if (error != nullptr)
             *error = e.what();
+        reportBroken(e);
         return false;
     }
 }

@@ -51,4 +51,10 @@ std::string TickInvariantViolation(const SimulationState& s) {
     return v;
 }
 
+void CheckTickInvariants(const SimulationState& s) {
+    const std::string v = TickInvariantViolation(s);
+    if (!v.empty())
+        throw TickInvariantBroken(s.Reaccio + ": " + v);
+}
+
 } // namespace tarvon
