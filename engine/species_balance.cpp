@@ -10,8 +10,9 @@ bool holds(const ShapeArray& shapes, int n) {
     return shapes.upperIndex() + 1 >= n;
 }
 
-// 2 HI -> H2 + I2. Slot i keeps iodine shape A(i) and hydrogen shape B(i);
-// a reaction swaps their looks and tags, so the tags tell the molecule.
+// 2 HI -> H2 + I2. Slot i owns shapes A(i) and B(i), at first its iodine and
+// its hydrogen; a reaction of i with j exchanges the looks and tags of B(i) and
+// A(j), so the two tags of a slot tell its molecule.
 std::string balanceHI(const SimulationState& s) {
     const int n = s.NombreMol;
     if (s.nHI + 2 * s.nH2 != n || s.nHI + 2 * s.nI2 != n)
