@@ -10,16 +10,19 @@
 namespace tarvon::bench {
 
 // "HgO" gas after the solid has gone: slots below NumB are mercury atoms,
-// the rest O2 molecules, all moving; slots = 501 fills the lists.
+// the rest O2 molecules, two mercury atoms for each, all moving. The slots are
+// rounded down to a multiple of three; 501 fills the lists.
 inline void makeHgOGas(SimulationState& s, UniformRandom& rnd, int slots) {
     SetReferenceBox(s);
     const CAtom atoms;
     const int oxygen = slots / 3;
+    slots = 3 * oxygen;
     s.Reaccio = "HgO";
     s.NombreMol = slots;
-    s.NumB = slots - oxygen;
+    s.NumB = 2 * oxygen;
     s.NumA = 2 * oxygen;
     s.nHg = s.NumB; // every pair released: no timed event left
+    s.nO2 = oxygen;
     s.FactorEnllac = 0.9f;
     s.DistEnllac = 210;
     atoms.Crea_AtomsA(s, s.NumA);

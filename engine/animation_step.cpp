@@ -1,16 +1,35 @@
 #include "engine/animation_step.h"
 
+#include "engine/moving_slots.h"
 #include "engine/pair_test.h"
 #include "engine/slot_drawing.h"
 #include "engine/slot_margins.h"
+#include "engine/tick_invariants.h"
 #include "engine/walls.h"
 
 #include <exception>
+#ifdef TARVON_TICK_CHECKS
+#include <iostream>
+#endif
 
 namespace tarvon {
 
+namespace {
+
+// The window and the runner go on after an abandoned tick; in checked builds a
+// broken invariant must not pass in silence.
+void reportBroken([[maybe_unused]] const std::exception& e) {
+#ifdef TARVON_TICK_CHECKS
+    if (dynamic_cast<const TickInvariantBroken*>(&e) != nullptr)
+        std::cerr << "tick invariant broken: " << e.what() << '\n';
+#endif
+}
+
+} // namespace
+
 void AnimationStep::tick() {
     s_.Ara = clock_.now();
+    s_.meca.heldBackSlot = -1;
     const Reaction reaction = reactionFromKey(s_.Reaccio);
     if (reaction != Reaction::None) {
         // Rows first: they record the counts as they stood before this step.
@@ -24,6 +43,10 @@ void AnimationStep::tick() {
     }
     // The front strip stays over the particles.
     s_.caja.shpCara.bringToFront(0);
+    // Checked builds: what every tick must leave true.
+#ifdef TARVON_TICK_CHECKS
+    CheckTickInvariants(s_);
+#endif
 }
 
 void AnimationStep::timedRelease() {
@@ -38,7 +61,7 @@ void AnimationStep::timedRelease() {
 void AnimationStep::slotLoop(Reaction reaction) {
     for (int i = 0; i <= s_.NombreMol - 1; ++i) {
         // Lattice sites stay where the solid put them until released.
-        if (!s_.EnSolid[i])
+        if (SlotMoves(s_, reaction, i))
             processSlot(reaction, i);
         if (captureAfterSlot(reaction))
             break;
@@ -55,6 +78,7 @@ bool AnimationStep::guardedTick(std::string* error) {
     } catch (const std::exception& e) {
         if (error != nullptr)
             *error = e.what();
+        reportBroken(e);
         return false;
     }
 }
@@ -62,20 +86,15 @@ bool AnimationStep::guardedTick(std::string* error) {
 void AnimationStep::processSlot(Reaction reaction, int i) {
     switch (reaction) {
     case Reaction::FeO:
-        if (s_.TaulaMol(i, 0) < 2)
-            processFeO(i);
+        processFeO(i);
         break;
     case Reaction::NH3:
-        if (s_.TaulaMol(i, 0) < 2) {
-            hooks_.reaccioXoc(s_, i);
-            if (!s_.meca.MecaCapturat)
-                wallsAndDraw(reaction, i);
-        }
-        break;
     case Reaction::HI:
         hooks_.reaccioXoc(s_, i);
         if (!s_.meca.MecaCapturat)
             wallsAndDraw(reaction, i);
+        else // where its collisions left it, maybe past a wall, until the next tick
+            s_.meca.heldBackSlot = i;
         break;
     case Reaction::HgO:
         processHgO(i);
@@ -93,7 +112,7 @@ void AnimationStep::processFeO(int i) {
     PairScan(
         s_, i, i + 1, s_.NombreMol - 1, 0.9, [contact](int) { return contact; },
         [this, i](int j) { hooks_.xocMolecules(s_, i, j); },
-        [this](int j) { return s_.TaulaMol(j, 0) < 2; });
+        [this](int j) { return s_.TaulaMol.inPlay(j); });
     wallsAndDraw(Reaction::FeO, i, &hooks_);
 }
 
@@ -115,9 +134,9 @@ void AnimationStep::processHgO(int i) {
 }
 
 void AnimationStep::wallsAndDraw(Reaction reaction, int i, ReactionHooks* floorHook) {
-    WallsAndMotion(s_, rnd_, i, wallLimits(s_, slotMargins(s_, reaction, i)), floorHook);
+    WallsAndMotion(s_, rnd_, i, SlotLimits(s_, reaction, i), floorHook);
     // An O2 that has just reacted at the iron surface is no longer drawn.
-    if (reaction == Reaction::FeO && s_.TaulaMol(i, 0) >= 2)
+    if (reaction == Reaction::FeO && !s_.TaulaMol.inPlay(i))
         return;
     DrawSlot(s_, reaction, i);
 }

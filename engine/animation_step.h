@@ -18,7 +18,8 @@ public:
     AnimationStep(SimulationState& s, Clock& clock, UniformRandom& rnd, ReactionHooks& hooks)
         : s_(s), clock_(clock), rnd_(rnd), hooks_(hooks) {}
 
-    // Runs one tick; an error inside (an index outside a list) propagates.
+    // Runs one tick; an error inside (an index outside a list) propagates, and
+    // in builds with TARVON_TICK_CHECKS so does a broken tick invariant.
     void tick();
 
     // Runs one tick as the timer does: an error abandons the tick and is

@@ -6,6 +6,12 @@ namespace tarvon {
 
 enum class ShapeForm { Circle, Rectangle };
 
+// Species marks an atom shape carries in its tag, compared by the reactions.
+inline constexpr char kTagKindA = '1';
+inline constexpr char kTagKindB = '2';
+inline constexpr char kTagOxidisedIron = '3'; // set once, never undone
+inline constexpr char kTagUnused = '0';       // kinds C and D, no reaction uses them
+
 // One drawn shape of the box: geometry in twips, colours, tag and visibility.
 // The stacking key orders it among all shapes of the box (higher is in front).
 struct AtomShape {
@@ -17,7 +23,7 @@ struct AtomShape {
     bool filled = true; // false: transparent inside
     Rgb border{0, 0, 0};
     int borderWidth = 1;
-    char tag = 0; // the species mark: '1' kind A, '2' kind B, '3' oxidised iron
+    char tag = 0; // the species mark, one of the kTag values
     bool visible = false;
     ShapeForm form = ShapeForm::Circle;
     long long stackKey = 0;

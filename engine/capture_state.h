@@ -17,6 +17,7 @@ struct CaptureState {
     bool MecaCapturat = false; // a reacting group was captured this tick
     bool MecaMostrat = false;
     bool CapturaEnPantalla = false; // a capture is on show, waiting for "Continuar"
+    int heldBackSlot = -1;          // skipped its wall step this tick, held for a capture
     CheckedList<std::int16_t, 4> IdxMeca;
     CheckedList<CapturedShape, 4> FotoMeca;
 };

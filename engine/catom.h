@@ -16,16 +16,16 @@ public:
     void Crea_AtomsD(SimulationState& Frm, int Num) const { crea(Frm.caja.AtomD, Num); }
 
     void Propietats_AtomsA(SimulationState& Frm, float Dia, int Num, Rgb fill, Rgb border) const {
-        propietats(Frm.caja.AtomA, Frm.RadiA, '1', Dia, Num, fill, border);
+        propietats(Frm.caja.AtomA, Frm.RadiA, kTagKindA, Dia, Num, fill, border);
     }
     void Propietats_AtomsB(SimulationState& Frm, float Dia, int Num, Rgb fill, Rgb border) const {
-        propietats(Frm.caja.AtomB, Frm.RadiB, '2', Dia, Num, fill, border);
+        propietats(Frm.caja.AtomB, Frm.RadiB, kTagKindB, Dia, Num, fill, border);
     }
     void Propietats_AtomsC(SimulationState& Frm, float Dia, int Num, Rgb fill, Rgb border) const {
-        propietats(Frm.caja.AtomC, Frm.RadiC, '0', Dia, Num, fill, border);
+        propietats(Frm.caja.AtomC, Frm.RadiC, kTagUnused, Dia, Num, fill, border);
     }
     void Propietats_AtomsD(SimulationState& Frm, float Dia, int Num, Rgb fill, Rgb border) const {
-        propietats(Frm.caja.AtomD, Frm.RadiD, '0', Dia, Num, fill, border);
+        propietats(Frm.caja.AtomD, Frm.RadiD, kTagUnused, Dia, Num, fill, border);
     }
 
     // Places Cercle(NB0 ... NB0 + Num - 1) at random in the box. IoCar does not

@@ -39,21 +39,4 @@ private:
     std::array<T, N> items_{};
 };
 
-// TaulaMol: one row per slot; column 0 the state, columns 1 to 4 atom indices.
-class MolTable {
-public:
-    static constexpr int kColumns = 6;
-    std::int16_t& operator()(long row, long col) { return rows_[row][checkColumn(col)]; }
-    std::int16_t operator()(long row, long col) const { return rows_[row][checkColumn(col)]; }
-    void clear() { rows_.fill({}); }
-
-private:
-    static std::size_t checkColumn(long col) {
-        if (col < 0 || col >= kColumns)
-            throw IndexOutOfRange(col, kColumns);
-        return static_cast<std::size_t>(col);
-    }
-    CheckedList<std::array<std::int16_t, kColumns>> rows_;
-};
-
 } // namespace tarvon

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/checked_list.h"
+#include "engine/mol_table.h"
 
 #include <cstdint>
 

@@ -117,7 +117,7 @@ void drawAmmonia(SimulationState& s, int i) {
 }
 
 void drawNH3(SimulationState& s, int i) {
-    if (s.TaulaMol(i, 0) != 0) {
+    if (s.TaulaMol.state(i) != SlotState::Reactant) {
         drawAmmonia(s, i);
         return;
     }
@@ -191,7 +191,7 @@ void HighlightCapture(SimulationState& s, Reaction reaction) {
         return;
     for (int n = 0; n < 4; ++n) {
         const int i = s.meca.IdxMeca[n];
-        if (s.TaulaMol(i, 0) != 0) { // ammonia: one N, three H
+        if (s.TaulaMol.state(i) != SlotState::Reactant) { // ammonia: one N, three H
             highlight(s.caja.AtomA[s.TaulaMol(i, 1)]);
             for (int c = 2; c <= 4; ++c)
                 highlight(s.caja.AtomB[s.TaulaMol(i, c)]);

@@ -21,4 +21,9 @@ struct WallLimits {
 
 WallLimits wallLimits(const BoxGeometry& box, const SlotMargins& m);
 
+// Where the wall step keeps the centre of slot i.
+inline WallLimits SlotLimits(const SimulationState& s, Reaction reaction, int i) {
+    return wallLimits(s, slotMargins(s, reaction, i));
+}
+
 } // namespace tarvon

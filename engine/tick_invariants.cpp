@@ -1,6 +1,8 @@
 #include "engine/tick_invariants.h"
 
-#include "engine/reaction_key.h"
+#include "engine/moving_slots.h"
+#include "engine/slot_margins.h"
+#include "engine/species_balance.h"
 
 namespace tarvon {
 
@@ -10,41 +12,49 @@ bool countOk(int n) {
     return n >= 0 && n <= kListSize;
 }
 
-// Slots the tick moves: the same rule as the tick's own.
-bool moving(const SimulationState& s, Reaction reaction, int i) {
-    if (s.EnSolid[i])
-        return false;
-    switch (reaction) {
-    case Reaction::FeO:
-    case Reaction::NH3:
-        return s.TaulaMol(i, 0) < 2;
-    case Reaction::HI:
-    case Reaction::HgO:
-        return true;
-    case Reaction::None:
-        break;
-    }
-    return false;
+std::string countViolation(const SimulationState& s) {
+    for (int n : {s.NombreMol, s.NumA, s.NumB, s.NumCellesOxid})
+        if (!countOk(n))
+            return "a count lies outside its list";
+    for (int n : {s.nHI, s.nH2, s.nI2, s.nN2, s.nNH3, s.nO2, s.nFeO, s.nHg})
+        if (!countOk(n))
+            return "a species counter lies outside 0.." + std::to_string(kListSize);
+    return "";
 }
 
 bool inside(float v, float lo, float hi) {
     return v >= lo && v <= hi;
 }
 
+std::string positionViolation(const SimulationState& s) {
+    const Reaction reaction = reactionFromKey(s.Reaccio);
+    for (int i = 0; i < s.NombreMol; ++i) {
+        if (!SlotMoves(s, reaction, i) || i == s.meca.heldBackSlot)
+            continue;
+        const WallLimits lim = SlotLimits(s, reaction, i);
+        if (!inside(s.PosX[i], lim.xLo, lim.xHi) || !inside(s.PosY[i], lim.yLo, lim.yHi) ||
+            !inside(s.PosZ[i], lim.zLo, lim.zHi))
+            return "slot " + std::to_string(i) + " lies outside its walls";
+    }
+    return "";
+}
+
 } // namespace
 
 std::string TickInvariantViolation(const SimulationState& s) {
-    if (!countOk(s.NombreMol) || !countOk(s.NumA) || !countOk(s.NumB))
-        return "a count lies outside its list";
-    const Reaction reaction = reactionFromKey(s.Reaccio);
-    for (int i = 0; i < s.NombreMol; ++i) {
-        if (!moving(s, reaction, i))
-            continue;
-        if (!inside(s.PosX[i], s.OrigenX, s.OrigenX + s.CaixaX) ||
-            !inside(s.PosY[i], s.OrigenY, s.OrigenY + s.CaixaY) || !inside(s.PosZ[i], 0, s.CaixaZ))
-            return "slot " + std::to_string(i) + " left the box";
-    }
-    return "";
+    // Counts first: the other checks walk the lists up to them.
+    std::string v = countViolation(s);
+    if (v.empty())
+        v = positionViolation(s);
+    if (v.empty())
+        v = SpeciesBalanceViolation(s);
+    return v;
+}
+
+void CheckTickInvariants(const SimulationState& s) {
+    const std::string v = TickInvariantViolation(s);
+    if (!v.empty())
+        throw TickInvariantBroken(s.Reaccio + ": " + v);
 }
 
 } // namespace tarvon

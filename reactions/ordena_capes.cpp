@@ -37,7 +37,7 @@ void Ordena_Capes(SimulationState& s) {
         }
     }
     for (int b = 0; b <= s.NumB - 1; ++b)
-        if (s.caja.AtomB[b].tag != '3')
+        if (s.caja.AtomB[b].tag != kTagOxidisedIron)
             s.caja.AtomB.sendToBack(b);
 }
 

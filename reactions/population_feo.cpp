@@ -66,7 +66,7 @@ void buildOxygen(SimulationState& s, UniformRandom& rnd) {
     s.FactorEnllac = 0.9f;
     OmplirTaulaVel(s);
     for (int i = 0; i <= s.NombreMol - 1; ++i) {
-        s.TaulaMol(i, 0) = 0;
+        s.TaulaMol.setState(i, SlotState::Reactant);
         s.TaulaMol(i, 1) = static_cast<std::int16_t>(i);
         s.TaulaMol(i, 2) = static_cast<std::int16_t>(s.NombreMol + i);
         Velocitat_Inicial(s, rnd, i);

@@ -21,7 +21,7 @@ constexpr int kMaxNitrogen = kListSize / 3 / 2 * 2;
 bool writeRow(SimulationState& s, int i) {
     const bool hydrogen = i >= s.NumA / 2.0;
     const int first = hydrogen ? 2 * i - s.NumA : 2 * i;
-    s.TaulaMol(i, 0) = 0;
+    s.TaulaMol.setState(i, SlotState::Reactant);
     s.TaulaMol(i, 1) = static_cast<std::int16_t>(first);
     s.TaulaMol(i, 2) = static_cast<std::int16_t>(first + 1);
     return hydrogen;

@@ -102,9 +102,9 @@ void react(SimulationState& s, int i, const Landing& at, long o1, long o2) {
     }
     s.OxigenCella[at.cell] = static_cast<std::int16_t>(o1);
     s.OxigenCella[at.second] = static_cast<std::int16_t>(o2);
-    s.caja.AtomB[at.cell].tag = '3';
-    s.caja.AtomB[at.second].tag = '3';
-    s.TaulaMol(i, 0) = 2;
+    s.caja.AtomB[at.cell].tag = kTagOxidisedIron;
+    s.caja.AtomB[at.second].tag = kTagOxidisedIron;
+    s.TaulaMol.setState(i, SlotState::UsedUp);
     oxidiseCell(s, at.cell, o1);
     oxidiseCell(s, at.second, o2);
     Ordena_Capes(s);
@@ -125,7 +125,8 @@ void ReaccioFeO(SimulationState& s, int i) {
     const std::optional<Landing> at = landing(s, i);
     if (!at)
         return;
-    if (s.caja.AtomB[at->cell].tag == '3' || s.caja.AtomB[at->second].tag == '3')
+    if (s.caja.AtomB[at->cell].tag == kTagOxidisedIron ||
+        s.caja.AtomB[at->second].tag == kTagOxidisedIron)
         return;
     const long o1 = s.TaulaMol(i, 1), o2 = s.TaulaMol(i, 2);
     if (s.meca.MecaDemanat && 4 <= at->col && at->col <= 16)

@@ -19,7 +19,7 @@ struct HydrogenHits {
 };
 
 bool isNitrogen(const SimulationState& s, int i) {
-    return s.TaulaMol(i, 0) == 0 && i < s.NumA / 2.0;
+    return s.TaulaMol.state(i) == SlotState::Reactant && i < s.NumA / 2.0;
 }
 
 // The first H2 must touch (ratio <= 1), the next two need only be near (<= 3).
@@ -28,7 +28,7 @@ HydrogenHits searchHydrogen(SimulationState& s, int i) {
     double threshold = 1.0;
     const int first = static_cast<int>(std::nearbyint(s.NumA / 2.0));
     for (int j = first; j <= s.NombreMol - 1 && hits.count < 3; ++j) {
-        if (s.TaulaMol(j, 0) != 0)
+        if (s.TaulaMol.state(j) != SlotState::Reactant)
             continue;
         const double S = 2.0 * s.MidaMol[j] + 2.0 * s.MidaMol[i];
         if (!PairTest(s, i, j, S, threshold))
@@ -79,14 +79,17 @@ bool captureHeldBack(SimulationState& s, ReactionHooks& hooks, int i, const Hydr
 void formAmmonia(SimulationState& s, int i, const HydrogenHits& h) {
     const int j1 = h.slot[0], j2 = h.slot[1], j3 = h.slot[2];
     MolTable& t = s.TaulaMol;
-    const std::array<std::int16_t, 5> first{1, t(i, 1), t(j2, 1), t(j2, 2), t(j3, 1)};
-    const std::array<std::int16_t, 5> second{1, t(i, 2), t(j1, 1), t(j1, 2), t(j3, 2)};
-    for (int c = 0; c < 5; ++c) {
-        t(i, c) = first[c];
-        t(j1, c) = second[c];
+    // Atom columns 1 to 4: N, then three H.
+    const std::array<std::int16_t, 4> first{t(i, 1), t(j2, 1), t(j2, 2), t(j3, 1)};
+    const std::array<std::int16_t, 4> second{t(i, 2), t(j1, 1), t(j1, 2), t(j3, 2)};
+    t.setState(i, SlotState::Product);
+    t.setState(j1, SlotState::Product);
+    for (int c = 0; c < 4; ++c) {
+        t(i, c + 1) = first[c];
+        t(j1, c + 1) = second[c];
     }
-    t(j2, 0) = 2;
-    t(j3, 0) = 2;
+    t.setState(j2, SlotState::UsedUp);
+    t.setState(j3, SlotState::UsedUp);
 }
 
 void react(SimulationState& s, ReactionHooks& hooks, int i, const HydrogenHits& h) {
@@ -105,7 +108,7 @@ void react(SimulationState& s, ReactionHooks& hooks, int i, const HydrogenHits& 
 
 void collide(SimulationState& s, UniformRandom& rnd, int i) {
     for (int j = i + 1; j <= s.NombreMol - 1; ++j) {
-        if (s.TaulaMol(j, 0) >= 2)
+        if (!s.TaulaMol.inPlay(j))
             continue;
         const double S = 2.0 * s.MidaMol[i] + 2.0 * s.MidaMol[j];
         if (PairTest(s, i, j, S, 0.9))

@@ -88,7 +88,7 @@ bool SimRun::tick() {
     clock_.advance(options_.tickMs / 1000.0);
     AnimationStep step(*state_, clock_, rnd_, *hooks_);
     const auto start = std::chrono::steady_clock::now();
-    const bool ok = step.guardedTick() && resumed;
+    const bool ok = step.guardedTick(&tickError_) && resumed;
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     ++times_.ticks;
     times_.totalMs += took.count();

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace tarvon {
 
@@ -34,6 +35,8 @@ public:
     // One tick of the animation interval; false when it, or the continuation
     // of a capture before it, was abandoned.
     bool tick();
+    // Why the last abandoned tick was abandoned.
+    const std::string& tickError() const { return tickError_; }
     // Every tick of the duration.
     void run();
 
@@ -63,6 +66,7 @@ private:
     std::uint64_t seed_;
     long ticksInDuration_ = 0;
     long continued_ = 0;
+    std::string tickError_;
 };
 
 } // namespace tarvon

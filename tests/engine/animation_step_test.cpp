@@ -27,6 +27,7 @@ protected:
         s.Reaccio = key;
         s.NumA = 6;
         s.NombreMol = 3;
+        s.nHI = s.nN2 = 3; // every slot still HI, or N2 for "NH3"
         s.DistEnllac = 250;
         for (int i = 0; i < 3; ++i) {
             slot(i, 1000 + 500.0f * i, 400 + 500.0f * i, 10);
@@ -43,16 +44,22 @@ protected:
 };
 
 TEST_F(AnimationStepTest, MercuryPairsAreTestedAgainstPositionsAsTheyStand) {
+    // Mercury sites 0 to 5, of which 0 and 5 are still in the solid; two O2.
     s.Reaccio = "HgO";
-    s.NumB = 2;
-    s.NombreMol = 4;
-    for (int i = 0; i < 4; ++i)
+    s.NumB = 6;
+    s.NombreMol = 8;
+    s.nHg = 4;
+    s.nO2 = 2;
+    for (int i = 0; i < 8; ++i)
         s.MidaMol[i] = 50;
     slot(0, 1000, 1000, 10);
     s.EnSolid[0] = true;
     slot(1, 2000, 1000, -50);
     slot(2, 2060, 1000, 0); // 60 from slot 1: contact 100
     slot(3, 1060, 1000, 5); // against the solid, which comes earlier
+    for (int i = 4; i < 8; ++i)
+        slot(i, 2900, 300.0f * (i - 3), 0); // out of everyone's reach
+    s.EnSolid[5] = true;
     step.tick();
     // Slot 1 has moved to 1950 when slot 2 looks for it: 110 apart.
     EXPECT_EQ(hooks.xocs, (std::vector<std::pair<int, int>>{{1, 2}, {3, 0}}));
@@ -70,8 +77,14 @@ TEST_F(AnimationStepTest, UsedOxygenSlotsTakeNoPartInThePairTest) {
     s.NombreMol = 4;
     for (int i = 0; i < 4; ++i)
         slot(i, 1000 + 100.0f * i, 1000, 0); // all within 0.9 x 4r = 324 of each other
-    s.TaulaMol(1, 0) = 2;
-    s.TaulaMol(3, 0) = 2;
+    // Each O2 used up oxidised two iron cells.
+    s.TaulaMol.setState(1, SlotState::UsedUp);
+    s.TaulaMol.setState(3, SlotState::UsedUp);
+    s.nO2 = 2;
+    s.NumB = 8;
+    for (int c = 0; c < 4; ++c)
+        s.caja.AtomB[c].tag = kTagOxidisedIron;
+    s.nFeO = s.NumCellesOxid = 4;
     step.tick();
     EXPECT_EQ(hooks.xocs, (std::vector<std::pair<int, int>>{{0, 2}}));
 }

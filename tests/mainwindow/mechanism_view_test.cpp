@@ -220,7 +220,7 @@ TEST(MechanismView, ContinuarShowsTheGasProductsWithoutTheHighlight) {
         for (int n : {0, 1}) {
             const long row = m.IdxMeca[n];
             const bool hi = r == Reaction::HI;
-            EXPECT_TRUE(hi || s.TaulaMol(row, 0) == 1) << "ammonia";
+            EXPECT_TRUE(hi || s.TaulaMol.state(row) == SlotState::Product) << "ammonia";
             EXPECT_TRUE(s.caja.AtomA[hi ? row : s.TaulaMol(row, 1)].visible);
             for (int c = 2; c <= (hi ? 2 : 4); ++c) {
                 const AtomShape& b = s.caja.AtomB[hi ? row : s.TaulaMol(row, c)];

@@ -32,7 +32,7 @@ protected:
         s.PantBY[c] = 50.0f * c;
         s.PantAX[o] = 1000.0f + o;
         s.PantAY[o] = 2000.0f + o;
-        s.caja.AtomB[c].tag = '3';
+        s.caja.AtomB[c].tag = kTagOxidisedIron;
         s.OxigenCella[c] = static_cast<std::int16_t>(o);
         s.CellesOxid[s.NumCellesOxid] = static_cast<std::int16_t>(c);
         ++s.NumCellesOxid;

@@ -23,7 +23,7 @@ protected:
         s.DirZ[0] = uz;
     }
     int cell(int col, int row) const { return n * row + col; }
-    bool oxidised(int c) const { return s.caja.AtomB[c].tag == '3'; }
+    bool oxidised(int c) const { return s.caja.AtomB[c].tag == kTagOxidisedIron; }
     int oxidisedCount() const {
         int count = 0;
         for (int m = 0; m < s.NumB; ++m)
@@ -67,7 +67,7 @@ TEST_F(ReaccioFeOTest, TwoCellsTurnIntoIronAndOxideIons) {
     EXPECT_TRUE(oxidisedCount() == 2 && s.NumCellesOxid == 2);
     EXPECT_TRUE(s.CellesOxid[0] == odd && s.CellesOxid[1] == even);
     EXPECT_TRUE(s.OxigenCella[odd] == o1 && s.OxigenCella[even] == o2);
-    EXPECT_EQ(s.TaulaMol(0, 0), 2);
+    EXPECT_EQ(s.TaulaMol.state(0), SlotState::UsedUp);
     // Odd cell: iron one and a half steps up, its oxide below it; even cell
     // the other way round.
     EXPECT_FLOAT_EQ(s.FerroY[odd], s.capa.height - 1.5f * s.PasOxid);

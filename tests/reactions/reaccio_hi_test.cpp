@@ -32,7 +32,7 @@ protected:
         s.AtomBX[i] = x + dH, s.AtomBY[i] = 1000, s.AtomBZ[i] = 1000;
         s.Alfa[i] = 150;
     }
-    bool reacted(int i = 0) const { return s.caja.AtomB[i].tag == '1'; }
+    bool reacted(int i = 0) const { return s.caja.AtomB[i].tag == kTagKindA; }
 
     SimulationState s;
     test::FakeClock clock;
@@ -54,7 +54,8 @@ TEST_F(ReaccioHITest, AReactingPairLeavesIodineAndHydrogen) {
     ReaccioHI(s, rnd, rules, 0);
     const auto& A = s.caja.AtomA;
     const auto& B = s.caja.AtomB;
-    EXPECT_EQ((std::string{A[0].tag, B[0].tag, A[1].tag, B[1].tag}), "1122");
+    const std::string iodine(2, kTagKindA), hydrogen(2, kTagKindB);
+    EXPECT_EQ((std::string{A[0].tag, B[0].tag, A[1].tag, B[1].tag}), iodine + hydrogen);
     EXPECT_TRUE(B[0].fill == iodineFill && B[0].width == 180 && A[1].fill == hydrogenFill);
     EXPECT_EQ(s.VelX[0], 10) << "velocities are kept";
     // Both turned a quarter back and laid out again with their new radii.

@@ -29,10 +29,11 @@ protected:
         for (; j <= 14; ++j)
             test::placeSlot(s, j, 3800, 5000, 3000); // far away
     }
-    std::array<int, 5> tableRow(int i) const {
-        std::array<int, 5> r{};
-        for (int c = 0; c < 5; ++c)
-            r[c] = s.TaulaMol(i, c);
+    // The atoms of row i: N, then three H.
+    std::array<int, 4> atomsOf(int i) const {
+        std::array<int, 4> r{};
+        for (int c = 0; c < 4; ++c)
+            r[c] = s.TaulaMol(i, c + 1);
         return r;
     }
 
@@ -47,20 +48,20 @@ TEST_F(ReaccioNH3Test, OneTouchingAndOneNearWaitsOneTouchingAloneCollides) {
     hydrogensAt({0.75f, 2.5f});
     ReaccioNH3(s, rnd, rules, 0);
     EXPECT_EQ(s.VelX[0], 7);
-    EXPECT_EQ(s.TaulaMol(0, 0), 0);
+    EXPECT_EQ(s.TaulaMol.state(0), SlotState::Reactant);
 
     hydrogensAt({0.75f, 3.1f});
     ReaccioNH3(s, rnd, rules, 0);
     EXPECT_EQ(s.VelZ[0], -5) << "velocities exchanged with slot 12";
     EXPECT_EQ(s.VelZ[13], -10) << "slot 13 is too far to collide";
-    EXPECT_EQ(s.TaulaMol(0, 0), 0);
+    EXPECT_EQ(s.TaulaMol.state(0), SlotState::Reactant);
 }
 
 TEST_F(ReaccioNH3Test, UsedUpSlotsAreNeitherFoundNorHit) {
     hydrogensAt({0.75f, 1.8f, 2.7f});
-    s.TaulaMol(14, 0) = 2;
+    s.TaulaMol.setState(14, SlotState::UsedUp);
     ReaccioNH3(s, rnd, rules, 0);
-    EXPECT_EQ(s.TaulaMol(0, 0), 0) << "two hits only";
+    EXPECT_EQ(s.TaulaMol.state(0), SlotState::Reactant) << "two hits only";
     // An H2 slot only collides, and not with a used-up slot.
     test::placeSlot(s, 13, s.PosX[12] + 100, 1000, 1000);
     test::placeSlot(s, 14, s.PosX[12] - 100, 1000, 1000);
@@ -89,9 +90,12 @@ TEST_F(ReaccioNH3Test, AVisibleGroupIsCapturedDrawnTogetherTheNextFormsTwoAmmoni
     EXPECT_EQ(rules.shown, 1);
     EXPECT_EQ(s.PosX[12], 1000 + 333 * 0.75f);
     // Three hits form two ammonia molecules.
-    EXPECT_EQ(tableRow(0), (std::array<int, 5>{1, 0, 2, 3, 4}));
-    EXPECT_EQ(tableRow(12), (std::array<int, 5>{1, 1, 0, 1, 5}));
-    EXPECT_TRUE(s.TaulaMol(13, 0) == 2 && s.TaulaMol(14, 0) == 2);
+    EXPECT_TRUE(s.TaulaMol.state(0) == SlotState::Product &&
+                s.TaulaMol.state(12) == SlotState::Product);
+    EXPECT_EQ(atomsOf(0), (std::array<int, 4>{0, 2, 3, 4}));
+    EXPECT_EQ(atomsOf(12), (std::array<int, 4>{1, 0, 1, 5}));
+    EXPECT_TRUE(s.TaulaMol.state(13) == SlotState::UsedUp &&
+                s.TaulaMol.state(14) == SlotState::UsedUp);
     EXPECT_FLOAT_EQ(s.MidaMol[12], 55.5f + 27.75f);
     EXPECT_EQ(s.nNH3, 2);
     EXPECT_EQ(Comptadors(s).at(0).value, 46);
