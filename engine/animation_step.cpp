@@ -6,6 +6,7 @@
 #include "engine/slot_margins.h"
 #include "engine/tick_invariants.h"
 #include "engine/walls.h"
+#include "reactions/reaction_description.h"
 
 #include <exception>
 #ifdef TARVON_TICK_CHECKS
@@ -30,7 +31,7 @@ void reportBroken([[maybe_unused]] const std::exception& e) {
 void AnimationStep::tick() {
     s_.Ara = clock_.now();
     s_.meca.heldBackSlot = -1;
-    const Reaction reaction = reactionFromKey(s_.Reaccio);
+    const Reaction reaction = ReactionOf(s_);
     if (reaction != Reaction::None) {
         // Rows first: they record the counts as they stood before this step.
         hooks_.rowRule(s_);

@@ -1,6 +1,6 @@
 #include "engine/mostra_captura.h"
 
-#include "engine/reaction_key.h"
+#include "reactions/reaction_description.h"
 
 #include <array>
 #include <cmath>
@@ -65,7 +65,7 @@ void restoreFeO(SimulationState& s) {
 void MostraCaptura(SimulationState& s) {
     s.controls.tmrRellotgeEnabled = false;
     s.meca.CapturaEnPantalla = true;
-    switch (reactionFromKey(s.Reaccio)) {
+    switch (ReactionOf(s)) {
     case Reaction::HgO:
         restoreHgO(s);
         break;

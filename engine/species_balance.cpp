@@ -1,6 +1,6 @@
 #include "engine/species_balance.h"
 
-#include "engine/reaction_key.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -83,7 +83,7 @@ std::string balanceHgO(const SimulationState& s) {
 } // namespace
 
 std::string SpeciesBalanceViolation(const SimulationState& s) {
-    switch (reactionFromKey(s.Reaccio)) {
+    switch (ReactionOf(s)) {
     case Reaction::HI:
         return balanceHI(s);
     case Reaction::NH3:

@@ -3,6 +3,7 @@
 #include "engine/moving_slots.h"
 #include "engine/slot_margins.h"
 #include "engine/species_balance.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -27,7 +28,7 @@ bool inside(float v, float lo, float hi) {
 }
 
 std::string positionViolation(const SimulationState& s) {
-    const Reaction reaction = reactionFromKey(s.Reaccio);
+    const Reaction reaction = ReactionOf(s);
     for (int i = 0; i < s.NombreMol; ++i) {
         if (!SlotMoves(s, reaction, i) || i == s.meca.heldBackSlot)
             continue;
@@ -54,7 +55,8 @@ std::string TickInvariantViolation(const SimulationState& s) {
 void CheckTickInvariants(const SimulationState& s) {
     const std::string v = TickInvariantViolation(s);
     if (!v.empty())
-        throw TickInvariantBroken(s.Reaccio + ": " + v);
+        throw TickInvariantBroken(std::string(s.Reaccio != nullptr ? s.Reaccio->key : "") + ": " +
+                                  v);
 }
 
 } // namespace tarvon

@@ -2,6 +2,7 @@
 
 #include "mainwindow/chrono_panel.h"
 #include "mainwindow/reaction_texts.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -22,7 +23,7 @@ void newTableMenus(MenuStates& menus) {
 
 void IniciarDadesFinestra(TarvonModel& m) {
     const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
-    const Reaction r = reactionFromKey(m.s.Reaccio);
+    const Reaction r = ReactionOf(m.s);
     if (start == TableStart::New) {
         newTableMenus(m.menus);
         m.d.txtDades = true;

@@ -1,6 +1,6 @@
 #include "mainwindow/data_table.h"
 
-#include "engine/reaction_key.h"
+#include "reactions/reaction_description.h"
 
 #include <array>
 #include <charconv>
@@ -13,7 +13,7 @@ namespace {
 constexpr char kEndOfLine[] = "\r\n";
 
 std::vector<int> CountsOf(const SimulationState& s) {
-    switch (reactionFromKey(s.Reaccio)) {
+    switch (ReactionOf(s)) {
     case Reaction::FeO:
         return {s.nO2};
     case Reaction::NH3:
@@ -47,8 +47,8 @@ std::string FormatGeneral(float value, char decimalSeparator) {
     return text;
 }
 
-std::vector<std::string> ColumnesDades(const std::string& Reaccio) {
-    switch (reactionFromKey(Reaccio)) {
+std::vector<std::string> ColumnesDades(const ReactionDescription* r) {
+    switch (r != nullptr ? r->id : Reaction::None) {
     case Reaction::FeO:
         return {"Temps", "O2"};
     case Reaction::NH3:

@@ -4,6 +4,7 @@
 #include "mainwindow/report_form.h"
 #include "mainwindow/tarvon_model.h"
 #include "mainwindow/workbook_export.h"
+#include "reactions/reaction_description.h"
 
 #include <functional>
 #include <optional>
@@ -95,7 +96,7 @@ void ArxiuText(const TarvonModel& m, DocumentServices& s) {
 
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
-    const std::string& reaccio = m.s.Reaccio;
+    const std::string reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
     Report(s, WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const auto& path) {
                return EscriureLlibreDades(path.string(), m.data.Taula, reaccio);
            }));

@@ -69,7 +69,7 @@ void restoreDiameter(TarvonModel& m) {
 } // namespace
 
 void CineMeca(TarvonModel& m) {
-    const Reaction r = reactionFromKey(m.s.Reaccio);
+    const Reaction r = ReactionOf(m.s);
     const ReactionTexts& texts = TextsFor(r); // before anything changes
     menusForView(m.menus);
     m.s.meca.MecaDemanat = true;
@@ -96,7 +96,7 @@ void CineTornar(TarvonModel& m) {
     m.w.CostatNP = static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(m.s.NombreP))));
     restoreDiameter(m);
     m.d.txt[0] = m.d.txt[1] = m.d.txt[2] = true;
-    m.d.txt[3] = m.s.Reaccio != "FeO";
+    m.d.txt[3] = ReactionOf(m.s) != Reaction::FeO;
     showDescription(m);
     if (m.menus.checked("AccionsMarcar"))
         m.w.Marcar = true;

@@ -23,9 +23,9 @@ std::uint64_t seedFrom(const Clock& clock) {
 
 } // namespace
 
-void TriaReaccio(TarvonModel& m, Reaction r) {
-    const ReactionTexts& texts = TextsFor(r);
-    ChooseReaction(m.s, reactionKey(r), m.w.DiamBase);
+void TriaReaccio(TarvonModel& m, const ReactionDescription& r) {
+    const ReactionTexts& texts = TextsFor(r.id);
+    ChooseReaction(m.s, r, m.w.DiamBase);
     m.d.picRIFile = {texts.picRI0, texts.picRI1};
     PrepararReaccio(m);
     m.d.lblDS1 = texts.lblDS1;
@@ -44,7 +44,7 @@ void PrepararReaccio(TarvonModel& m) {
     for (const char* item : {"CineEsborrar", "CineNoDades", "CineTornar"})
         m.menus.disable(item);
     m.d.picRI = true;
-    m.d.txt = {true, true, true, m.s.Reaccio != "FeO", false};
+    m.d.txt = {true, true, true, ReactionOf(m.s) != Reaction::FeO, false};
 }
 
 void BuidarSistemaFinestra(TarvonModel& m) {

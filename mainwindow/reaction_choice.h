@@ -1,14 +1,14 @@
 #pragma once
 
-#include "engine/reaction_key.h"
 #include "mainwindow/tarvon_model.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
 // A command of the Reaccions menu: a fresh reset, the reaction's settings,
 // pictures, title and description, the population, then the data taking
 // of the kept interval.
-void TriaReaccio(TarvonModel& m, Reaction r);
+void TriaReaccio(TarvonModel& m, const ReactionDescription& r);
 
 // The display and menus of a chosen reaction, after the reset.
 void PrepararReaccio(TarvonModel& m);

@@ -13,6 +13,7 @@
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/widget_colours.h"
 #include "mainwindow/window_notice.h"
+#include "reactions/registry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -188,13 +189,11 @@ void TarvonWindow::run(const std::string& name) {
         {"CineEsborrar", [&] { CineEsborrar(m); }},
         {"CineMeca", [&] { CineMeca(m); }},
         {"CineTornar", [&] { CineTornar(m); }},
-        {"FeO", [&] { TriaReaccio(m, Reaction::FeO); }},
-        {"NH3", [&] { TriaReaccio(m, Reaction::NH3); }},
-        {"HI", [&] { TriaReaccio(m, Reaction::HI); }},
-        {"HgO", [&] { TriaReaccio(m, Reaction::HgO); }},
     };
     if (const auto found = commands.find(name); found != commands.end())
         found->second();
+    else if (const ReactionDescription* r = FindReaction(name))
+        TriaReaccio(m, *r);
 }
 
 void TarvonWindow::cmdContinuar_Click() {

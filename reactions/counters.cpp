@@ -1,12 +1,12 @@
 #include "reactions/counters.h"
 
-#include "engine/reaction_key.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
 std::vector<Counter> Comptadors(const SimulationState& s) {
     using enum CounterId;
-    switch (reactionFromKey(s.Reaccio)) {
+    switch (ReactionOf(s)) {
     case Reaction::FeO:
         return {{OxigenInicial, s.NombreMol}, {OxigenPresent, s.nO2}, {FeOFormat, s.nFeO}};
     case Reaction::NH3:

@@ -2,12 +2,13 @@
 
 #include "reactions/llegenda.h"
 #include "reactions/populations.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
 void Crea_Poblacio(SimulationState& s, UniformRandom& rnd, std::uint64_t seed) {
     rnd.reseed(seed);
-    const Reaction reaction = reactionFromKey(s.Reaccio);
+    const Reaction reaction = ReactionOf(s);
     switch (reaction) {
     case Reaction::HI:
         PoblacioHI(s, rnd);

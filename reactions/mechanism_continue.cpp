@@ -1,8 +1,8 @@
 #include "reactions/mechanism_continue.h"
 
-#include "engine/reaction_key.h"
 #include "reactions/atom_colours.h"
 #include "reactions/ordena_capes.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -131,7 +131,7 @@ private:
 
 void Continuar(SimulationState& s) {
     const RestartAnimation restart(s);
-    switch (reactionFromKey(s.Reaccio)) {
+    switch (ReactionOf(s)) {
     case Reaction::FeO:
         continueFeO(s);
         break;

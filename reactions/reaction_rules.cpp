@@ -1,16 +1,16 @@
 #include "reactions/reaction_rules.h"
 
-#include "engine/reaction_key.h"
 #include "reactions/reaccio_feo.h"
 #include "reactions/reaccio_hi.h"
 #include "reactions/reaccio_nh3.h"
+#include "reactions/reaction_description.h"
 #include "reactions/release_hgo.h"
 #include "reactions/xoc_molecules.h"
 
 namespace tarvon {
 
 void ReactionRules::reaccioXoc(SimulationState& s, int i) {
-    switch (reactionFromKey(s.Reaccio)) {
+    switch (ReactionOf(s)) {
     case Reaction::HI:
         ReaccioHI(s, rnd_, *this, i);
         break;

@@ -36,7 +36,7 @@ std::optional<float> DistEnllacFor(Reaction r, float diam) {
 }
 
 void RecalculaDistEnllac(SimulationState& s) {
-    const Reaction r = reactionFromKey(s.Reaccio);
+    const Reaction r = ReactionOf(s);
     const std::optional<float> dist = DistEnllacFor(r, s.Diam);
     if (!dist)
         return;
@@ -45,11 +45,11 @@ void RecalculaDistEnllac(SimulationState& s) {
         s.RadiA[0] = s.DistEnllac / 4;
 }
 
-void ChooseReaction(SimulationState& s, std::string_view key, float DiamBase) {
-    s.Reaccio = key;
+void ChooseReaction(SimulationState& s, const ReactionDescription& r, float DiamBase) {
+    s.Reaccio = &r;
     s.Diam = DiamBase;
     s.FactorDiam = 1.0f;
-    if (const std::optional<float> dist = DistEnllacFor(reactionFromKey(key), DiamBase))
+    if (const std::optional<float> dist = DistEnllacFor(r.id, DiamBase))
         s.DistEnllac = *dist;
 }
 

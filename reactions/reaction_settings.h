@@ -2,9 +2,9 @@
 
 #include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
+#include "reactions/reaction_description.h"
 
 #include <optional>
-#include <string_view>
 
 // DiamBase, the base particle diameter (150 twips on the reference screen),
 // belongs to the window, which scales it by the screen-class factor.
@@ -20,10 +20,10 @@ std::optional<float> DistEnllacFor(Reaction r, float diam);
 void RecalculaDistEnllac(SimulationState& s);
 
 // The settings a reaction choice makes before the particles are rebuilt:
-// the key, the base diameter and its bond length. FactorDiam goes back to 1
+// the reaction, the base diameter and its bond length. FactorDiam goes back to 1
 // with the diameter, so that the speed factor and the box match the diameter
 // the "Predeterminat" mark shows.
-void ChooseReaction(SimulationState& s, std::string_view key, float DiamBase);
+void ChooseReaction(SimulationState& s, const ReactionDescription& r, float DiamBase);
 
 // Diameter factor 1 or 1.5 of the base diameter.
 void EinesDiamPre(SimulationState& s, float DiamBase);

@@ -1,7 +1,7 @@
 #include "reactions/xoc_molecules.h"
 
 #include "engine/orienta.h"
-#include "engine/reaction_key.h"
+#include "reactions/reaction_description.h"
 
 #include <utility>
 
@@ -17,7 +17,7 @@ void toContact(FloatList& c, int i, int j, float ratio) {
 } // namespace
 
 void Xoc_Molecules(SimulationState& s, UniformRandom& rnd, int i, int j) {
-    if (reactionFromKey(s.Reaccio) == Reaction::HgO && s.EnSolid[j]) {
+    if (ReactionOf(s) == Reaction::HgO && s.EnSolid[j]) {
         s.VelX[i] = -s.VelX[i];
         s.VelZ[i] = -s.VelZ[i];
         return;

@@ -7,6 +7,7 @@
 #include "reactions/mechanism_continue.h"
 #include "reactions/reaction_rules.h"
 #include "reactions/reaction_settings.h"
+#include "reactions/registry.h"
 
 #include <algorithm>
 #include <chrono>
@@ -50,7 +51,7 @@ SimRun::~SimRun() = default;
 void SimRun::choose() {
     SimulationState& s = *state_;
     s.NombreP = options_.particles;
-    ChooseReaction(s, options_.reaction, kDiamBase);
+    ChooseReaction(s, *FindReaction(options_.reaction), kDiamBase);
     if (options_.diameter == 1.5f)
         EinesDiam15(s, kDiamBase);
 }
@@ -65,7 +66,7 @@ void SimRun::build(std::uint64_t seed) {
     in.DistEnllac = s.DistEnllac;
     in.FactorDiam = s.FactorDiam;
     in.MecaDemanat = s.meca.MecaDemanat;
-    in.Reaccio = reactionFromKey(s.Reaccio);
+    in.Reaccio = ReactionOf(s);
     ApplyBoxGeometry(MidaCaixa(in), s);
     Crea_Poblacio(s, rnd_, seed);
     s.controls.tmrRellotgeInterval = options_.tickMs;
@@ -76,7 +77,7 @@ void SimRun::enterMechanism() {
     s.meca.MecaDemanat = true;
     DiamMecanisme(s, kDiamBase);
     s.meca.IdxMeca.fill(10000);
-    const int side = CostatNPMecanisme(reactionFromKey(s.Reaccio));
+    const int side = CostatNPMecanisme(ReactionOf(s));
     s.NombreP = side * side;
     build(seed_ + 1);
 }

@@ -1,5 +1,8 @@
 #include "engine/mostra_captura.h"
 #include "fakes.h"
+#include "reactions/feo/feo.h"
+#include "reactions/hgo/hgo.h"
+#include "reactions/hi/hi.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +27,13 @@ protected:
 };
 
 TEST_F(MostraCapturaTest, SolidGroupsAreRestoredAsPhotographedAfterAGasOnlyPauses) {
-    s.Reaccio = "HI";
+    s.Reaccio = &kHI;
     MostraCaptura(s);
     EXPECT_FALSE(s.controls.tmrRellotgeEnabled);
     EXPECT_TRUE(s.meca.CapturaEnPantalla);
     EXPECT_EQ(s.caja.AtomA[5].borderWidth, 1) << "a gas group is not restored";
 
-    s.Reaccio = "HgO";
+    s.Reaccio = &kHgO;
     MostraCaptura(s);
     const AtomShape* group[4] = {&s.caja.AtomA[5], &s.caja.AtomA[2], &s.caja.AtomB[7],
                                  &s.caja.AtomB[3]};
@@ -49,7 +52,7 @@ TEST_F(MostraCapturaTest, SolidGroupsAreRestoredAsPhotographedAfterAGasOnlyPause
     }
 
     // "FeO" stacks each oxygen over its iron.
-    s.Reaccio = "FeO";
+    s.Reaccio = &kFeO;
     s.PasOxid = 90;
     MostraCaptura(s);
     const AtomShape* feo[4] = {&s.caja.AtomB[5], &s.caja.AtomB[2], &s.caja.AtomA[7],

@@ -40,7 +40,7 @@ void expectReported(const char* reaction, int particles, int ticks, const std::s
 }
 
 int firstMoving(const SimulationState& s) {
-    const Reaction r = reactionFromKey(s.Reaccio);
+    const Reaction r = ReactionOf(s);
     for (int i = 0; i < s.NombreMol; ++i)
         if (SlotMoves(s, r, i))
             return i;
@@ -106,7 +106,7 @@ TEST(TickInvariants, MovingSlotsStayWithinTheirWalls) {
         SimulationState& s = run->state();
         const int i = firstMoving(s);
         ASSERT_GE(i, 0) << reaction;
-        const WallLimits lim = SlotLimits(s, reactionFromKey(s.Reaccio), i);
+        const WallLimits lim = SlotLimits(s, ReactionOf(s), i);
         s.PosZ[i] = lim.zHi;
         EXPECT_EQ(TickInvariantViolation(s), "") << reaction;
         s.PosZ[i] = lim.zHi + 1;

@@ -4,6 +4,9 @@
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/reaction_texts.h"
 #include "mainwindow/tick_hooks.h"
+#include "reactions/hgo/hgo.h"
+#include "reactions/hi/hi.h"
+#include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
 #include "window_fixture.h"
 
@@ -19,7 +22,7 @@ namespace {
 struct Taking : test::LoadedWindow {
     Taking() {
         clock.t = 700;
-        TriaReaccio(m, Reaction::HI);
+        TriaReaccio(m, kHI);
     }
     void tickAfter(double seconds) {
         clock.t += seconds;
@@ -68,7 +71,7 @@ TEST(DataCommands, IntervalRowsAndTheMenusOfATableBeingTaken) {
     EXPECT_FALSE(w.m.d.txtDades || w.m.menus.enabled("ArxiuExcel"));
     for (const char* on : {"mnuEines", "CineMeca", "CineDadesCrono", "CineDades05"})
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
-    TriaReaccio(w.m, Reaction::NH3); // no data taking comes back
+    TriaReaccio(w.m, kNH3); // no data taking comes back
     w.tickAfter(1);
     EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).empty());
     EXPECT_FALSE(w.m.d.txtDades);
@@ -79,7 +82,7 @@ TEST(DataCommands, AReactionChoiceRestartsTheTakingAtTheKeptInterval) {
     CineDades(w.m, 2);
     w.tickAfter(2);
     w.tickAfter(2);
-    TriaReaccio(w.m, Reaction::HgO);
+    TriaReaccio(w.m, kHgO);
     w.tickAfter(1.5);
     w.tickAfter(0.5);
     EXPECT_EQ(w.times(), (Times{"0", "2"}));

@@ -1,6 +1,7 @@
 #include "mainwindow/document_commands.h"
 #include "mainwindow/reaction_choice.h"
 #include "mainwindow/zip_archive.h"
+#include "reactions/hi/hi.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -147,7 +148,7 @@ TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
 }
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
-    TriaReaccio(w.m, Reaction::HI);
+    TriaReaccio(w.m, kHI);
     w.m.data.Taula = {true, {"Temps", "HI", "H2", "I2"}, {{0, {200, 0, 0}}, {0.5f, {198, 1, 1}}}};
     w.m.w.SeparadorDecimal = ',';
     ArxiuExcel(w.m, s);

@@ -8,6 +8,7 @@
 #include "mainwindow/twips.h"
 #include "mainwindow/window_controls.h"
 #include "reactions/atom_colours.h"
+#include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
 
 #include <QAction>
@@ -115,7 +116,7 @@ TEST_F(WindowFixture, FrozenBoxShowsTheNextReactionRunning) {
     EXPECT_TRUE(window.tmrRellotge().isActive());
     EXPECT_EQ(window.action("AccionsCongelar")->text(), "Congelar Imatge");
     // The new molecules are drawn by the timer's ticks.
-    EXPECT_EQ(state->Reaccio, "NH3");
+    EXPECT_EQ(state->Reaccio, &kNH3);
     EXPECT_TRUE(QTest::qWaitFor([&] { return state->caja.AtomA[0].visible; }, 5000));
 }
 

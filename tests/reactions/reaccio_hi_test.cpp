@@ -1,4 +1,5 @@
 #include "reactions/counters.h"
+#include "reactions/hi/hi.h"
 #include "reactions/reaccio_hi.h"
 
 #include "reaction_fixtures.h"
@@ -16,7 +17,7 @@ protected:
     void SetUp() override {
         test::setBox(s);
         test::dressEightAtoms(s);
-        s.Reaccio = "HI";
+        s.Reaccio = &kHI;
         s.FactorEnllac = 0.85f;
         s.DistEnllac = 200;
         s.NombreMol = s.nHI = 2;
