@@ -3,12 +3,12 @@
 #include "mainwindow/freeze_marking.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/reaction_texts.h"
 #include "reactions/mechanism_continue.h"
 #include "reactions/reaction_settings.h"
 
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 
 namespace tarvon {
 
@@ -69,8 +69,10 @@ void restoreDiameter(TarvonModel& m) {
 } // namespace
 
 void CineMeca(TarvonModel& m) {
+    if (m.s.Reaccio == nullptr)
+        throw std::invalid_argument("no reaction chosen"); // before anything changes
     const Reaction r = ReactionOf(m.s);
-    const ReactionTexts& texts = TextsFor(r); // before anything changes
+    const ReactionTexts& texts = m.s.Reaccio->texts();
     menusForView(m.menus);
     m.s.meca.MecaDemanat = true;
     m.w.FactorDiamDesat = m.s.FactorDiam;

@@ -4,7 +4,6 @@
 #include "mainwindow/data_commands.h"
 #include "mainwindow/freeze_marking.h"
 #include "mainwindow/initial_state.h"
-#include "mainwindow/reaction_texts.h"
 #include "reactions/buidar_sistema.h"
 #include "reactions/crea_poblacio.h"
 #include "reactions/reaction_settings.h"
@@ -24,9 +23,9 @@ std::uint64_t seedFrom(const Clock& clock) {
 } // namespace
 
 void TriaReaccio(TarvonModel& m, const ReactionDescription& r) {
-    const ReactionTexts& texts = TextsFor(r.id);
+    const ReactionTexts& texts = r.texts();
     ChooseReaction(m.s, r, m.w.DiamBase);
-    m.d.picRIFile = {texts.picRI0, texts.picRI1};
+    m.d.picRIFile = {PicturePath(r.pictures.heading->file), PicturePath(r.pictures.equation->file)};
     PrepararReaccio(m);
     m.d.lblDS1 = texts.lblDS1;
     m.d.lblDS2 = texts.lblDS2;

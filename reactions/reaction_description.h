@@ -2,14 +2,27 @@
 
 #include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
+#include "reactions/reaction_pictures.h"
+#include "reactions/reaction_texts.h"
 
 namespace tarvon {
+
+// A reaction's entry in the help: its name and what happens in it.
+struct HelpEntry {
+    const char* name;
+    const char* explanation;
+};
 
 // Everything the program asks of one reaction. Each reaction folder defines
 // one; the registry lists them.
 struct ReactionDescription {
     const char* key; // "FeO": the menu item, the runner's --reaction, the workbook's name
     Reaction id;
+
+    const char* menuCaption; // its item in the Reaccions menu
+    HelpEntry help;
+    const ReactionTexts& (*texts)();
+    ReactionPictures pictures;
 };
 
 inline Reaction ReactionOf(const SimulationState& s) {

@@ -1,10 +1,29 @@
 #include "reactions/hgo/hgo.h"
 
+#include "reactions/hgo/hgo_parts.h"
+
 namespace tarvon {
+
+namespace {
+
+constexpr PictureSpec kPictures[] = {
+    {"RT_HgO.bmp", PictureKind::Equation, "2 HgO(s) → 2 Hg(g) + O2(g)"},
+    {"RI_47.bmp", PictureKind::Element, "Hg"},
+};
+constexpr const PictureSpec& kEquation = kPictures[0];
+constexpr const PictureSpec& kMercuryPicture = kPictures[1];
+
+} // namespace
 
 constexpr ReactionDescription kHgO{
     .key = "HgO",
     .id = Reaction::HgO,
+    .menuCaption = "Descomposició de l'òxid de mercuri(II)",
+    .help = {"Òxid de mercuri(II)",
+             "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre "
+             "d'uns 400\u00A0°C."},
+    .texts = TextsHgO,
+    .pictures = {&kDecompositionPicture, &kEquation, kPictures},
 };
 
 } // namespace tarvon

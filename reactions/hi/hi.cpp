@@ -1,10 +1,27 @@
 #include "reactions/hi/hi.h"
 
+#include "reactions/hi/hi_parts.h"
+
 namespace tarvon {
+
+namespace {
+
+constexpr PictureSpec kPictures[] = {
+    {"RT_HI.bmp", PictureKind::Equation, "2 HI(g) → H2(g) + I2(g)"},
+    {"RI_70.bmp", PictureKind::Element, "I"},
+};
+constexpr const PictureSpec& kEquation = kPictures[0];
+constexpr const PictureSpec& kIodinePicture = kPictures[1];
+
+} // namespace
 
 constexpr ReactionDescription kHI{
     .key = "HI",
     .id = Reaction::HI,
+    .menuCaption = "Descomposició del iodur d'hidrogen",
+    .help = {"Iodur d'hidrogen", "En estat gasós es descompon en hidrogen i iode, també gasosos."},
+    .texts = TextsHI,
+    .pictures = {&kDecompositionPicture, &kEquation, kPictures},
 };
 
 } // namespace tarvon

@@ -2,7 +2,6 @@
 #include "mainwindow/chrono_panel.h"
 #include "mainwindow/data_commands.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/reaction_texts.h"
 #include "mainwindow/tick_hooks.h"
 #include "reactions/hgo/hgo.h"
 #include "reactions/hi/hi.h"
@@ -60,7 +59,7 @@ TEST(DataCommands, IntervalRowsAndTheMenusOfATableBeingTaken) {
                 "Nombre de partícules en funció del temps (segons)\r\nTemps\tHI\tH2\tI2\r\n" +
                 first));
     EXPECT_TRUE(w.m.d.txtDades && w.m.d.lblPropietats);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, TextsFor(Reaction::HI).TextCinetica);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHI.texts().TextCinetica);
     for (const char* on : {"CineEsborrar", "CineNoDades", "ArxiuExcel"})
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
     for (const char* off : {"mnuEines", "CineMeca", "CineDadesCrono"})
@@ -88,7 +87,7 @@ TEST(DataCommands, AReactionChoiceRestartsTheTakingAtTheKeptInterval) {
     EXPECT_EQ(w.times(), (Times{"0", "2"}));
     EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).find("Temps\tHg\tO2\r\n") !=
                 std::string::npos);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, TextsFor(Reaction::HgO).TextCinetica);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextCinetica);
 
     // Stopped: the table stays, no rows come, the next start replaces it.
     CineNoDades(w.m);

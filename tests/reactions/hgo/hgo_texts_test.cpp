@@ -1,5 +1,4 @@
-#include "mainwindow/help_text.h"
-#include "mainwindow/reaction_texts.h"
+#include "reactions/hgo/hgo.h"
 
 #include <gtest/gtest.h>
 
@@ -50,30 +49,17 @@ bool Mentions(const std::string& text, const std::string& word) {
     return text.find(word) != std::string::npos;
 }
 
-// The help's explanation of one entry, its wrapped lines joined again.
-std::string HelpEntry(const std::string& name) {
-    const std::string help = TextAjuda();
-    std::size_t at = help.find("-- " + name + ":\r\n");
-    EXPECT_NE(at, std::string::npos) << name;
-    at = help.find("\r\n", at) + 2;
-    std::string entry;
-    for (std::size_t end; (end = help.find("\r\n", at)) != at && end != std::string::npos;
-         at = end + 2)
-        entry += help.substr(at, end - at).substr(4) + " "; // without the indent
-    return entry;
-}
-
 // Mercury boils at 357 °C; its oxide forms below and decomposes above that. The title, the
 // description, the mechanism and the help must give one decomposition temperature, and it
 // must not be the boiling point they name.
 TEST(ReactionTexts, HgOTextsAgreeOnTheDecompositionTemperature) {
-    const ReactionTexts& hgo = TextsFor(Reaction::HgO);
+    const ReactionTexts& hgo = kHgO.texts();
     const std::vector<int> title = Temperatures(hgo.lblDS2);
     ASSERT_EQ(title.size(), 1u) << hgo.lblDS2;
     const int decomposition = title.front();
     std::set<int> boiling;
     const std::vector<std::string> texts{hgo.lblDS2, hgo.TextReaccio, hgo.TextMecanisme,
-                                         HelpEntry("Òxid de mercuri(II)")};
+                                         kHgO.help.explanation};
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(Mentions(text, "ºC")) << "the ordinal sign is not a degree sign";

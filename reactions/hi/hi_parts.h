@@ -1,0 +1,10 @@
+#pragma once
+// The parts of HI's description, defined across its folder.
+
+#include "reactions/reaction_description.h"
+
+namespace tarvon {
+
+const ReactionTexts& TextsHI();
+
+} // namespace tarvon

@@ -1,0 +1,10 @@
+#pragma once
+// The parts of NH3's description, defined across its folder.
+
+#include "reactions/reaction_description.h"
+
+namespace tarvon {
+
+const ReactionTexts& TextsNH3();
+
+} // namespace tarvon
