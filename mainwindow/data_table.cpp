@@ -13,19 +13,11 @@ namespace {
 constexpr char kEndOfLine[] = "\r\n";
 
 std::vector<int> CountsOf(const SimulationState& s) {
-    switch (ReactionOf(s)) {
-    case Reaction::FeO:
-        return {s.nO2};
-    case Reaction::NH3:
-        return {s.nN2, s.nH2, s.nNH3};
-    case Reaction::HI:
-        return {s.nHI, s.nH2, s.nI2};
-    case Reaction::HgO:
-        return {s.nHg, s.nO2};
-    case Reaction::None:
-        break;
-    }
-    return {};
+    std::vector<int> counts;
+    if (s.Reaccio != nullptr)
+        for (const DataColumn& column : s.Reaccio->columns)
+            counts.push_back(column.count(s));
+    return counts;
 }
 
 void AddRow(DataTaking& d, float temps, const SimulationState& s) {
@@ -48,19 +40,12 @@ std::string FormatGeneral(float value, char decimalSeparator) {
 }
 
 std::vector<std::string> ColumnesDades(const ReactionDescription* r) {
-    switch (r != nullptr ? r->id : Reaction::None) {
-    case Reaction::FeO:
-        return {"Temps", "O2"};
-    case Reaction::NH3:
-        return {"Temps", "N2", "H2", "NH3"};
-    case Reaction::HI:
-        return {"Temps", "HI", "H2", "I2"};
-    case Reaction::HgO:
-        return {"Temps", "Hg", "O2"};
-    case Reaction::None:
-        break;
-    }
-    return {};
+    if (r == nullptr)
+        return {};
+    std::vector<std::string> columns{"Temps"};
+    for (const DataColumn& column : r->columns)
+        columns.emplace_back(column.name);
+    return columns;
 }
 
 std::string TaulaDades(const DataRows& t, char decimalSeparator) {

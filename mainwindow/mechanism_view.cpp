@@ -97,8 +97,7 @@ void CineTornar(TarvonModel& m) {
     m.s.NombreP = m.w.NombrePDesat;
     m.w.CostatNP = static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(m.s.NombreP))));
     restoreDiameter(m);
-    m.d.txt[0] = m.d.txt[1] = m.d.txt[2] = true;
-    m.d.txt[3] = ReactionOf(m.s) != Reaction::FeO;
+    ShowCounterBoxes(m);
     showDescription(m);
     if (m.menus.checked("AccionsMarcar"))
         m.w.Marcar = true;

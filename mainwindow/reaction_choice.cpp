@@ -43,7 +43,14 @@ void PrepararReaccio(TarvonModel& m) {
     for (const char* item : {"CineEsborrar", "CineNoDades", "CineTornar"})
         m.menus.disable(item);
     m.d.picRI = true;
-    m.d.txt = {true, true, true, ReactionOf(m.s) != Reaction::FeO, false};
+    m.d.txt = {};
+    ShowCounterBoxes(m);
+}
+
+void ShowCounterBoxes(TarvonModel& m) {
+    const std::size_t shown = m.s.Reaccio != nullptr ? m.s.Reaccio->counters.size() : 0;
+    for (std::size_t k = 0; k < 4; ++k)
+        m.d.txt[k] = k < shown;
 }
 
 void BuidarSistemaFinestra(TarvonModel& m) {

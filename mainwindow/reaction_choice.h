@@ -13,6 +13,10 @@ void TriaReaccio(TarvonModel& m, const ReactionDescription& r);
 // The display and menus of a chosen reaction, after the reset.
 void PrepararReaccio(TarvonModel& m);
 
+// The counter boxes txt0 to txt3 the chosen reaction fills are shown, the
+// others hidden.
+void ShowCounterBoxes(TarvonModel& m);
+
 // The first half of every rebuild: the box sized and drawn, the description
 // shown, the particle system cleared.
 void BuidarSistemaFinestra(TarvonModel& m);

@@ -2,7 +2,7 @@
 
 #include "mainwindow/caja_view.h"
 #include "mainwindow/circle_widget.h"
-#include "mainwindow/counter_captions.h"
+#include "mainwindow/counter_text.h"
 #include "mainwindow/twips.h"
 #include "reactions/llegenda.h"
 

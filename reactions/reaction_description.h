@@ -2,8 +2,11 @@
 
 #include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
+#include "reactions/counters.h"
 #include "reactions/reaction_pictures.h"
 #include "reactions/reaction_texts.h"
+
+#include <span>
 
 namespace tarvon {
 
@@ -23,6 +26,8 @@ struct ReactionDescription {
     HelpEntry help;
     const ReactionTexts& (*texts)();
     ReactionPictures pictures;
+    std::span<const CounterBox> counters; // the counter boxes, txt0 first
+    std::span<const DataColumn> columns;  // the data table's species, after "Temps"
 };
 
 inline Reaction ReactionOf(const SimulationState& s) {

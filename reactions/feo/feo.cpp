@@ -13,6 +13,16 @@ constexpr PictureSpec kPictures[] = {
 constexpr const PictureSpec& kEquation = kPictures[0];
 constexpr const PictureSpec& kIronPicture = kPictures[1];
 
+constexpr CounterBox kCounters[] = {
+    {"Molèc. oxigen inicials:", [](const SimulationState& s) { return s.NombreMol; }},
+    {"Molèc. oxigen presents:", [](const SimulationState& s) { return s.nO2; }},
+    {"Òxid ferrós(FeO) format:", [](const SimulationState& s) { return s.nFeO; }},
+};
+
+constexpr DataColumn kColumns[] = {
+    {"O2", [](const SimulationState& s) { return s.nO2; }},
+};
+
 } // namespace
 
 constexpr ReactionDescription kFeO{
@@ -24,6 +34,8 @@ constexpr ReactionDescription kFeO{
              "òxid de ferro(II)."},
     .texts = TextsFeO,
     .pictures = {&kSynthesisPicture, &kEquation, kPictures},
+    .counters = kCounters,
+    .columns = kColumns,
 };
 
 } // namespace tarvon

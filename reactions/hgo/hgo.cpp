@@ -13,6 +13,18 @@ constexpr PictureSpec kPictures[] = {
 constexpr const PictureSpec& kEquation = kPictures[0];
 constexpr const PictureSpec& kMercuryPicture = kPictures[1];
 
+constexpr CounterBox kCounters[] = {
+    {"Òxid mercúric(HgO) inicial:", [](const SimulationState& s) { return s.NumA; }},
+    {"Òxid mercúric(HgO) present:", [](const SimulationState& s) { return s.NumA - s.nHg; }},
+    {"Molècules oxígen (gas):", [](const SimulationState& s) { return s.nO2; }},
+    {"Àtoms mercuri (gas):", [](const SimulationState& s) { return s.nHg; }},
+};
+
+constexpr DataColumn kColumns[] = {
+    {"Hg", [](const SimulationState& s) { return s.nHg; }},
+    {"O2", [](const SimulationState& s) { return s.nO2; }},
+};
+
 } // namespace
 
 constexpr ReactionDescription kHgO{
@@ -24,6 +36,8 @@ constexpr ReactionDescription kHgO{
              "d'uns 400\u00A0°C."},
     .texts = TextsHgO,
     .pictures = {&kDecompositionPicture, &kEquation, kPictures},
+    .counters = kCounters,
+    .columns = kColumns,
 };
 
 } // namespace tarvon

@@ -13,6 +13,19 @@ constexpr PictureSpec kPictures[] = {
 constexpr const PictureSpec& kEquation = kPictures[0];
 constexpr const PictureSpec& kIodinePicture = kPictures[1];
 
+constexpr CounterBox kCounters[] = {
+    {kMoleculesPresents, [](const SimulationState& s) { return s.NombreMol; }},
+    {"Molècules HI:", [](const SimulationState& s) { return s.nHI; }},
+    {"Molècules hidrogen:", [](const SimulationState& s) { return s.nH2; }},
+    {"Molècules iode:", [](const SimulationState& s) { return s.nI2; }},
+};
+
+constexpr DataColumn kColumns[] = {
+    {"HI", [](const SimulationState& s) { return s.nHI; }},
+    {"H2", [](const SimulationState& s) { return s.nH2; }},
+    {"I2", [](const SimulationState& s) { return s.nI2; }},
+};
+
 } // namespace
 
 constexpr ReactionDescription kHI{
@@ -22,6 +35,8 @@ constexpr ReactionDescription kHI{
     .help = {"Iodur d'hidrogen", "En estat gasós es descompon en hidrogen i iode, també gasosos."},
     .texts = TextsHI,
     .pictures = {&kDecompositionPicture, &kEquation, kPictures},
+    .counters = kCounters,
+    .columns = kColumns,
 };
 
 } // namespace tarvon

@@ -6,9 +6,6 @@
 
 namespace tarvon {
 
-// The caption of a counter box, before its value.
-const char* CounterCaption(CounterId id);
-
 // A counter box's text: the caption, then the value with its sign position
 // (a blank for a value not below zero).
 std::string CounterText(const Counter& c);

@@ -1,4 +1,4 @@
-#include "mainwindow/counter_captions.h"
+#include "mainwindow/counter_text.h"
 #include "reactions/feo/feo.h"
 #include "reactions/hgo/hgo.h"
 #include "reactions/hi/hi.h"
@@ -39,7 +39,7 @@ TEST(CounterBoxes, EachReactionShowsItsCountersWithTheirCaptions) {
     s.Reaccio = nullptr;
     EXPECT_TRUE(Boxes(s).empty());
     // The blank is the sign's place.
-    EXPECT_EQ(CounterText({CounterId::HgOPresent, -2}), "Òxid mercúric(HgO) present:-2");
+    EXPECT_EQ(CounterText({"Òxid mercúric(HgO) present:", -2}), "Òxid mercúric(HgO) present:-2");
 }
 
 } // namespace
