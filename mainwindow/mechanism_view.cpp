@@ -71,15 +71,15 @@ void restoreDiameter(TarvonModel& m) {
 void CineMeca(TarvonModel& m) {
     if (m.s.Reaccio == nullptr)
         throw std::invalid_argument("no reaction chosen"); // before anything changes
-    const Reaction r = ReactionOf(m.s);
-    const ReactionTexts& texts = m.s.Reaccio->texts();
+    const ReactionDescription& r = *m.s.Reaccio;
+    const ReactionTexts& texts = r.texts();
     menusForView(m.menus);
     m.s.meca.MecaDemanat = true;
     m.w.FactorDiamDesat = m.s.FactorDiam;
     m.w.NombrePDesat = m.s.NombreP;
     DiamMecanisme(m.s, m.w.DiamBase);
     m.s.meca.IdxMeca.fill(kNoCapture);
-    m.w.CostatNP = CostatNPMecanisme(r);
+    m.w.CostatNP = r.mechanismSide;
     m.w.TextMecanisme = texts.TextMecanisme;
     m.s.NombreP = m.w.CostatNP * m.w.CostatNP;
     Reconstruir(m);

@@ -1,7 +1,7 @@
 #include "reactions/mechanism_continue.h"
 
 #include "reactions/atom_colours.h"
-#include "reactions/ordena_capes.h"
+#include "reactions/feo/ordena_capes.h"
 #include "reactions/reaction_description.h"
 
 namespace tarvon {

@@ -1,8 +1,8 @@
 #include "reactions/reaccio_feo.h"
 
 #include "reactions/atom_colours.h"
+#include "reactions/feo/ordena_capes.h"
 #include "reactions/mechanism_capture.h"
-#include "reactions/ordena_capes.h"
 
 #include <cmath>
 #include <optional>

@@ -2,7 +2,10 @@
 
 #include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
+#include "engine/uniform_random.h"
+#include "layout/mida_caixa.h"
 #include "reactions/counters.h"
+#include "reactions/llegenda.h"
 #include "reactions/reaction_pictures.h"
 #include "reactions/reaction_texts.h"
 
@@ -28,6 +31,16 @@ struct ReactionDescription {
     ReactionPictures pictures;
     std::span<const CounterBox> counters; // the counter boxes, txt0 first
     std::span<const DataColumn> columns;  // the data table's species, after "Temps"
+
+    float (*bondLength)(float diam); // DistEnllac for a particle diameter, twips
+    // What else follows a new bond length; may be null.
+    void (*afterBondLength)(SimulationState&);
+    int mechanismSide; // particles per side in the mechanism view
+    MechanismBox mechanismBox;
+    // Builds the population once BuidarSistema has run and the generator is
+    // reseeded.
+    void (*populate)(SimulationState&, UniformRandom&);
+    LegendLayout legend;
 };
 
 inline Reaction ReactionOf(const SimulationState& s) {

@@ -1,21 +1,14 @@
 #pragma once
 
-#include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
 #include "reactions/reaction_description.h"
-
-#include <optional>
 
 // DiamBase, the base particle diameter (150 twips on the reference screen),
 // belongs to the window, which scales it by the screen-class factor.
 
 namespace tarvon {
 
-// Distance between the atom centres of the reaction's molecule for a particle
-// diameter; nullopt when no reaction is chosen.
-std::optional<float> DistEnllacFor(Reaction r, float diam);
-
-// DistEnllac from the current Diam; for "FeO" also the iron radius RadiA(0).
+// DistEnllac from the current Diam, and what the reaction makes follow it.
 // Without a reaction nothing changes.
 void RecalculaDistEnllac(SimulationState& s);
 
@@ -36,9 +29,5 @@ void EinesDiamAfDi(SimulationState& s, float DiamBase);
 
 // The mechanism view's particles: four times the base diameter.
 void DiamMecanisme(SimulationState& s, float DiamBase);
-
-// Particles per side in the mechanism view: 8, 14, 12 and 3 for "FeO", "NH3",
-// "HI" and "HgO"; without a reaction the default 9.
-int CostatNPMecanisme(Reaction r);
 
 } // namespace tarvon

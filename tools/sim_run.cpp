@@ -66,7 +66,7 @@ void SimRun::build(std::uint64_t seed) {
     in.DistEnllac = s.DistEnllac;
     in.FactorDiam = s.FactorDiam;
     in.MecaDemanat = s.meca.MecaDemanat;
-    in.Reaccio = ReactionOf(s);
+    in.mechanismBox = s.Reaccio->mechanismBox;
     ApplyBoxGeometry(MidaCaixa(in), s);
     Crea_Poblacio(s, rnd_, seed);
     s.controls.tmrRellotgeInterval = options_.tickMs;
@@ -77,7 +77,7 @@ void SimRun::enterMechanism() {
     s.meca.MecaDemanat = true;
     DiamMecanisme(s, kDiamBase);
     s.meca.IdxMeca.fill(10000);
-    const int side = CostatNPMecanisme(ReactionOf(s));
+    const int side = s.Reaccio->mechanismSide;
     s.NombreP = side * side;
     build(seed_ + 1);
 }

@@ -23,6 +23,21 @@ constexpr DataColumn kColumns[] = {
     {"O2", [](const SimulationState& s) { return s.nO2; }},
 };
 
+// Between the atom centres of its molecule, twips.
+float bondLength(float diam) {
+    const double d = diam;
+    return static_cast<float>(2 * d * 0.74);
+}
+
+// The oxygen atom's radius is a quarter of the O2 bond.
+void oxygenRadius(SimulationState& s) {
+    s.RadiA[0] = s.DistEnllac / 4;
+}
+
+void legend(Legend& l, const LegendInput& in) {
+    OxideLegend(l, in, 1.16f, 0.83f, kIronPicture);
+}
+
 } // namespace
 
 constexpr ReactionDescription kFeO{
@@ -36,6 +51,12 @@ constexpr ReactionDescription kFeO{
     .pictures = {&kSynthesisPicture, &kEquation, kPictures},
     .counters = kCounters,
     .columns = kColumns,
+    .bondLength = bondLength,
+    .afterBondLength = oxygenRadius,
+    .mechanismSide = 8,
+    .mechanismBox = {-0.58, 2},
+    .populate = PoblacioFeO,
+    .legend = legend,
 };
 
 } // namespace tarvon

@@ -7,4 +7,12 @@ namespace tarvon {
 
 const ReactionTexts& TextsFeO();
 
+void PoblacioFeO(SimulationState& s, UniformRandom& rnd);
+
+// Places the n x n iron atoms from the layer reference in s.capa, row by row
+// in increasing depth, with scale sc and atom diameter d.
+void Capa_Ferro(SimulationState& s, int n, float sc, float d);
+// Sizes, places, raises and shows iron shape k.
+void Situa_Bola(SimulationState& s, int k);
+
 } // namespace tarvon

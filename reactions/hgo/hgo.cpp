@@ -25,6 +25,16 @@ constexpr DataColumn kColumns[] = {
     {"O2", [](const SimulationState& s) { return s.nO2; }},
 };
 
+// Between the atom centres of its molecule, twips.
+float bondLength(float diam) {
+    const double d = diam;
+    return static_cast<float>(d * 1.4);
+}
+
+void legend(Legend& l, const LegendInput& in) {
+    OxideLegend(l, in, 1.44f, 1.1f, kMercuryPicture);
+}
+
 } // namespace
 
 constexpr ReactionDescription kHgO{
@@ -38,6 +48,12 @@ constexpr ReactionDescription kHgO{
     .pictures = {&kDecompositionPicture, &kEquation, kPictures},
     .counters = kCounters,
     .columns = kColumns,
+    .bondLength = bondLength,
+    .afterBondLength = nullptr,
+    .mechanismSide = 3,
+    .mechanismBox = {-0.552, 2},
+    .populate = PoblacioHgO,
+    .legend = legend,
 };
 
 } // namespace tarvon

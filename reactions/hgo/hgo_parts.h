@@ -7,4 +7,9 @@ namespace tarvon {
 
 const ReactionTexts& TextsHgO();
 
+void PoblacioHgO(SimulationState& s, UniformRandom& rnd);
+
+// The first n pairs of Parells, shuffled into OrdreParells.
+void Barreja_Parells(SimulationState& s, UniformRandom& rnd, int n);
+
 } // namespace tarvon

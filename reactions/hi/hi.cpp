@@ -26,6 +26,16 @@ constexpr DataColumn kColumns[] = {
     {"I2", [](const SimulationState& s) { return s.nI2; }},
 };
 
+// Between the atom centres of its molecule, twips.
+float bondLength(float diam) {
+    const double d = diam;
+    return static_cast<float>(d * 0.37 + d * 1.33);
+}
+
+void legend(Legend& l, const LegendInput& in) {
+    GasLegend(l, in, kIodinePicture, kHydrogenPicture);
+}
+
 } // namespace
 
 constexpr ReactionDescription kHI{
@@ -37,6 +47,12 @@ constexpr ReactionDescription kHI{
     .pictures = {&kDecompositionPicture, &kEquation, kPictures},
     .counters = kCounters,
     .columns = kColumns,
+    .bondLength = bondLength,
+    .afterBondLength = nullptr,
+    .mechanismSide = 12,
+    .mechanismBox = {-0.25, 2},
+    .populate = PoblacioHI,
+    .legend = legend,
 };
 
 } // namespace tarvon

@@ -7,4 +7,6 @@ namespace tarvon {
 
 const ReactionTexts& TextsHI();
 
+void PoblacioHI(SimulationState& s, UniformRandom& rnd);
+
 } // namespace tarvon

@@ -26,6 +26,16 @@ constexpr DataColumn kColumns[] = {
     {"NH3", [](const SimulationState& s) { return s.nNH3; }},
 };
 
+// Between the atom centres of its molecule, twips.
+float bondLength(float diam) {
+    const double d = diam;
+    return static_cast<float>(d * 0.74 + d * 0.37);
+}
+
+void legend(Legend& l, const LegendInput& in) {
+    GasLegend(l, in, kNitrogenPicture, kHydrogenPicture);
+}
+
 } // namespace
 
 constexpr ReactionDescription kNH3{
@@ -37,6 +47,12 @@ constexpr ReactionDescription kNH3{
     .pictures = {&kSynthesisPicture, &kEquation, kPictures},
     .counters = kCounters,
     .columns = kColumns,
+    .bondLength = bondLength,
+    .afterBondLength = nullptr,
+    .mechanismSide = 14,
+    .mechanismBox = {-0.25, 1.8},
+    .populate = PoblacioNH3,
+    .legend = legend,
 };
 
 } // namespace tarvon

@@ -7,4 +7,6 @@ namespace tarvon {
 
 const ReactionTexts& TextsNH3();
 
+void PoblacioNH3(SimulationState& s, UniformRandom& rnd);
+
 } // namespace tarvon

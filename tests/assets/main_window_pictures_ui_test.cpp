@@ -6,6 +6,7 @@
 #include "mainwindow/twips.h"
 #include "picture_lookup.h"
 #include "reactions/llegenda.h"
+#include "reactions/registry.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -107,11 +108,10 @@ TEST(MainWindowPictures, IonChargeSitsRaisedBesideItsSymbolOnEveryScreen) {
         for (const char* key : {"FeO", "HgO"}) {
             SCOPED_TRACE(testing::Message() << key << " at factor " << f);
             tarvon::LegendInput in;
-            in.reaction = tarvon::reactionFromKey(key);
             in.D0 = 150 * f;
             in.FactorPantalla = f;
             in.u = 10 * f;
-            const tarvon::Legend legend = tarvon::Llegenda(in);
+            const tarvon::Legend legend = tarvon::Llegenda(tarvon::FindReaction(key)->legend, in);
             const auto fileOf = [&](int index) {
                 for (const tarvon::LegendPicture& p : legend.pictures)
                     if (p.index == index)

@@ -1,4 +1,4 @@
-#include "reactions/ordena_capes.h"
+#include "reactions/feo/ordena_capes.h"
 
 #include <cmath>
 

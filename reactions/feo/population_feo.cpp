@@ -1,4 +1,4 @@
-#include "reactions/populations.h"
+#include "reactions/feo/feo_parts.h"
 
 #include "engine/catom.h"
 #include "reactions/atom_colours.h"

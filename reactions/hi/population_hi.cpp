@@ -1,9 +1,10 @@
-#include "reactions/populations.h"
+#include "reactions/hi/hi_parts.h"
 
 #include "engine/catom.h"
 #include "reactions/atom_colours.h"
 #include "reactions/atom_pair.h"
 #include "reactions/rounding.h"
+#include "reactions/situa_centre.h"
 #include "reactions/speed_table.h"
 #include "reactions/velocitat_inicial.h"
 

@@ -1,4 +1,4 @@
-#include "reactions/populations.h"
+#include "reactions/hgo/hgo_parts.h"
 
 #include "engine/catom.h"
 #include "engine/csolido.h"
