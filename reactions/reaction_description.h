@@ -2,6 +2,7 @@
 
 #include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
+#include "engine/tick_context.h"
 #include "engine/uniform_random.h"
 #include "layout/mida_caixa.h"
 #include "reactions/counters.h"
@@ -17,6 +18,15 @@ namespace tarvon {
 struct HelpEntry {
     const char* name;
     const char* explanation;
+};
+
+// How the mechanism view shows a reaction's captured group and goes on.
+struct CaptureRule {
+    // Redraws the group when the capture is shown; null where the reaction's
+    // own tick highlights it.
+    void (*show)(SimulationState&);
+    // "Continuar": the group as the reaction left it, in its normal appearance.
+    void (*resume)(SimulationState&);
 };
 
 // Everything the program asks of one reaction. Each reaction folder defines
@@ -41,6 +51,10 @@ struct ReactionDescription {
     // reseeded.
     void (*populate)(SimulationState&, UniformRandom&);
     LegendLayout legend;
+
+    // Reaccio_Xoc: the reaction rule for slot i.
+    void (*event)(TickContext&, int i);
+    CaptureRule capture;
 };
 
 inline Reaction ReactionOf(const SimulationState& s) {

@@ -1,6 +1,7 @@
 #include "reactions/feo/feo.h"
 
 #include "reactions/feo/feo_parts.h"
+#include "reactions/feo/reaccio_feo.h"
 
 namespace tarvon {
 
@@ -38,6 +39,11 @@ void legend(Legend& l, const LegendInput& in) {
     OxideLegend(l, in, 1.16f, 0.83f, kIronPicture);
 }
 
+// Slot i has reached the iron surface.
+void event(TickContext& t, int i) {
+    ReaccioFeO(t.s, i);
+}
+
 } // namespace
 
 constexpr ReactionDescription kFeO{
@@ -57,6 +63,8 @@ constexpr ReactionDescription kFeO{
     .mechanismBox = {-0.58, 2},
     .populate = PoblacioFeO,
     .legend = legend,
+    .event = event,
+    .capture = {ShowCaptureFeO, ContinueFeO},
 };
 
 } // namespace tarvon

@@ -15,4 +15,8 @@ void Capa_Ferro(SimulationState& s, int n, float sc, float d);
 // Sizes, places, raises and shows iron shape k.
 void Situa_Bola(SimulationState& s, int k);
 
+// The mechanism view's capture, shown and continued.
+void ShowCaptureFeO(SimulationState& s);
+void ContinueFeO(SimulationState& s);
+
 } // namespace tarvon

@@ -1,6 +1,7 @@
 #include "reactions/hgo/hgo.h"
 
 #include "reactions/hgo/hgo_parts.h"
+#include "reactions/hgo/release_hgo.h"
 
 namespace tarvon {
 
@@ -35,6 +36,11 @@ void legend(Legend& l, const LegendInput& in) {
     OxideLegend(l, in, 1.44f, 1.1f, kMercuryPicture);
 }
 
+// The timed release of the next ion pair.
+void event(TickContext& t, int) {
+    ReleaseHgO(t.s, t.clock);
+}
+
 } // namespace
 
 constexpr ReactionDescription kHgO{
@@ -54,6 +60,8 @@ constexpr ReactionDescription kHgO{
     .mechanismBox = {-0.552, 2},
     .populate = PoblacioHgO,
     .legend = legend,
+    .event = event,
+    .capture = {ShowCaptureHgO, ContinueHgO},
 };
 
 } // namespace tarvon

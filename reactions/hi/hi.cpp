@@ -1,6 +1,7 @@
 #include "reactions/hi/hi.h"
 
 #include "reactions/hi/hi_parts.h"
+#include "reactions/hi/reaccio_hi.h"
 
 namespace tarvon {
 
@@ -36,6 +37,10 @@ void legend(Legend& l, const LegendInput& in) {
     GasLegend(l, in, kIodinePicture, kHydrogenPicture);
 }
 
+void event(TickContext& t, int i) {
+    ReaccioHI(t.s, t.rnd, t.hooks, i);
+}
+
 } // namespace
 
 constexpr ReactionDescription kHI{
@@ -53,6 +58,8 @@ constexpr ReactionDescription kHI{
     .mechanismBox = {-0.25, 2},
     .populate = PoblacioHI,
     .legend = legend,
+    .event = event,
+    .capture = {nullptr, ContinueHI},
 };
 
 } // namespace tarvon

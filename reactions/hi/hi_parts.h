@@ -9,4 +9,7 @@ const ReactionTexts& TextsHI();
 
 void PoblacioHI(SimulationState& s, UniformRandom& rnd);
 
+// "Continuar" after a capture.
+void ContinueHI(SimulationState& s);
+
 } // namespace tarvon

@@ -1,6 +1,7 @@
 #include "reactions/nh3/nh3.h"
 
 #include "reactions/nh3/nh3_parts.h"
+#include "reactions/nh3/reaccio_nh3.h"
 
 namespace tarvon {
 
@@ -36,6 +37,10 @@ void legend(Legend& l, const LegendInput& in) {
     GasLegend(l, in, kNitrogenPicture, kHydrogenPicture);
 }
 
+void event(TickContext& t, int i) {
+    ReaccioNH3(t.s, t.rnd, t.hooks, i);
+}
+
 } // namespace
 
 constexpr ReactionDescription kNH3{
@@ -53,6 +58,8 @@ constexpr ReactionDescription kNH3{
     .mechanismBox = {-0.25, 1.8},
     .populate = PoblacioNH3,
     .legend = legend,
+    .event = event,
+    .capture = {nullptr, ContinueNH3},
 };
 
 } // namespace tarvon

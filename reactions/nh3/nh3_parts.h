@@ -9,4 +9,7 @@ const ReactionTexts& TextsNH3();
 
 void PoblacioNH3(SimulationState& s, UniformRandom& rnd);
 
+// "Continuar" after a capture.
+void ContinueNH3(SimulationState& s);
+
 } // namespace tarvon

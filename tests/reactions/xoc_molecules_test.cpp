@@ -1,5 +1,3 @@
-#include "reactions/hgo/hgo.h"
-#include "reactions/nh3/nh3.h"
 #include "reactions/xoc_molecules.h"
 
 #include "reaction_fixtures.h"
@@ -26,7 +24,6 @@ protected:
 };
 
 TEST_F(XocMoleculesTest, SwapsVelocitiesAndMovesTheFirstSlotToContact) {
-    s.Reaccio = &kNH3;
     Xoc_Molecules(s, rnd, 0, 1);
     EXPECT_TRUE(s.VelZ[0] == -3 && s.VelY[1] == 20);
     EXPECT_NEAR(test::slotDistance(s, 0, 1), 400, 1e-3);
@@ -37,7 +34,6 @@ TEST_F(XocMoleculesTest, SwapsVelocitiesAndMovesTheFirstSlotToContact) {
 }
 
 TEST_F(XocMoleculesTest, MercuryBouncesOffTheSolidAlone) {
-    s.Reaccio = &kHgO;
     s.EnSolid[1] = true;
     Xoc_Molecules(s, rnd, 0, 1);
     EXPECT_TRUE(s.VelX[0] == -10 && s.VelY[0] == 20 && s.VelZ[0] == -30) << "only x and z turn";

@@ -1,9 +1,9 @@
 #include "reactions/counters.h"
-#include "reactions/reaccio_feo.h"
+#include "reactions/feo/reaccio_feo.h"
 
 #include "engine/animation_step.h"
-#include "reaction_fixtures.h"
 #include "reactions/population_fixture.h"
+#include "reactions/reaction_fixtures.h"
 
 namespace tarvon {
 namespace {

@@ -1,4 +1,4 @@
-#include "reactions/release_hgo.h"
+#include "reactions/hgo/release_hgo.h"
 
 #include "reactions/atom_colours.h"
 #include "reactions/atom_pair.h"

@@ -1,9 +1,9 @@
 #include "reactions/counters.h"
-#include "reactions/release_hgo.h"
+#include "reactions/hgo/release_hgo.h"
 
 #include "engine/animation_step.h"
-#include "reaction_fixtures.h"
 #include "reactions/population_fixture.h"
+#include "reactions/reaction_fixtures.h"
 
 #include <algorithm>
 

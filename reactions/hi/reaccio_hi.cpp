@@ -1,4 +1,4 @@
-#include "reactions/reaccio_hi.h"
+#include "reactions/hi/reaccio_hi.h"
 
 #include "engine/orienta.h"
 #include "engine/pair_test.h"

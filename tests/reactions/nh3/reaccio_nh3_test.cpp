@@ -1,8 +1,8 @@
 #include "reactions/counters.h"
-#include "reactions/reaccio_nh3.h"
+#include "reactions/nh3/reaccio_nh3.h"
 
-#include "reaction_fixtures.h"
 #include "reactions/population_fixture.h"
+#include "reactions/reaction_fixtures.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "reactions/reaccio_nh3.h"
+#include "reactions/nh3/reaccio_nh3.h"
 
 #include "engine/pair_test.h"
 #include "reactions/mechanism_capture.h"

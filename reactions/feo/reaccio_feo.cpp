@@ -1,4 +1,4 @@
-#include "reactions/reaccio_feo.h"
+#include "reactions/feo/reaccio_feo.h"
 
 #include "reactions/atom_colours.h"
 #include "reactions/feo/ordena_capes.h"

@@ -1,8 +1,8 @@
 #include "reactions/counters.h"
 #include "reactions/hi/hi.h"
-#include "reactions/reaccio_hi.h"
+#include "reactions/hi/reaccio_hi.h"
 
-#include "reaction_fixtures.h"
+#include "reactions/reaction_fixtures.h"
 
 #include <gtest/gtest.h>
 
