@@ -28,11 +28,10 @@ bool inside(float v, float lo, float hi) {
 }
 
 std::string positionViolation(const SimulationState& s) {
-    const Reaction reaction = ReactionOf(s);
     for (int i = 0; i < s.NombreMol; ++i) {
-        if (!SlotMoves(s, reaction, i) || i == s.meca.heldBackSlot)
+        if (!SlotMoves(s, i) || i == s.meca.heldBackSlot)
             continue;
-        const WallLimits lim = SlotLimits(s, reaction, i);
+        const WallLimits lim = SlotLimits(s, i);
         if (!inside(s.PosX[i], lim.xLo, lim.xHi) || !inside(s.PosY[i], lim.yLo, lim.yHi) ||
             !inside(s.PosZ[i], lim.zLo, lim.zHi))
             return "slot " + std::to_string(i) + " lies outside its walls";

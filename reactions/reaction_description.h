@@ -2,6 +2,7 @@
 
 #include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
+#include "engine/slot_margins.h"
 #include "engine/tick_context.h"
 #include "engine/uniform_random.h"
 #include "layout/mida_caixa.h"
@@ -11,6 +12,7 @@
 #include "reactions/reaction_texts.h"
 
 #include <span>
+#include <string>
 
 namespace tarvon {
 
@@ -18,6 +20,17 @@ namespace tarvon {
 struct HelpEntry {
     const char* name;
     const char* explanation;
+};
+
+// What the animation step asks of a reaction.
+struct SlotRule {
+    // The tick after its data rows: the timed events, the collisions, walls,
+    // motion and drawing of every slot it moves, and a capture shown.
+    void (*tick)(TickContext&);
+    // Whether the tick moves slot i (a lattice site never moves).
+    bool (*moves)(const SimulationState&, int i);
+    // How far the wall step keeps slot i's centre from the walls.
+    SlotMargins (*margins)(const SimulationState&, int i);
 };
 
 // How the mechanism view shows a reaction's captured group and goes on.
@@ -52,9 +65,13 @@ struct ReactionDescription {
     void (*populate)(SimulationState&, UniformRandom&);
     LegendLayout legend;
 
+    SlotRule slotRule;
     // Reaccio_Xoc: the reaction rule for slot i.
     void (*event)(TickContext&, int i);
     CaptureRule capture;
+    // The species totals it conserves after every tick: the first violation,
+    // or "".
+    std::string (*speciesBalance)(const SimulationState&);
 };
 
 inline Reaction ReactionOf(const SimulationState& s) {

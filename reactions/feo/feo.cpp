@@ -63,8 +63,10 @@ constexpr ReactionDescription kFeO{
     .mechanismBox = {-0.58, 2},
     .populate = PoblacioFeO,
     .legend = legend,
+    .slotRule = {TickFeO, MovesFeO, MarginsFeO},
     .event = event,
     .capture = {ShowCaptureFeO, ContinueFeO},
+    .speciesBalance = BalanceFeO,
 };
 
 } // namespace tarvon

@@ -19,4 +19,13 @@ void Situa_Bola(SimulationState& s, int k);
 void ShowCaptureFeO(SimulationState& s);
 void ContinueFeO(SimulationState& s);
 
+// The animation step's rule for its slots.
+void TickFeO(TickContext& t);
+bool MovesFeO(const SimulationState& s, int i);
+SlotMargins MarginsFeO(const SimulationState& s, int i);
+// Lays slot i's atoms out around its centre and projects them into Caja.
+void DrawFeO(SimulationState& s, int i);
+
+std::string BalanceFeO(const SimulationState& s);
+
 } // namespace tarvon

@@ -60,8 +60,10 @@ constexpr ReactionDescription kHgO{
     .mechanismBox = {-0.552, 2},
     .populate = PoblacioHgO,
     .legend = legend,
+    .slotRule = {TickHgO, MovesHgO, MarginsHgO},
     .event = event,
     .capture = {ShowCaptureHgO, ContinueHgO},
+    .speciesBalance = BalanceHgO,
 };
 
 } // namespace tarvon

@@ -16,4 +16,13 @@ void Barreja_Parells(SimulationState& s, UniformRandom& rnd, int n);
 void ShowCaptureHgO(SimulationState& s);
 void ContinueHgO(SimulationState& s);
 
+// The animation step's rule for its slots.
+void TickHgO(TickContext& t);
+bool MovesHgO(const SimulationState& s, int i);
+SlotMargins MarginsHgO(const SimulationState& s, int i);
+// Lays slot i's atoms out around its centre and projects them into Caja.
+void DrawHgO(SimulationState& s, int i);
+
+std::string BalanceHgO(const SimulationState& s);
+
 } // namespace tarvon

@@ -58,8 +58,10 @@ constexpr ReactionDescription kHI{
     .mechanismBox = {-0.25, 2},
     .populate = PoblacioHI,
     .legend = legend,
+    .slotRule = {TickHI, MovesHI, MarginsHI},
     .event = event,
     .capture = {nullptr, ContinueHI},
+    .speciesBalance = BalanceHI,
 };
 
 } // namespace tarvon

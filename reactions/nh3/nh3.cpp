@@ -58,8 +58,10 @@ constexpr ReactionDescription kNH3{
     .mechanismBox = {-0.25, 1.8},
     .populate = PoblacioNH3,
     .legend = legend,
+    .slotRule = {TickNH3, MovesNH3, MarginsNH3},
     .event = event,
     .capture = {nullptr, ContinueNH3},
+    .speciesBalance = BalanceNH3,
 };
 
 } // namespace tarvon

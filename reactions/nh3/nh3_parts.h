@@ -12,4 +12,15 @@ void PoblacioNH3(SimulationState& s, UniformRandom& rnd);
 // "Continuar" after a capture.
 void ContinueNH3(SimulationState& s);
 
+// The animation step's rule for its slots.
+void TickNH3(TickContext& t);
+bool MovesNH3(const SimulationState& s, int i);
+SlotMargins MarginsNH3(const SimulationState& s, int i);
+// Lays slot i's atoms out around its centre and projects them into Caja.
+void DrawNH3(SimulationState& s, int i);
+// The green border on the atoms of the captured group.
+void HighlightNH3(SimulationState& s);
+
+std::string BalanceNH3(const SimulationState& s);
+
 } // namespace tarvon

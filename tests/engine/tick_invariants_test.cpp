@@ -40,9 +40,8 @@ void expectReported(const char* reaction, int particles, int ticks, const std::s
 }
 
 int firstMoving(const SimulationState& s) {
-    const Reaction r = ReactionOf(s);
     for (int i = 0; i < s.NombreMol; ++i)
-        if (SlotMoves(s, r, i))
+        if (SlotMoves(s, i))
             return i;
     return -1;
 }
@@ -106,7 +105,7 @@ TEST(TickInvariants, MovingSlotsStayWithinTheirWalls) {
         SimulationState& s = run->state();
         const int i = firstMoving(s);
         ASSERT_GE(i, 0) << reaction;
-        const WallLimits lim = SlotLimits(s, ReactionOf(s), i);
+        const WallLimits lim = SlotLimits(s, i);
         s.PosZ[i] = lim.zHi;
         EXPECT_EQ(TickInvariantViolation(s), "") << reaction;
         s.PosZ[i] = lim.zHi + 1;
@@ -125,7 +124,7 @@ TEST(TickInvariants, TheSlotHeldBackForACaptureStaysWhereItsCollisionPutIt) {
     SimulationState& s = *owner;
     ASSERT_EQ(s.NombreMol, 4);
     const float S = 2 * (s.RadiA[0] + s.RadiB[0]); // contact sum of two HI
-    const WallLimits lim = SlotLimits(s, Reaction::HI, 0);
+    const WallLimits lim = SlotLimits(s, 0);
     const float y = 3000, z = 2000;
     // Slots 1 and 3 already reacted: an I2 just inside slot 0, at its right limit.
     s.caja.AtomB[1].tag = kTagKindA;
