@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
 #include "engine/slot_margins.h"
 #include "engine/tick_context.h"
@@ -46,7 +45,6 @@ struct CaptureRule {
 // one; the registry lists them.
 struct ReactionDescription {
     const char* key; // "FeO": the menu item, the runner's --reaction, the workbook's name
-    Reaction id;
 
     const char* menuCaption; // its item in the Reaccions menu
     HelpEntry help;
@@ -73,9 +71,5 @@ struct ReactionDescription {
     // or "".
     std::string (*speciesBalance)(const SimulationState&);
 };
-
-inline Reaction ReactionOf(const SimulationState& s) {
-    return s.Reaccio != nullptr ? s.Reaccio->id : Reaction::None;
-}
 
 } // namespace tarvon

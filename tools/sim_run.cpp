@@ -7,7 +7,6 @@
 #include "reactions/mechanism_continue.h"
 #include "reactions/reaction_rules.h"
 #include "reactions/reaction_settings.h"
-#include "reactions/registry.h"
 
 #include <algorithm>
 #include <chrono>
@@ -51,7 +50,7 @@ SimRun::~SimRun() = default;
 void SimRun::choose() {
     SimulationState& s = *state_;
     s.NombreP = options_.particles;
-    ChooseReaction(s, *FindReaction(options_.reaction), kDiamBase);
+    ChooseReaction(s, *options_.reaction, kDiamBase);
     if (options_.diameter == 1.5f)
         EinesDiam15(s, kDiamBase);
 }

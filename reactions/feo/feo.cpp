@@ -48,7 +48,6 @@ void event(TickContext& t, int i) {
 
 constexpr ReactionDescription kFeO{
     .key = "FeO",
-    .id = Reaction::FeO,
     .menuCaption = "Síntesi de l'òxid de ferro(II)",
     .help = {"Òxid de ferro(II)",
              "L'oxigen gasós reacciona amb els àtoms de la superfície del ferro i es forma "

@@ -45,7 +45,6 @@ void event(TickContext& t, int) {
 
 constexpr ReactionDescription kHgO{
     .key = "HgO",
-    .id = Reaction::HgO,
     .menuCaption = "Descomposició de l'òxid de mercuri(II)",
     .help = {"Òxid de mercuri(II)",
              "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre "

@@ -45,7 +45,6 @@ void event(TickContext& t, int i) {
 
 constexpr ReactionDescription kHI{
     .key = "HI",
-    .id = Reaction::HI,
     .menuCaption = "Descomposició del iodur d'hidrogen",
     .help = {"Iodur d'hidrogen", "En estat gasós es descompon en hidrogen i iode, també gasosos."},
     .texts = TextsHI,

@@ -45,7 +45,6 @@ void event(TickContext& t, int i) {
 
 constexpr ReactionDescription kNH3{
     .key = "NH3",
-    .id = Reaction::NH3,
     .menuCaption = "Síntesi de l'amoníac",
     .help = {"Amoníac", "El nitrogen i l'hidrogen, tots dos gasos, formen amoníac."},
     .texts = TextsNH3,

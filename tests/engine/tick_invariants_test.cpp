@@ -19,7 +19,7 @@ namespace {
 // A seeded run some seconds in, so every reaction has products to count.
 std::unique_ptr<SimRun> runFor(const char* reaction, int particles, int ticks) {
     SimOptions o;
-    o.reaction = reaction;
+    o.reaction = FindReaction(reaction);
     o.particles = particles;
     auto run = std::make_unique<SimRun>(o, 11, ',');
     for (int t = 0; t < ticks; ++t)

@@ -235,16 +235,13 @@ TEST(MechanismView, ContinuarShowsTheGasProductsWithoutTheHighlight) {
 
 // Atoms conserved since the view was entered.
 bool Conserved(const SimulationState& s, const SpeciesCounters& at) {
-    switch (ReactionOf(s)) {
-    case Reaction::HI:
+    if (s.Reaccio == &kHI)
         return s.nHI + 2 * s.nH2 == at.nHI && s.nH2 == s.nI2;
-    case Reaction::NH3:
+    if (s.Reaccio == &kNH3)
         return s.nNH3 % 2 == 0 && s.nN2 + s.nNH3 / 2 == at.nN2 && s.nH2 + 3 * s.nNH3 / 2 == at.nH2;
-    case Reaction::FeO:
+    if (s.Reaccio == &kFeO)
         return 2 * s.nO2 + s.nFeO == 2 * at.nO2;
-    default:
-        return s.nHg == 2 * s.nO2 && s.nHg <= s.NumB;
-    }
+    return s.nHg == 2 * s.nO2 && s.nHg <= s.NumB;
 }
 
 // Capture after capture, each continued at once; then the normal box runs on

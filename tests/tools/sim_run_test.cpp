@@ -1,4 +1,5 @@
 #include "engine/tick_invariants.h"
+#include "reactions/registry.h"
 #include "tools/sim_run.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@ namespace {
 
 SimOptions optionsFor(const char* reaction, int particles) {
     SimOptions o;
-    o.reaction = reaction;
+    o.reaction = FindReaction(reaction);
     o.particles = particles;
     return o;
 }
