@@ -17,7 +17,7 @@ std::string countViolation(const SimulationState& s) {
     for (int n : {s.NombreMol, s.NumA, s.NumB, s.NumCellesOxid})
         if (!countOk(n))
             return "a count lies outside its list";
-    for (int n : {s.nHI, s.nH2, s.nI2, s.nN2, s.nNH3, s.nO2, s.nFeO, s.nHg})
+    for (int n : s.allSpecies())
         if (!countOk(n))
             return "a species counter lies outside 0.." + std::to_string(kListSize);
     return "";

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <charconv>
+#include <stdexcept>
 #include <vector>
 
 namespace tarvon {
@@ -14,9 +15,14 @@ constexpr char kEndOfLine[] = "\r\n";
 
 std::vector<int> CountsOf(const SimulationState& s) {
     std::vector<int> counts;
-    if (s.Reaccio != nullptr)
-        for (const DataColumn& column : s.Reaccio->columns)
-            counts.push_back(column.count(s));
+    if (s.Reaccio == nullptr)
+        return counts;
+    const std::span<const CounterBox> boxes = s.Reaccio->counters;
+    for (const DataColumn& column : s.Reaccio->columns) {
+        if (column.counter >= boxes.size())
+            throw std::out_of_range("data column " + std::string(column.name));
+        counts.push_back(boxes[column.counter].value(s));
+    }
     return counts;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/simulation_state.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace tarvon {
@@ -26,10 +27,11 @@ inline constexpr char kMoleculesPresents[] = "Molècules presents:";
 // reaction.
 std::vector<Counter> Comptadors(const SimulationState& s);
 
-// One species column of the data table: its header and its count.
+// One species column of the data table: its header, and the counter box
+// whose count it takes, numbered from 0 (txt0).
 struct DataColumn {
     const char* name;
-    int (*count)(const SimulationState&);
+    std::size_t counter;
 };
 
 } // namespace tarvon

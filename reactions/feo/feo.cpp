@@ -20,8 +20,9 @@ constexpr CounterBox kCounters[] = {
     {"Òxid ferrós(FeO) format:", [](const SimulationState& s) { return s.nFeO; }},
 };
 
+// Each column the count of a counter box.
 constexpr DataColumn kColumns[] = {
-    {"O2", [](const SimulationState& s) { return s.nO2; }},
+    {"O2", 1}, // Molèc. oxigen presents
 };
 
 // Between the atom centres of its molecule, twips.

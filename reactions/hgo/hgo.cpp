@@ -21,9 +21,10 @@ constexpr CounterBox kCounters[] = {
     {"Àtoms mercuri (gas):", [](const SimulationState& s) { return s.nHg; }},
 };
 
+// Each column the count of a counter box.
 constexpr DataColumn kColumns[] = {
-    {"Hg", [](const SimulationState& s) { return s.nHg; }},
-    {"O2", [](const SimulationState& s) { return s.nO2; }},
+    {"Hg", 3}, // Àtoms mercuri (gas)
+    {"O2", 2}, // Molècules oxígen (gas)
 };
 
 // Between the atom centres of its molecule, twips.

@@ -21,10 +21,11 @@ constexpr CounterBox kCounters[] = {
     {"Molècules iode:", [](const SimulationState& s) { return s.nI2; }},
 };
 
+// Each column the count of a counter box.
 constexpr DataColumn kColumns[] = {
-    {"HI", [](const SimulationState& s) { return s.nHI; }},
-    {"H2", [](const SimulationState& s) { return s.nH2; }},
-    {"I2", [](const SimulationState& s) { return s.nI2; }},
+    {"HI", 1}, // Molècules HI
+    {"H2", 2}, // Molècules hidrogen
+    {"I2", 3}, // Molècules iode
 };
 
 // Between the atom centres of its molecule, twips.

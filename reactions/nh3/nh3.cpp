@@ -21,10 +21,11 @@ constexpr CounterBox kCounters[] = {
     {"Molècules H2:", [](const SimulationState& s) { return s.nH2; }},
 };
 
+// Each column the count of a counter box.
 constexpr DataColumn kColumns[] = {
-    {"N2", [](const SimulationState& s) { return s.nN2; }},
-    {"H2", [](const SimulationState& s) { return s.nH2; }},
-    {"NH3", [](const SimulationState& s) { return s.nNH3; }},
+    {"N2", 2},  // Molècules N2
+    {"H2", 3},  // Molècules H2
+    {"NH3", 1}, // Molècules NH3
 };
 
 // Between the atom centres of its molecule, twips.
