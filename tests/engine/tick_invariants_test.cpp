@@ -100,7 +100,8 @@ TEST(TickInvariants, SeededRunsWithProductsKeepEveryInvariant) {
 // Only slots the tick moves must stay within their walls, up to the limit
 // itself; a lattice site or a used-up molecule may lie anywhere.
 TEST(TickInvariants, MovingSlotsStayWithinTheirWalls) {
-    for (const char* reaction : {"FeO", "NH3", "HI", "HgO"}) {
+    for (const ReactionDescription* r : Reactions()) {
+        const char* reaction = r->key;
         const auto run = runFor(reaction, 100, 20);
         SimulationState& s = run->state();
         const int i = firstMoving(s);

@@ -10,6 +10,7 @@
 #include "reactions/atom_colours.h"
 #include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
+#include "reactions/registry.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -332,8 +333,10 @@ TEST_F(WindowFixture, ReactionTextsFitTheirLabelWithoutShrinking) {
             EXPECT_EQ(l->font().pointSizeF(), l->property(kLayoutPointSize).toDouble());
             EXPECT_LE(l->heightForWidth(l->width()), l->height());
         };
-        for (const char* reaction : {"FeO", "NH3", "HI", "HgO"}) {
+        for (const ReactionDescription* r : Reactions()) {
+            const char* reaction = r->key;
             window.command(reaction);
+            ASSERT_EQ(state->Reaccio, r) << "the menu item chooses its own reaction";
             check(reaction, "description");
             window.command("CineDades05");
             check(reaction, "commentary");
