@@ -15,16 +15,17 @@ void Capa_Ferro(SimulationState& s, int n, float sc, float d);
 // Sizes, places, raises and shows iron shape k.
 void Situa_Bola(SimulationState& s, int k);
 
-// The mechanism view's capture, shown and continued.
-void ShowCaptureFeO(SimulationState& s);
-void ContinueFeO(SimulationState& s);
-
-// The animation step's rule for its slots.
+// The animation step's rule: its tick, the slots it moves and their walls.
 void TickFeO(TickContext& t);
 bool MovesFeO(const SimulationState& s, int i);
 SlotMargins MarginsFeO(const SimulationState& s, int i);
 // Lays slot i's atoms out around its centre and projects them into Caja.
 void DrawFeO(SimulationState& s, int i);
+
+// The mechanism view's capture: the group as it was captured, then
+// "Continuar".
+void ShowCaptureFeO(SimulationState& s);
+void ContinueFeO(SimulationState& s);
 
 std::string BalanceFeO(const SimulationState& s);
 

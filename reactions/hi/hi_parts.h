@@ -9,10 +9,7 @@ const ReactionTexts& TextsHI();
 
 void PoblacioHI(SimulationState& s, UniformRandom& rnd);
 
-// "Continuar" after a capture.
-void ContinueHI(SimulationState& s);
-
-// The animation step's rule for its slots.
+// The animation step's rule: its tick, the slots it moves and their walls.
 void TickHI(TickContext& t);
 bool MovesHI(const SimulationState& s, int i);
 SlotMargins MarginsHI(const SimulationState& s, int i);
@@ -20,6 +17,9 @@ SlotMargins MarginsHI(const SimulationState& s, int i);
 void DrawHI(SimulationState& s, int i);
 // The green border on the atoms of the captured group.
 void HighlightHI(SimulationState& s);
+
+// "Continuar" after the mechanism view's capture.
+void ContinueHI(SimulationState& s);
 
 std::string BalanceHI(const SimulationState& s);
 

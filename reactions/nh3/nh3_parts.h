@@ -9,10 +9,7 @@ const ReactionTexts& TextsNH3();
 
 void PoblacioNH3(SimulationState& s, UniformRandom& rnd);
 
-// "Continuar" after a capture.
-void ContinueNH3(SimulationState& s);
-
-// The animation step's rule for its slots.
+// The animation step's rule: its tick, the slots it moves and their walls.
 void TickNH3(TickContext& t);
 bool MovesNH3(const SimulationState& s, int i);
 SlotMargins MarginsNH3(const SimulationState& s, int i);
@@ -20,6 +17,9 @@ SlotMargins MarginsNH3(const SimulationState& s, int i);
 void DrawNH3(SimulationState& s, int i);
 // The green border on the atoms of the captured group.
 void HighlightNH3(SimulationState& s);
+
+// "Continuar" after the mechanism view's capture.
+void ContinueNH3(SimulationState& s);
 
 std::string BalanceNH3(const SimulationState& s);
 
