@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/calibration_store.h"
+#include "platform/calibration_store.h"
 
 #include <QString>
 
