@@ -2,8 +2,8 @@
 
 #include "launcher/ball_view.h"
 #include "platform/message_box.h"
-#include "mainwindow/twips.h"
-#include "mainwindow/widget_colours.h"
+#include "qtcommon/twips.h"
+#include "qtcommon/widget_colours.h"
 #include "platform/calibration_store.h"
 
 #include <QFontMetrics>

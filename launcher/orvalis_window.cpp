@@ -4,8 +4,8 @@
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
 #include "launcher/textured_background.h"
-#include "mainwindow/twips.h"
-#include "mainwindow/widget_colours.h"
+#include "qtcommon/twips.h"
+#include "qtcommon/widget_colours.h"
 #include "platform/calibration_store.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "mainwindow/tarvon_window.h"
 
-#include "mainwindow/caja_view.h"
+#include "qtcommon/caja_view.h"
 #include "mainwindow/chrono_panel.h"
 #include "mainwindow/data_commands.h"
 #include "mainwindow/document_commands.h"
@@ -11,7 +11,7 @@
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/widget_colours.h"
+#include "qtcommon/widget_colours.h"
 #include "mainwindow/window_notice.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "startup/control_pantalla.h"
 
-#include "mainwindow/twips.h"
-#include "mainwindow/widget_colours.h"
+#include "qtcommon/twips.h"
+#include "qtcommon/widget_colours.h"
 
 #include <QLabel>
 #include <QScreen>

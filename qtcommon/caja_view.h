@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engine/caja_picture.h"
 #include "engine/caja_shapes.h"
-#include "mainwindow/caja_picture.h"
-#include "mainwindow/picture_canvas.h"
+#include "qtcommon/picture_canvas.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "mainwindow/caja_view.h"
+#include "qtcommon/caja_view.h"
 
-#include "mainwindow/caja_painter.h"
-#include "mainwindow/twips.h"
+#include "qtcommon/caja_painter.h"
+#include "qtcommon/twips.h"
 
 #include <QMouseEvent>
 

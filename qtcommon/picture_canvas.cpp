@@ -1,7 +1,7 @@
-#include "mainwindow/picture_canvas.h"
+#include "qtcommon/picture_canvas.h"
 
-#include "mainwindow/flood_fill.h"
-#include "mainwindow/twips.h"
+#include "qtcommon/flood_fill.h"
+#include "qtcommon/twips.h"
 
 #include <QPainter>
 

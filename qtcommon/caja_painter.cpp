@@ -1,6 +1,6 @@
-#include "mainwindow/caja_painter.h"
+#include "qtcommon/caja_painter.h"
 
-#include "mainwindow/twips.h"
+#include "qtcommon/twips.h"
 
 #include <QPainter>
 

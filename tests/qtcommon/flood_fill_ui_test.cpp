@@ -1,4 +1,4 @@
-#include "mainwindow/flood_fill.h"
+#include "qtcommon/flood_fill.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
