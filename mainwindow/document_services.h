@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/document_writers.h"
 #include "platform/clipboard.h"
 #include "platform/document_opener.h"
 #include "platform/message_box.h"
@@ -16,6 +17,7 @@ struct DocumentServices {
     DocumentOpener& opener;
     MessageBox& messages;
     Notice& notice;
+    DocumentWriters& writers;
     std::filesystem::path dataFolder;      // "Arxius_orvalis", read only
     std::filesystem::path documentsFolder; // where written documents go
     // The notes file this session made; later "Document de text" opens it again.

@@ -1,6 +1,7 @@
+#include "export/file_writers.h"
+#include "export/zip_archive.h"
 #include "mainwindow/document_commands.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/zip_archive.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +75,8 @@ struct Documents : ::testing::Test {
     FakeOpener opener;
     FakeMessages messages;
     FakeNotice notice;
-    DocumentServices s{clipboard, opener, messages, notice, data, docs};
+    FileWriters writers;
+    DocumentServices s{clipboard, opener, messages, notice, writers, data, docs};
     test::LoadedWindow w;
 };
 

@@ -1,6 +1,6 @@
-#include "mainwindow/workbook_export.h"
+#include "export/workbook_export.h"
 
-#include "mainwindow/archive_testing.h"
+#include "export/archive_testing.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "mainwindow/odf_first_line.h"
+#include "export/odf_first_line.h"
 
 namespace tarvon {
 

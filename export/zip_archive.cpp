@@ -1,4 +1,4 @@
-#include "mainwindow/zip_archive.h"
+#include "export/zip_archive.h"
 
 #include <unzip.h>
 #include <zip.h>

@@ -1,4 +1,4 @@
-#include "mainwindow/workbook_export.h"
+#include "export/workbook_export.h"
 
 #include <xlsxwriter.h>
 

@@ -1,7 +1,7 @@
-#include "mainwindow/report_form.h"
+#include "export/report_form.h"
 
-#include "mainwindow/odf_first_line.h"
-#include "mainwindow/zip_archive.h"
+#include "export/odf_first_line.h"
+#include "export/zip_archive.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "mainwindow/report_form.h"
+#include "export/report_form.h"
 
-#include "mainwindow/archive_testing.h"
+#include "export/archive_testing.h"
 
 #include <zip.h>
 
