@@ -1,6 +1,6 @@
 #include "launcher/ball_view.h"
 
-#include "launcher/ball_engine.h"
+#include "launcher_rules/ball_engine.h"
 #include "qtcommon/caja_painter.h"
 
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "launcher/calibration_run.h"
+#include "launcher_rules/calibration_run.h"
 
 #include "engine/clock.h"
 #include "startup/calibration_text.h"

@@ -1,5 +1,5 @@
 #include "engine/fakes.h"
-#include "launcher/ball_engine.h"
+#include "launcher_rules/ball_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "launcher/ball_box.h"
+#include "launcher_rules/ball_box.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launcher/ball_engine.h"
+#include "launcher_rules/ball_engine.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "engine/checked_list.h"
 #include "engine/shape_array.h"
 #include "engine/stack_order.h"
-#include "launcher/ball_box.h"
+#include "launcher_rules/ball_box.h"
 
 namespace tarvon {
 

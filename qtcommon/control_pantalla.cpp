@@ -1,4 +1,4 @@
-#include "startup/control_pantalla.h"
+#include "qtcommon/control_pantalla.h"
 
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"

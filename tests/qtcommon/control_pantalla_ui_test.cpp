@@ -1,4 +1,4 @@
-#include "startup/control_pantalla.h"
+#include "qtcommon/control_pantalla.h"
 
 #include <QScreen>
 #include <QTest>

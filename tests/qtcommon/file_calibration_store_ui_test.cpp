@@ -1,4 +1,4 @@
-#include "startup/file_calibration_store.h"
+#include "qtcommon/file_calibration_store.h"
 #include "startup/particle_budget.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "launcher/ball_engine.h"
+#include "launcher_rules/ball_engine.h"
 
 #include "engine/uniform_random.h"
 #include "startup/number_text.h"

@@ -1,5 +1,5 @@
 #include "engine/fakes.h"
-#include "launcher/calibration_run.h"
+#include "launcher_rules/calibration_run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "startup/calibration_path.h"
+#include "qtcommon/calibration_path.h"
 
 #include <QStandardPaths>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launcher/ball_box.h"
+#include "launcher_rules/ball_box.h"
 #include "startup/screen_class.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "launcher/orvalis_layout.h"
+#include "launcher_rules/orvalis_layout.h"
 
 namespace tarvon {
 
