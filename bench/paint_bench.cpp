@@ -2,7 +2,7 @@
 // painter. Target: at most 4 ms.
 #include "engine/catom.h"
 #include "engine/reference_box.h"
-#include "mainwindow/caja_painter.h"
+#include "qtcommon/caja_painter.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "launcher/ball_view.h"
 
-#include "launcher/ball_engine.h"
-#include "mainwindow/caja_painter.h"
+#include "launcher_rules/ball_engine.h"
+#include "qtcommon/caja_painter.h"
 
 #include <QPainter>
 

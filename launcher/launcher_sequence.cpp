@@ -2,7 +2,7 @@
 
 #include "launcher/optim_boles.h"
 #include "launcher/orvalis_window.h"
-#include "startup/control_pantalla.h"
+#include "qtcommon/control_pantalla.h"
 
 namespace tarvon {
 

@@ -1,10 +1,10 @@
 #include "launcher/optim_boles.h"
 
 #include "launcher/ball_view.h"
-#include "launcher/message_box.h"
-#include "mainwindow/twips.h"
-#include "mainwindow/widget_colours.h"
-#include "startup/calibration_store.h"
+#include "platform/message_box.h"
+#include "qtcommon/twips.h"
+#include "qtcommon/widget_colours.h"
+#include "platform/calibration_store.h"
 
 #include <QFontMetrics>
 #include <QLabel>

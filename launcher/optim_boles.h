@@ -1,7 +1,7 @@
 #pragma once
 
-#include "launcher/ball_engine.h"
-#include "launcher/calibration_run.h"
+#include "launcher_rules/ball_engine.h"
+#include "launcher_rules/calibration_run.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -3,9 +3,9 @@
 #include "launcher/launcher_sequence.h"
 #include "launcher/qt_message_box.h"
 #include "launcher/qt_process_starter.h"
-#include "startup/calibration_path.h"
+#include "qtcommon/calibration_path.h"
 #include "startup/data_folder.h"
-#include "startup/file_calibration_store.h"
+#include "qtcommon/file_calibration_store.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "launcher/orvalis_window.h"
 
 #include "launcher/ball_view.h"
-#include "launcher/message_box.h"
-#include "launcher/process_starter.h"
+#include "platform/message_box.h"
+#include "platform/process_starter.h"
 #include "launcher/textured_background.h"
-#include "mainwindow/twips.h"
-#include "mainwindow/widget_colours.h"
-#include "startup/calibration_store.h"
+#include "qtcommon/twips.h"
+#include "qtcommon/widget_colours.h"
+#include "platform/calibration_store.h"
 
 #include <QDir>
 #include <QFileInfo>

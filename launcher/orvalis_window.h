@@ -1,8 +1,8 @@
 #pragma once
 
-#include "launcher/ball_engine.h"
+#include "launcher_rules/ball_engine.h"
 #include "launcher/launcher_services.h"
-#include "launcher/orvalis_layout.h"
+#include "launcher_rules/orvalis_layout.h"
 
 #include <QCursor>
 #include <QMainWindow>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launcher/message_box.h"
+#include "platform/message_box.h"
 
 namespace tarvon {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launcher/process_starter.h"
+#include "platform/process_starter.h"
 
 namespace tarvon {
 

@@ -2,7 +2,7 @@
 
 #include "engine/simulation_state.h"
 #include "layout/box_colours.h"
-#include "mainwindow/caja_picture.h"
+#include "engine/caja_picture.h"
 #include "mainwindow/tarvon_model.h"
 
 namespace tarvon {

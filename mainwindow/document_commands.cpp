@@ -1,9 +1,7 @@
 #include "mainwindow/document_commands.h"
 
 #include "mainwindow/free_file_name.h"
-#include "mainwindow/report_form.h"
 #include "mainwindow/tarvon_model.h"
-#include "mainwindow/workbook_export.h"
 #include "reactions/reaction_description.h"
 
 #include <functional>
@@ -98,7 +96,7 @@ void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
     const std::string reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
     Report(s, WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const auto& path) {
-               return EscriureLlibreDades(path.string(), m.data.Taula, reaccio);
+               return s.writers.workbook(path.string(), m.data.Taula, reaccio);
            }));
 }
 
@@ -112,7 +110,7 @@ void ArxiuInformFitxa(DocumentServices& s) {
     Report(s,
            Exists(form) &&
                WriteAndOpen(s, "InformFitxa" + std::string(kTitol), ".odt", [&](const auto& path) {
-                   return CopiarFitxaAmbText(form.string(), path.string(), kTitol);
+                   return s.writers.reportForm(form.string(), path.string(), kTitol);
                }));
 }
 

@@ -1,8 +1,8 @@
 #include "mainwindow/help_window.h"
 
 #include "mainwindow/help_text.h"
-#include "mainwindow/twips.h"
-#include "mainwindow/widget_colours.h"
+#include "qtcommon/twips.h"
+#include "qtcommon/widget_colours.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

@@ -3,10 +3,10 @@
 #include "mainwindow/single_instance.h"
 #include "mainwindow/tarvon_window.h"
 #include "reactions/reaction_rules.h"
-#include "startup/calibration_path.h"
-#include "startup/control_pantalla.h"
+#include "qtcommon/calibration_path.h"
+#include "qtcommon/control_pantalla.h"
 #include "startup/data_folder.h"
-#include "startup/file_calibration_store.h"
+#include "qtcommon/file_calibration_store.h"
 #include "startup/particle_budget.h"
 
 #include <QApplication>

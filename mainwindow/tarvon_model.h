@@ -3,7 +3,7 @@
 #include "engine/clock.h"
 #include "engine/simulation_state.h"
 #include "engine/uniform_random.h"
-#include "mainwindow/caja_picture.h"
+#include "engine/caja_picture.h"
 #include "mainwindow/chronometer.h"
 #include "mainwindow/data_table.h"
 #include "mainwindow/menu_states.h"

@@ -1,6 +1,7 @@
 #include "mainwindow/tarvon_window.h"
 
-#include "mainwindow/caja_view.h"
+#include "export/file_writers.h"
+
 #include "mainwindow/chrono_panel.h"
 #include "mainwindow/data_commands.h"
 #include "mainwindow/document_commands.h"
@@ -11,8 +12,9 @@
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/widget_colours.h"
 #include "mainwindow/window_notice.h"
+#include "qtcommon/caja_view.h"
+#include "qtcommon/widget_colours.h"
 #include "reactions/registry.h"
 
 #include <QApplication>
@@ -51,6 +53,7 @@ struct QtDocumentPlatform {
     DesktopOpener opener;
     TarvonMessageBox messages;
     WindowNotice notice;
+    FileWriters writers;
 };
 
 TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,
@@ -82,9 +85,9 @@ void TarvonWindow::createDocumentServices(const TarvonStart& start) {
         return;
     }
     platform_ = std::make_unique<QtDocumentPlatform>(this);
-    documents_ = std::make_unique<DocumentServices>(
-        DocumentServices{platform_->clipboard, platform_->opener, platform_->messages,
-                         platform_->notice, start.pictures.folder(), DocumentsFolder()});
+    documents_ = std::make_unique<DocumentServices>(DocumentServices{
+        platform_->clipboard, platform_->opener, platform_->messages, platform_->notice,
+        platform_->writers, start.pictures.folder(), DocumentsFolder()});
 }
 
 void TarvonWindow::closeEvent(QCloseEvent* event) {

@@ -1,9 +1,9 @@
 #include "mainwindow/window_controls.h"
 
-#include "mainwindow/caja_view.h"
+#include "qtcommon/caja_view.h"
 #include "mainwindow/circle_widget.h"
-#include "mainwindow/twips.h"
-#include "mainwindow/widget_colours.h"
+#include "qtcommon/twips.h"
+#include "qtcommon/widget_colours.h"
 
 #include <QFontDatabase>
 #include <QFrame>

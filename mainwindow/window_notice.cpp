@@ -1,6 +1,6 @@
 #include "mainwindow/window_notice.h"
 
-#include "mainwindow/widget_colours.h"
+#include "qtcommon/widget_colours.h"
 
 #include <QLabel>
 

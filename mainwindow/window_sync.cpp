@@ -1,9 +1,9 @@
 #include "mainwindow/window_sync.h"
 
-#include "mainwindow/caja_view.h"
+#include "qtcommon/caja_view.h"
 #include "mainwindow/circle_widget.h"
 #include "mainwindow/counter_text.h"
-#include "mainwindow/twips.h"
+#include "qtcommon/twips.h"
 #include "reactions/llegenda.h"
 
 #include <QFrame>

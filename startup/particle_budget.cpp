@@ -1,6 +1,6 @@
 #include "startup/particle_budget.h"
 
-#include "startup/calibration_store.h"
+#include "platform/calibration_store.h"
 #include "startup/number_text.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 
 #include "layout/box_colours.h"
 #include "mainwindow/box_view.h"
-#include "mainwindow/caja_view.h"
-#include "mainwindow/twips.h"
+#include "qtcommon/caja_view.h"
+#include "qtcommon/twips.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "assets/picture_writer.h"
 #include "assets/text_column.h"
 #include "assets/water_texture.h"
-#include "launcher/orvalis_layout.h"
+#include "launcher_rules/orvalis_layout.h"
 #include "picture_lookup.h"
 
 #include <QDir>

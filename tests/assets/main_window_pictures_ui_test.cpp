@@ -3,7 +3,7 @@
 #include "assets/picture_writer.h"
 #include "assets/text_overflow.h"
 #include "assets/window_colours.h"
-#include "mainwindow/twips.h"
+#include "qtcommon/twips.h"
 #include "picture_lookup.h"
 #include "reactions/llegenda.h"
 #include "reactions/registry.h"

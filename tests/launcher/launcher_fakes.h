@@ -1,9 +1,9 @@
 #pragma once
 // Test doubles for the launcher's platform services.
 
-#include "launcher/message_box.h"
-#include "launcher/process_starter.h"
-#include "startup/calibration_store.h"
+#include "platform/message_box.h"
+#include "platform/process_starter.h"
+#include "platform/calibration_store.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,7 @@
+#include "export/file_writers.h"
+#include "export/zip_archive.h"
 #include "mainwindow/document_commands.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/zip_archive.h"
 #include "reactions/hi/hi.h"
 #include "window_fixture.h"
 
@@ -75,7 +76,8 @@ struct Documents : ::testing::Test {
     FakeOpener opener;
     FakeMessages messages;
     FakeNotice notice;
-    DocumentServices s{clipboard, opener, messages, notice, data, docs};
+    FileWriters writers;
+    DocumentServices s{clipboard, opener, messages, notice, writers, data, docs};
     test::LoadedWindow w;
 };
 

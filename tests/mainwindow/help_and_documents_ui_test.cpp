@@ -1,6 +1,7 @@
 #include "engine/fakes.h"
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
+#include "export/file_writers.h"
 #include "mainwindow/document_commands.h"
 #include "mainwindow/help_window.h"
 #include "mainwindow/qt_document_services.h"
@@ -44,10 +45,12 @@ struct HelpAndDocuments : ::testing::Test {
     QTemporaryDir folder;
     RecordingServices fake;
     RecordingNotice notice;
+    FileWriters writers;
     DocumentServices services{fake,
                               fake,
                               fake,
                               notice,
+                              writers,
                               folder.path().toStdString(),
                               folder.filePath("Documents").toStdString()};
 
@@ -125,7 +128,7 @@ TEST_F(HelpAndDocuments, AnOpenerThatFailsIsToldOnceItHasEnded) {
     std::ofstream(folder.filePath("G_Tarvon.pdf").toStdString()) << "G_Tarvon.pdf";
     DesktopOpener noViewer({"sh", "-c", "exit 3", "sh"}); // as xdg-open without an application
     const DocumentServices documents{
-        fake, noViewer, fake, notice, services.dataFolder, services.documentsFolder};
+        fake, noViewer, fake, notice, writers, services.dataFolder, services.documentsFolder};
     auto w = window(1.0f, &documents);
     w->action("FinGuia")->trigger();
     EXPECT_TRUE(fake.shown.empty()) << "the window does not wait for the opener";

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "launcher_rules/ball_box.h"
+#include "startup/screen_class.h"
+
+#include <string>
+
+namespace tarvon {
+
+struct TwipsRect {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    float right() const { return left + width; }
+};
+
+// A label that sizes itself to its text.
+struct LabelPlace {
+    float left = 0; // twips
+    float top = 0;
+    float fontPoints = 0;
+};
+
+// Where the launcher window's controls go for one screen class: the layout
+// drawn for 1024-pixel screens, scaled by the screen factor when it differs.
+struct OrvalisLayout {
+    float windowFontPoints = 0;
+    LabelPlace lblSubtitol, lblTitol0, lblFi;
+    TwipsRect bars[3];
+    TwipsRect picMenu, shpMenu;
+    TwipsRect picSobre, cmdSobre, picRecom, cmdRecom;
+    float buttonFontPoints = 0;
+    std::string picSobreFile, picRecomFile; // in the data folder
+    TwipsRect Caja;
+    BallBox box;
+};
+
+OrvalisLayout OrvalisLayoutFor(const ScreenClass& screen);
+
+} // namespace tarvon

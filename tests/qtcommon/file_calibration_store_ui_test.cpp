@@ -1,0 +1,54 @@
+#include "qtcommon/file_calibration_store.h"
+#include "startup/particle_budget.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tarvon {
+namespace {
+
+struct CalibrationFile : ::testing::Test {
+    QTemporaryDir dir;
+    // The cache folder may not exist yet on a fresh account.
+    FileCalibrationStore store{dir.filePath("cache/Optim_boles.txt")};
+};
+
+TEST_F(CalibrationFile, WrittenWholeIntoAFolderMadeForItAndReadBack) {
+    EXPECT_EQ(ReadParticleBudget(store), (ParticleBudget{81, 9}));
+    ASSERT_EQ(store.write(" .07\r\n 150\r\n"), std::nullopt);
+    QFile file(store.path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(" .07\r\n 150\r\n"));
+    EXPECT_EQ(ReadParticleBudget(store), (ParticleBudget{144, 12}));
+
+    ASSERT_EQ(store.write(" .07\r\n 50\r\n"), std::nullopt); // replaces, not appends
+    EXPECT_EQ(store.read(), std::string(" .07\r\n 50\r\n"));
+    // Nothing but the file is left behind.
+    EXPECT_EQ(QDir(dir.filePath("cache")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(CalibrationFile, DeletingTellsAMissingFileFromAFailure) {
+    ASSERT_EQ(store.write(" .07\r\n 400\r\n"), std::nullopt);
+    EXPECT_EQ(store.remove().outcome, CalibrationStore::Removal::Deleted);
+    EXPECT_FALSE(QFile::exists(store.path()));
+    EXPECT_EQ(store.remove().outcome, CalibrationStore::Removal::NotThere);
+
+    // A folder in the file's place cannot be deleted as a file.
+    ASSERT_TRUE(QDir().mkpath(store.path() + "/inside"));
+    const CalibrationStore::RemoveResult failed = store.remove();
+    EXPECT_EQ(failed.outcome, CalibrationStore::Removal::Failed);
+    EXPECT_FALSE(failed.error.empty());
+}
+
+TEST_F(CalibrationFile, AFailedWriteGivesTheFileOperationsMessage) {
+    QFile blocker(dir.filePath("cache"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder goes
+    blocker.close();
+    const std::optional<std::string> error = store.write(" .07\r\n 150\r\n");
+    EXPECT_TRUE(error && !error->empty());
+}
+
+} // namespace
+} // namespace tarvon
