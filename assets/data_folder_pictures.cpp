@@ -7,6 +7,10 @@
 #include "assets/pointer_picture.h"
 #include "assets/recommendations_picture.h"
 #include "assets/water_texture.h"
+#include "reactions/registry.h"
+
+#include <set>
+#include <string>
 
 namespace assets {
 
@@ -59,25 +63,44 @@ PictureRecipe charge(const char* name, const QString& text) {
             [text](QImage& image) { paintChargePicture(image, text); }};
 }
 
+PictureRecipe reactionPicture(const tarvon::PictureSpec& spec) {
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case tarvon::PictureKind::ReactionKind:
+        return reactionKind(spec.file, text);
+    case tarvon::PictureKind::Equation:
+        return equation(spec.file, text);
+    case tarvon::PictureKind::Element:
+        return element(spec.file, text);
+    case tarvon::PictureKind::Charge:
+        break;
+    }
+    return charge(spec.file, text);
+}
+
+// The shared pictures of the reactions, then each registered reaction's own;
+// a file two reactions name is painted once.
+std::vector<PictureRecipe> reactionPictures() {
+    std::vector<tarvon::PictureSpec> specs(tarvon::SharedReactionPictures().begin(),
+                                           tarvon::SharedReactionPictures().end());
+    for (const tarvon::ReactionDescription* r : tarvon::Reactions())
+        specs.insert(specs.end(), r->pictures.own.begin(), r->pictures.own.end());
+    std::vector<PictureRecipe> recipes;
+    std::set<std::string> painted;
+    for (const tarvon::PictureSpec& spec : specs)
+        if (painted.insert(spec.file).second)
+            recipes.push_back(reactionPicture(spec));
+    return recipes;
+}
+
 std::vector<PictureRecipe> mainWindowPictures() {
-    return {
+    std::vector<PictureRecipe> pictures{
         energyProfile("ComplexActivat5.jpg", {580, 560}, kProfile),
         energyProfile("ComplexActivat800.jpg", {453, 437}, kProfile800),
-        reactionKind("RT_Sinte.bmp", QStringLiteral("Reacció de síntesi")),
-        reactionKind("RT_Descom.bmp", QStringLiteral("Reacció de descomposició")),
-        equation("RT_FeO.bmp", QStringLiteral("2 Fe(s) + O2(g) → 2 FeO(s)")),
-        equation("RT_NH3.bmp", QStringLiteral("N2(g) + 3 H2(g) → 2 NH3(g)")),
-        equation("RT_HI.bmp", QStringLiteral("2 HI(g) → H2(g) + I2(g)")),
-        equation("RT_HgO.bmp", QStringLiteral("2 HgO(s) → 2 Hg(g) + O2(g)")),
-        element("RI_43.bmp", QStringLiteral("Fe")),
-        element("RI_47.bmp", QStringLiteral("Hg")),
-        element("RI_68.bmp", QStringLiteral("N")),
-        element("RI_69.bmp", QStringLiteral("O")),
-        element("RI_70.bmp", QStringLiteral("I")),
-        element("RI_30.bmp", QStringLiteral("H")),
-        charge("RI_09.bmp", QStringLiteral("2+")),
-        charge("RI_12.bmp", QStringLiteral("2−")),
     };
+    for (PictureRecipe& recipe : reactionPictures())
+        pictures.push_back(std::move(recipe));
+    return pictures;
 }
 
 std::vector<PictureRecipe> launcherPictures() {

@@ -3,6 +3,7 @@
 #include "analysis/reaction_order.h"
 #include "assets/document_error.h"
 #include "assets/value_expression.h"
+#include "reactions/reaction_description.h"
 
 #include <algorithm>
 #include <cctype>
@@ -125,7 +126,7 @@ DocumentValues::Value DocumentValues::setting(const DocumentRun& r, const std::s
                                                  {"taula", 6}};
     switch (keys.at(key)) {
     case 0:
-        return Value(o.reaction);
+        return Value(std::string(o.reaction->key));
     case 1:
         return {static_cast<double>(o.particles)};
     case 2:

@@ -4,6 +4,7 @@
 #include "engine/orienta.h"
 #include "engine/reference_box.h"
 #include "engine/simulation_state.h"
+#include "reactions/registry.h"
 
 #include <cmath>
 
@@ -17,7 +18,7 @@ inline void makeHgOGas(SimulationState& s, UniformRandom& rnd, int slots) {
     const CAtom atoms;
     const int oxygen = slots / 3;
     slots = 3 * oxygen;
-    s.Reaccio = "HgO";
+    s.Reaccio = FindReaction("HgO");
     s.NombreMol = slots;
     s.NumB = 2 * oxygen;
     s.NumA = 2 * oxygen;

@@ -2,7 +2,6 @@
 
 #include "engine/clock.h"
 #include "engine/reaction_hooks.h"
-#include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
 #include "engine/uniform_random.h"
 
@@ -10,9 +9,9 @@
 
 namespace tarvon {
 
-// One tick of tmrRellotge: data rows, the timed "HgO" release, every slot's
-// collisions, walls, motion and drawing, the capture check, and the final
-// stacking of the front strip.
+// One tick of tmrRellotge: the data rows, then the chosen reaction's tick
+// (its timed events, every slot's collisions, walls, motion and drawing, the
+// capture shown), and the final stacking of the front strip.
 class AnimationStep {
 public:
     AnimationStep(SimulationState& s, Clock& clock, UniformRandom& rnd, ReactionHooks& hooks)
@@ -27,15 +26,6 @@ public:
     bool guardedTick(std::string* error = nullptr);
 
 private:
-    void timedRelease();
-    void slotLoop(Reaction reaction);
-    void processSlot(Reaction reaction, int i);
-    void processFeO(int i);
-    void processHgO(int i);
-    void wallsAndDraw(Reaction reaction, int i, ReactionHooks* floorHook = nullptr);
-    // True when the slot loop must end (an "HI" capture).
-    bool captureAfterSlot(Reaction reaction);
-
     SimulationState& s_;
     Clock& clock_;
     UniformRandom& rnd_;

@@ -1,26 +1,16 @@
 #pragma once
 
-#include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
-// The slots a tick moves: never a lattice site, and for "FeO" and "NH3" only
-// those still in play.
-inline bool SlotMoves(const SimulationState& s, Reaction reaction, int i) {
+// The slots a tick moves: never a lattice site, nor any without a reaction;
+// otherwise those the reaction moves.
+inline bool SlotMoves(const SimulationState& s, int i) {
     if (s.EnSolid[i])
         return false;
-    switch (reaction) {
-    case Reaction::FeO:
-    case Reaction::NH3:
-        return s.TaulaMol.inPlay(i);
-    case Reaction::HI:
-    case Reaction::HgO:
-        return true;
-    case Reaction::None:
-        break;
-    }
-    return false;
+    return s.Reaccio != nullptr && s.Reaccio->slotRule.moves(s, i);
 }
 
 } // namespace tarvon

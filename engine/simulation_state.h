@@ -8,9 +8,9 @@
 #include "engine/particle_lists.h"
 #include "engine/reaction_state.h"
 
-#include <string>
-
 namespace tarvon {
+
+struct ReactionDescription;
 
 // The animation's timer; the window's timer follows it.
 struct AnimationControls {
@@ -21,7 +21,8 @@ struct AnimationControls {
 // The whole simulation: lists, box, shapes and scalars. One object, passed by
 // reference; the window only paints it.
 struct SimulationState : ParticleLists, BoxGeometry, SpeciesCounters, ReactionState {
-    std::string Reaccio; // "", "FeO", "NH3", "HI" or "HgO"
+    // The chosen reaction, looked up once from its key; none before the first choice.
+    const ReactionDescription* Reaccio = nullptr;
 
     int NombreMol = 0; // slots in use
     int NumA = 0, NumB = 0;

@@ -1,30 +1,8 @@
 #include "engine/slot_margins.h"
 
+#include "reactions/reaction_description.h"
+
 namespace tarvon {
-
-namespace {
-SlotMargins uniform(float rho) {
-    return {rho, rho, rho, rho, rho};
-}
-} // namespace
-
-SlotMargins slotMargins(const SimulationState& s, Reaction reaction, int i) {
-    switch (reaction) {
-    case Reaction::FeO: {
-        const float r = s.RadiA[0]; // the O atom
-        // The floor is the iron surface.
-        return {2 * r, 4 * r, 4 * r, r + 0.7f * s.PasOxid, 2 * r};
-    }
-    case Reaction::HI:
-        return uniform(s.RadiA[i] + s.RadiB[i]);
-    case Reaction::NH3:
-    case Reaction::HgO:
-        return uniform(s.MidaMol[i]);
-    case Reaction::None:
-        break;
-    }
-    return {};
-}
 
 WallLimits wallLimits(const BoxGeometry& box, const SlotMargins& m) {
     return {box.OrigenX + m.left,
@@ -33,6 +11,10 @@ WallLimits wallLimits(const BoxGeometry& box, const SlotMargins& m) {
             box.OrigenY + box.CaixaY - m.bottom,
             m.depth,
             box.CaixaZ - m.depth};
+}
+
+WallLimits SlotLimits(const SimulationState& s, int i) {
+    return wallLimits(s, s.Reaccio->slotRule.margins(s, i));
 }
 
 } // namespace tarvon

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/reaction_key.h"
 #include "engine/simulation_state.h"
 
 namespace tarvon {
@@ -12,7 +11,9 @@ struct SlotMargins {
     float depth = 0; // front and back
 };
 
-SlotMargins slotMargins(const SimulationState& s, Reaction reaction, int i);
+inline SlotMargins UniformMargins(float rho) {
+    return {rho, rho, rho, rho, rho};
+}
 
 // Where the centre of a slot may go: [lo, hi] per axis.
 struct WallLimits {
@@ -21,9 +22,7 @@ struct WallLimits {
 
 WallLimits wallLimits(const BoxGeometry& box, const SlotMargins& m);
 
-// Where the wall step keeps the centre of slot i.
-inline WallLimits SlotLimits(const SimulationState& s, Reaction reaction, int i) {
-    return wallLimits(s, slotMargins(s, reaction, i));
-}
+// Where the wall step of the chosen reaction keeps the centre of slot i.
+WallLimits SlotLimits(const SimulationState& s, int i);
 
 } // namespace tarvon

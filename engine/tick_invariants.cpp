@@ -3,6 +3,7 @@
 #include "engine/moving_slots.h"
 #include "engine/slot_margins.h"
 #include "engine/species_balance.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -16,7 +17,7 @@ std::string countViolation(const SimulationState& s) {
     for (int n : {s.NombreMol, s.NumA, s.NumB, s.NumCellesOxid})
         if (!countOk(n))
             return "a count lies outside its list";
-    for (int n : {s.nHI, s.nH2, s.nI2, s.nN2, s.nNH3, s.nO2, s.nFeO, s.nHg})
+    for (int n : s.allSpecies())
         if (!countOk(n))
             return "a species counter lies outside 0.." + std::to_string(kListSize);
     return "";
@@ -27,11 +28,10 @@ bool inside(float v, float lo, float hi) {
 }
 
 std::string positionViolation(const SimulationState& s) {
-    const Reaction reaction = reactionFromKey(s.Reaccio);
     for (int i = 0; i < s.NombreMol; ++i) {
-        if (!SlotMoves(s, reaction, i) || i == s.meca.heldBackSlot)
+        if (!SlotMoves(s, i) || i == s.meca.heldBackSlot)
             continue;
-        const WallLimits lim = SlotLimits(s, reaction, i);
+        const WallLimits lim = SlotLimits(s, i);
         if (!inside(s.PosX[i], lim.xLo, lim.xHi) || !inside(s.PosY[i], lim.yLo, lim.yHi) ||
             !inside(s.PosZ[i], lim.zLo, lim.zHi))
             return "slot " + std::to_string(i) + " lies outside its walls";
@@ -54,7 +54,8 @@ std::string TickInvariantViolation(const SimulationState& s) {
 void CheckTickInvariants(const SimulationState& s) {
     const std::string v = TickInvariantViolation(s);
     if (!v.empty())
-        throw TickInvariantBroken(s.Reaccio + ": " + v);
+        throw TickInvariantBroken(std::string(s.Reaccio != nullptr ? s.Reaccio->key : "") + ": " +
+                                  v);
 }
 
 } // namespace tarvon

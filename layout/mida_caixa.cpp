@@ -76,24 +76,13 @@ void SizeMechanismBox(const MidaCaixaInputs& in, MidaCaixaResult& r) {
     r.CaixaZ = r.CaixaX;
     r.CaixaY = Single(2.0 * in.LimitVisY);
     r.OrigenX = Single(-0.3 * r.CaixaX);
-    switch (in.Reaccio) {
-    case Reaction::HI:
-        r.OrigenY = Single(-0.25 * r.CaixaY);
-        break;
-    case Reaction::NH3:
-        r.OrigenY = Single(-0.25 * r.CaixaY);
-        r.CaixaX = Single(1.8 * r.LimitVisX);
-        r.CaixaY = Single(1.8 * in.LimitVisY);
-        break;
-    case Reaction::FeO:
-        r.OrigenY = Single(-0.58 * r.CaixaY);
-        break;
-    case Reaction::HgO:
-        r.OrigenY = Single(-0.552 * r.CaixaY);
-        break;
-    case Reaction::None:
-        break;
-    }
+    if (!in.mechanismBox)
+        return;
+    const MechanismBox& box = *in.mechanismBox;
+    r.OrigenY = Single(box.originY * r.CaixaY);
+    // The depth and the origins stay those of the doubled box.
+    r.CaixaX = Single(box.size * r.LimitVisX);
+    r.CaixaY = Single(box.size * in.LimitVisY);
 }
 
 } // namespace

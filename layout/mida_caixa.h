@@ -1,9 +1,18 @@
 #pragma once
 
 #include "engine/box_geometry.h"
-#include "engine/reaction_key.h"
+
+#include <optional>
 
 namespace tarvon {
+
+// Where a reaction's mechanism view puts the box, whose middle only shows:
+// OrigenY as a share of the doubled box's height (negative: above the visible
+// area), then the box's width and height in visible widths and heights.
+struct MechanismBox {
+    double originY = 0;
+    double size = 2;
+};
 
 // What the box is sized from. Lengths in twips, already scaled to the screen
 // class where the window scales them (ConstCaixa, AmpladaZona, LimitVisY).
@@ -17,7 +26,7 @@ struct MidaCaixaInputs {
     float AmpladaZona = 9700;
     float LimitVisY = 8000;
     bool MecaDemanat = false;
-    Reaction Reaccio = Reaction::None;
+    std::optional<MechanismBox> mechanismBox; // the chosen reaction's; none without one
 };
 
 // Normal: the cube is drawn around the particles. Mechanism: the box is twice

@@ -2,6 +2,7 @@
 
 #include "engine/ccubo.h"
 #include "layout/mida_caixa.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -24,7 +25,8 @@ MidaCaixaInputs inputs(const TarvonModel& m) {
     in.AmpladaZona = m.w.AmpladaZona;
     in.LimitVisY = m.w.LimitVisY;
     in.MecaDemanat = m.s.meca.MecaDemanat;
-    in.Reaccio = reactionFromKey(m.s.Reaccio);
+    if (m.s.Reaccio != nullptr)
+        in.mechanismBox = m.s.Reaccio->mechanismBox;
     return in;
 }
 

@@ -1,7 +1,7 @@
 #include "mainwindow/data_commands.h"
 
 #include "mainwindow/chrono_panel.h"
-#include "mainwindow/reaction_texts.h"
+#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -22,12 +22,11 @@ void newTableMenus(MenuStates& menus) {
 
 void IniciarDadesFinestra(TarvonModel& m) {
     const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
-    const Reaction r = reactionFromKey(m.s.Reaccio);
     if (start == TableStart::New) {
         newTableMenus(m.menus);
         m.d.txtDades = true;
-        if (r != Reaction::None)
-            m.w.TextCinetica = TextsFor(r).TextCinetica;
+        if (m.s.Reaccio != nullptr)
+            m.w.TextCinetica = m.s.Reaccio->texts().TextCinetica;
     }
     m.d.lblPropietatsCaption = m.w.TextCinetica;
     m.d.lblPropietats = true;

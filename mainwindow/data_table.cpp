@@ -1,9 +1,10 @@
 #include "mainwindow/data_table.h"
 
-#include "engine/reaction_key.h"
+#include "reactions/reaction_description.h"
 
 #include <array>
 #include <charconv>
+#include <stdexcept>
 #include <vector>
 
 namespace tarvon {
@@ -13,19 +14,16 @@ namespace {
 constexpr char kEndOfLine[] = "\r\n";
 
 std::vector<int> CountsOf(const SimulationState& s) {
-    switch (reactionFromKey(s.Reaccio)) {
-    case Reaction::FeO:
-        return {s.nO2};
-    case Reaction::NH3:
-        return {s.nN2, s.nH2, s.nNH3};
-    case Reaction::HI:
-        return {s.nHI, s.nH2, s.nI2};
-    case Reaction::HgO:
-        return {s.nHg, s.nO2};
-    case Reaction::None:
-        break;
+    std::vector<int> counts;
+    if (s.Reaccio == nullptr)
+        return counts;
+    const std::span<const CounterBox> boxes = s.Reaccio->counters;
+    for (const DataColumn& column : s.Reaccio->columns) {
+        if (column.counter >= boxes.size())
+            throw std::out_of_range("data column " + std::string(column.name));
+        counts.push_back(boxes[column.counter].value(s));
     }
-    return {};
+    return counts;
 }
 
 void AddRow(DataTaking& d, float temps, const SimulationState& s) {
@@ -47,20 +45,13 @@ std::string FormatGeneral(float value, char decimalSeparator) {
     return text;
 }
 
-std::vector<std::string> ColumnesDades(const std::string& Reaccio) {
-    switch (reactionFromKey(Reaccio)) {
-    case Reaction::FeO:
-        return {"Temps", "O2"};
-    case Reaction::NH3:
-        return {"Temps", "N2", "H2", "NH3"};
-    case Reaction::HI:
-        return {"Temps", "HI", "H2", "I2"};
-    case Reaction::HgO:
-        return {"Temps", "Hg", "O2"};
-    case Reaction::None:
-        break;
-    }
-    return {};
+std::vector<std::string> ColumnesDades(const ReactionDescription* r) {
+    if (r == nullptr)
+        return {};
+    std::vector<std::string> columns{"Temps"};
+    for (const DataColumn& column : r->columns)
+        columns.emplace_back(column.name);
+    return columns;
 }
 
 std::string TaulaDades(const DataRows& t, char decimalSeparator) {

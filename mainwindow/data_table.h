@@ -55,7 +55,7 @@ struct DataTaking {
 std::string FormatGeneral(float value, char decimalSeparator);
 
 // The columns of the reaction, "Temps" then its species; empty without one.
-std::vector<std::string> ColumnesDades(const std::string& Reaccio);
+std::vector<std::string> ColumnesDades(const ReactionDescription* r);
 
 // The table as the program hands it on: the title, the header and the rows,
 // CR LF after every line, TAB between fields, times in the general format.

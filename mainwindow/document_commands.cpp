@@ -2,6 +2,7 @@
 
 #include "mainwindow/free_file_name.h"
 #include "mainwindow/tarvon_model.h"
+#include "reactions/reaction_description.h"
 
 #include <functional>
 #include <optional>
@@ -93,7 +94,7 @@ void ArxiuText(const TarvonModel& m, DocumentServices& s) {
 
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
-    const std::string& reaccio = m.s.Reaccio;
+    const std::string reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
     Report(s, WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const auto& path) {
                return s.writers.workbook(path.string(), m.data.Taula, reaccio);
            }));

@@ -1,5 +1,7 @@
 #include "mainwindow/help_text.h"
 
+#include "reactions/registry.h"
+
 #include <sstream>
 #include <vector>
 
@@ -9,16 +11,21 @@ namespace {
 
 constexpr char kCrLf[] = "\r\n";
 
-struct Entry {
-    const char* name;
-    const char* explanation;
-};
+using Entry = HelpEntry;
 
 struct Section {
     const char* heading;
     bool needsReaction; // the menu works only once a reaction is chosen
     std::vector<Entry> entries;
 };
+
+// What each registered reaction does, in the menu's order.
+std::vector<Entry> reactionEntries() {
+    std::vector<Entry> entries;
+    for (const ReactionDescription* r : Reactions())
+        entries.push_back(r->help);
+    return entries;
+}
 
 const std::vector<Section>& Sections() {
     static const std::vector<Section> sections{
@@ -63,16 +70,7 @@ const std::vector<Section>& Sections() {
           {"Velocitat del procés",
            "Mostra una barra de desplaçament que accelera el moviment de les partícules, "
            "tant com ho permeti l'ordinador."}}},
-        {"Reaccions (Alt-R):",
-         false,
-         {{"Òxid de ferro(II)",
-           "L'oxigen gasós reacciona amb els àtoms de la superfície del ferro i es forma "
-           "òxid de ferro(II)."},
-          {"Amoníac", "El nitrogen i l'hidrogen, tots dos gasos, formen amoníac."},
-          {"Iodur d'hidrogen", "En estat gasós es descompon en hidrogen i iode, també gasosos."},
-          {"Òxid de mercuri(II)",
-           "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre "
-           "d'uns 400\u00A0°C."}}},
+        {"Reaccions (Alt-R):", false, reactionEntries()},
         {"Cinètica (Alt-N):",
          true,
          {{"Adquirir dades cinètiques",

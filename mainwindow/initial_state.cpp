@@ -65,7 +65,7 @@ void FormLoad(TarvonModel& m, int NPOptim, const WindowLayout& layout) {
 }
 
 void AccionsInici(TarvonModel& m) {
-    m.s.Reaccio.clear();
+    m.s.Reaccio = nullptr;
     m.w.MultNP = 1;
     m.s.NombreP = m.w.NPOptim;
     m.w.CostatNP = static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(m.w.NPOptim))));
@@ -92,7 +92,7 @@ void EstatInicial(TarvonModel& m) {
     EsborrarDadesFinestra(m); // Interval stays for the next choice
     m.d.lblPropietats = false;
     m.d.lblTipusCaption = PresentationCaptions();
-    if (m.s.Reaccio.empty())
+    if (m.s.Reaccio == nullptr)
         m.d.lblTipus = true;
     resetMenus(m.menus);
     hideReactionDisplay(m);

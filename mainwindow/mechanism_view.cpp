@@ -3,12 +3,12 @@
 #include "mainwindow/freeze_marking.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/reaction_texts.h"
 #include "reactions/mechanism_continue.h"
 #include "reactions/reaction_settings.h"
 
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 
 namespace tarvon {
 
@@ -69,15 +69,17 @@ void restoreDiameter(TarvonModel& m) {
 } // namespace
 
 void CineMeca(TarvonModel& m) {
-    const Reaction r = reactionFromKey(m.s.Reaccio);
-    const ReactionTexts& texts = TextsFor(r); // before anything changes
+    if (m.s.Reaccio == nullptr)
+        throw std::invalid_argument("no reaction chosen"); // before anything changes
+    const ReactionDescription& r = *m.s.Reaccio;
+    const ReactionTexts& texts = r.texts();
     menusForView(m.menus);
     m.s.meca.MecaDemanat = true;
     m.w.FactorDiamDesat = m.s.FactorDiam;
     m.w.NombrePDesat = m.s.NombreP;
     DiamMecanisme(m.s, m.w.DiamBase);
     m.s.meca.IdxMeca.fill(kNoCapture);
-    m.w.CostatNP = CostatNPMecanisme(r);
+    m.w.CostatNP = r.mechanismSide;
     m.w.TextMecanisme = texts.TextMecanisme;
     m.s.NombreP = m.w.CostatNP * m.w.CostatNP;
     Reconstruir(m);
@@ -95,8 +97,7 @@ void CineTornar(TarvonModel& m) {
     m.s.NombreP = m.w.NombrePDesat;
     m.w.CostatNP = static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(m.s.NombreP))));
     restoreDiameter(m);
-    m.d.txt[0] = m.d.txt[1] = m.d.txt[2] = true;
-    m.d.txt[3] = m.s.Reaccio != "FeO";
+    ShowCounterBoxes(m);
     showDescription(m);
     if (m.menus.checked("AccionsMarcar"))
         m.w.Marcar = true;

@@ -1,5 +1,7 @@
 #include "mainwindow/menu_tree.h"
 
+#include "reactions/registry.h"
+
 namespace tarvon {
 
 namespace {
@@ -9,8 +11,14 @@ std::string ditto(const char* rest) {
     return std::string("    \"") + rest;
 }
 
+// One item per registered reaction, named by its key.
+void addReactions(std::vector<MenuItemDef>& tree) {
+    for (const ReactionDescription* r : Reactions())
+        tree.push_back({r->key, r->menuCaption, "mnuReaccions", ""});
+}
+
 std::vector<MenuItemDef> buildTree() {
-    return {
+    std::vector<MenuItemDef> tree{
         {"mnuArxiu", "&Arxiu", "", ""},
         {"ArxiuText", "Document de text", "mnuArxiu", ""},
         {"ArxiuInformE", "Elaboració d'informe (Word)", "mnuArxiu", ""},
@@ -36,29 +44,29 @@ std::vector<MenuItemDef> buildTree() {
         {"EinesCrono", "Cronòmetre", "mnuEines", ""},
         {"EinesVel", "Velocitat del procés", "mnuEines", ""},
         {"mnuReaccions", "&Reaccions", "", ""},
-        {"FeO", "Síntesi de l'òxid de ferro(II)", "mnuReaccions", ""},
-        {"NH3", "Síntesi de l'amoníac", "mnuReaccions", ""},
-        {"HI", "Descomposició del iodur d'hidrogen", "mnuReaccions", ""},
-        {"HgO", "Descomposició de l'òxid de mercuri(II)", "mnuReaccions", ""},
-        {"mnuCine", "Ci&nètica", "", ""},
-        {"CineDades", "Adquirir dades cinètiques", "mnuCine", ""},
-        {"CineDadesCrono", "Amb el cronòmetre", "CineDades", ""},
-        {"CineDades05", "Cada 0,5 segons", "CineDades", ""},
-        {"CineDades1", ditto("      1 segon"), "CineDades", ""},
-        {"CineDades2", ditto("      2 segons"), "CineDades", ""},
-        {"CineDades5", ditto("      5 segons"), "CineDades", ""},
-        {"CineDades10", ditto("    10 segons"), "CineDades", ""},
-        {"CineNoDades", "......Aturar presa de dades", "mnuCine", ""},
-        {"CineEsborrar", "......Esborrar dades", "mnuCine", ""},
-        {"CineMeca", "Desenvolupament de la reacció", "mnuCine", ""},
-        {"CineTornar", "......Tornar a Reaccions", "mnuCine", ""},
-        {"mnuFinestra", "&Finestra", "", ""},
-        {"FinPre", "Presentació", "mnuFinestra", ""},
-        {"FinTeo", "Introducció teòrica", "mnuFinestra", ""},
-        {"FinProp", "Propostes de treball", "mnuFinestra", ""},
-        {"FinGuia", "Guia didàctica", "mnuFinestra", ""},
-        {"mnuAjuda", "A&juda", "", ""},
     };
+    addReactions(tree);
+    tree.insert(tree.end(), {
+                                {"mnuCine", "Ci&nètica", "", ""},
+                                {"CineDades", "Adquirir dades cinètiques", "mnuCine", ""},
+                                {"CineDadesCrono", "Amb el cronòmetre", "CineDades", ""},
+                                {"CineDades05", "Cada 0,5 segons", "CineDades", ""},
+                                {"CineDades1", ditto("      1 segon"), "CineDades", ""},
+                                {"CineDades2", ditto("      2 segons"), "CineDades", ""},
+                                {"CineDades5", ditto("      5 segons"), "CineDades", ""},
+                                {"CineDades10", ditto("    10 segons"), "CineDades", ""},
+                                {"CineNoDades", "......Aturar presa de dades", "mnuCine", ""},
+                                {"CineEsborrar", "......Esborrar dades", "mnuCine", ""},
+                                {"CineMeca", "Desenvolupament de la reacció", "mnuCine", ""},
+                                {"CineTornar", "......Tornar a Reaccions", "mnuCine", ""},
+                                {"mnuFinestra", "&Finestra", "", ""},
+                                {"FinPre", "Presentació", "mnuFinestra", ""},
+                                {"FinTeo", "Introducció teòrica", "mnuFinestra", ""},
+                                {"FinProp", "Propostes de treball", "mnuFinestra", ""},
+                                {"FinGuia", "Guia didàctica", "mnuFinestra", ""},
+                                {"mnuAjuda", "A&juda", "", ""},
+                            });
+    return tree;
 }
 
 } // namespace

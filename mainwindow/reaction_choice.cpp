@@ -4,7 +4,6 @@
 #include "mainwindow/data_commands.h"
 #include "mainwindow/freeze_marking.h"
 #include "mainwindow/initial_state.h"
-#include "mainwindow/reaction_texts.h"
 #include "reactions/buidar_sistema.h"
 #include "reactions/crea_poblacio.h"
 #include "reactions/reaction_settings.h"
@@ -23,10 +22,10 @@ std::uint64_t seedFrom(const Clock& clock) {
 
 } // namespace
 
-void TriaReaccio(TarvonModel& m, Reaction r) {
-    const ReactionTexts& texts = TextsFor(r);
-    ChooseReaction(m.s, reactionKey(r), m.w.DiamBase);
-    m.d.picRIFile = {texts.picRI0, texts.picRI1};
+void TriaReaccio(TarvonModel& m, const ReactionDescription& r) {
+    const ReactionTexts& texts = r.texts();
+    ChooseReaction(m.s, r, m.w.DiamBase);
+    m.d.picRIFile = {PicturePath(r.pictures.heading->file), PicturePath(r.pictures.equation->file)};
     PrepararReaccio(m);
     m.d.lblDS1 = texts.lblDS1;
     m.d.lblDS2 = texts.lblDS2;
@@ -44,7 +43,14 @@ void PrepararReaccio(TarvonModel& m) {
     for (const char* item : {"CineEsborrar", "CineNoDades", "CineTornar"})
         m.menus.disable(item);
     m.d.picRI = true;
-    m.d.txt = {true, true, true, m.s.Reaccio != "FeO", false};
+    m.d.txt = {};
+    ShowCounterBoxes(m);
+}
+
+void ShowCounterBoxes(TarvonModel& m) {
+    const std::size_t shown = m.s.Reaccio != nullptr ? m.s.Reaccio->counters.size() : 0;
+    for (std::size_t k = 0; k < 4; ++k)
+        m.d.txt[k] = k < shown;
 }
 
 void BuidarSistemaFinestra(TarvonModel& m) {

@@ -15,6 +15,7 @@
 #include "mainwindow/window_notice.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/widget_colours.h"
+#include "reactions/registry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -191,13 +192,11 @@ void TarvonWindow::run(const std::string& name) {
         {"CineEsborrar", [&] { CineEsborrar(m); }},
         {"CineMeca", [&] { CineMeca(m); }},
         {"CineTornar", [&] { CineTornar(m); }},
-        {"FeO", [&] { TriaReaccio(m, Reaction::FeO); }},
-        {"NH3", [&] { TriaReaccio(m, Reaction::NH3); }},
-        {"HI", [&] { TriaReaccio(m, Reaction::HI); }},
-        {"HgO", [&] { TriaReaccio(m, Reaction::HgO); }},
     };
     if (const auto found = commands.find(name); found != commands.end())
         found->second();
+    else if (const ReactionDescription* r = FindReaction(name))
+        TriaReaccio(m, *r);
 }
 
 void TarvonWindow::cmdContinuar_Click() {

@@ -2,35 +2,36 @@
 
 #include "engine/simulation_state.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace tarvon {
 
-// What each counter box counts; the window gives it its caption.
-enum class CounterId {
-    OxigenInicial,     // "FeO": O2 at the start
-    OxigenPresent,     // "FeO": O2 left
-    FeOFormat,         // "FeO": FeO units formed
-    MoleculesPresents, // "NH3", "HI": every molecule
-    NH3,
-    N2,
-    H2,
-    HI,
-    Hidrogen, // "HI": H2 formed
-    Iode,     // "HI": I2 formed
-    HgOInicial,
-    HgOPresent,
-    OxigenGas,
-    MercuriGas,
+// One counter box of a reaction: its caption (the window's text key) and
+// what it counts.
+struct CounterBox {
+    const char* caption;
+    int (*value)(const SimulationState&);
 };
 
+// What a counter box shows now.
 struct Counter {
-    CounterId id;
+    const char* caption;
     int value;
 };
 
-// The counter boxes of the running reaction, txt0 first: four, or three for
-// "FeO"; none without a reaction.
+// The caption of "NH3" and "HI" for every molecule in the box.
+inline constexpr char kMoleculesPresents[] = "Molècules presents:";
+
+// The counter boxes of the running reaction, txt0 first; none without a
+// reaction.
 std::vector<Counter> Comptadors(const SimulationState& s);
+
+// One species column of the data table: its header, and the counter box
+// whose count it takes, numbered from 0 (txt0).
+struct DataColumn {
+    const char* name;
+    std::size_t counter;
+};
 
 } // namespace tarvon

@@ -7,8 +7,8 @@
 
 namespace tarvon {
 
-// Builds the starting population of s.Reaccio (nothing for an unknown key),
-// sets the counters and their texts and the legend. The generator is
+// Builds the starting population of s.Reaccio (nothing without a reaction),
+// sets the counters and the legend. The generator is
 // reseeded with seed first: a clock reading in the window, the user's seed in
 // a headless run.
 void Crea_Poblacio(SimulationState& s, UniformRandom& rnd, std::uint64_t seed);

@@ -23,26 +23,8 @@ LegendCircle circle(float S, int k, float diameter, Rgb fill) {
     return c;
 }
 
-LegendPicture picture(int index, const char* name, int circle, int follows = 0) {
-    return {index, std::string("Arxius_orvalis/") + name, circle, follows};
-}
-
-void gas(Legend& l, const LegendInput& in, const char* firstPicture) {
-    const float S = in.FactorPantalla;
-    l.circles = {circle(S, 1, 2 * in.rA, ColorsEspecie(4)),
-                 circle(S, 2, 2 * in.rB, ColorsEspecie(1))};
-    l.pictures = {picture(1, firstPicture, 1), picture(2, "RI_30.bmp", 2)};
-}
-
-// Metal atom, metal ion with its charge, oxygen atom, oxide ion with its charge.
-void solid(Legend& l, const LegendInput& in, float metal, float ion, const char* metalPicture) {
-    const float S = in.FactorPantalla, D0 = in.D0;
-    l.circles = {circle(S, 1, metal * D0, kMetalFill), circle(S, 2, ion * D0, ColorsEspecie(1)),
-                 circle(S, 3, 0.74f * D0, ColorsEspecie(5)),
-                 circle(S, 4, 1.4f * D0, ColorsEspecie(4))};
-    l.pictures = {picture(1, metalPicture, 1),   picture(2, metalPicture, 2),
-                  picture(3, "RI_09.bmp", 2, 2), picture(4, "RI_69.bmp", 3),
-                  picture(5, "RI_69.bmp", 4),    picture(6, "RI_12.bmp", 4, 5)};
+LegendPicture picture(int index, const PictureSpec& spec, int circle, int follows = 0) {
+    return {index, PicturePath(spec.file), circle, follows};
 }
 
 const LegendCircle& circleOf(const Legend& l, int k) {
@@ -62,26 +44,34 @@ const PicturePlace& placeOf(const std::vector<PicturePlace>& placed, int index) 
 
 } // namespace
 
-Legend Llegenda(const LegendInput& in) {
+Legend Llegenda(LegendLayout layout, const LegendInput& in) {
     Legend l;
     l.FactorPantalla = in.FactorPantalla;
-    switch (in.reaction) {
-    case Reaction::NH3:
-        gas(l, in, "RI_68.bmp");
-        break;
-    case Reaction::HI:
-        gas(l, in, "RI_70.bmp");
-        break;
-    case Reaction::FeO:
-        solid(l, in, 1.16f, 0.83f, "RI_43.bmp");
-        break;
-    case Reaction::HgO:
-        solid(l, in, 1.44f, 1.1f, "RI_47.bmp");
-        break;
-    case Reaction::None:
-        break;
-    }
+    if (layout != nullptr)
+        layout(l, in);
     return l;
+}
+
+void GasLegend(Legend& l, const LegendInput& in, const PictureSpec& atomA,
+               const PictureSpec& atomB) {
+    const float S = in.FactorPantalla;
+    l.circles = {circle(S, 1, 2 * in.rA, ColorsEspecie(4)),
+                 circle(S, 2, 2 * in.rB, ColorsEspecie(1))};
+    l.pictures = {picture(1, atomA, 1), picture(2, atomB, 2)};
+}
+
+void OxideLegend(Legend& l, const LegendInput& in, float metal, float ion,
+                 const PictureSpec& metalSymbol) {
+    const float S = in.FactorPantalla, D0 = in.D0;
+    l.circles = {circle(S, 1, metal * D0, kMetalFill), circle(S, 2, ion * D0, ColorsEspecie(1)),
+                 circle(S, 3, 0.74f * D0, ColorsEspecie(5)),
+                 circle(S, 4, 1.4f * D0, ColorsEspecie(4))};
+    l.pictures = {picture(1, metalSymbol, 1),
+                  picture(2, metalSymbol, 2),
+                  picture(3, kDoublePositivePicture, 2, 2),
+                  picture(4, kOxygenPicture, 3),
+                  picture(5, kOxygenPicture, 4),
+                  picture(6, kDoubleNegativePicture, 4, 5)};
 }
 
 std::vector<PicturePlace> PlacePictures(const Legend& legend, float u,

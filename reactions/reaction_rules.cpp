@@ -1,31 +1,15 @@
 #include "reactions/reaction_rules.h"
 
-#include "engine/reaction_key.h"
-#include "reactions/reaccio_feo.h"
-#include "reactions/reaccio_hi.h"
-#include "reactions/reaccio_nh3.h"
-#include "reactions/release_hgo.h"
+#include "reactions/reaction_description.h"
 #include "reactions/xoc_molecules.h"
 
 namespace tarvon {
 
 void ReactionRules::reaccioXoc(SimulationState& s, int i) {
-    switch (reactionFromKey(s.Reaccio)) {
-    case Reaction::HI:
-        ReaccioHI(s, rnd_, *this, i);
-        break;
-    case Reaction::NH3:
-        ReaccioNH3(s, rnd_, *this, i);
-        break;
-    case Reaction::FeO:
-        ReaccioFeO(s, i);
-        break;
-    case Reaction::HgO:
-        ReleaseHgO(s, clock_);
-        break;
-    case Reaction::None:
-        break;
-    }
+    if (s.Reaccio == nullptr)
+        return;
+    TickContext t{s, clock_, rnd_, *this};
+    s.Reaccio->event(t, i);
 }
 
 void ReactionRules::xocMolecules(SimulationState& s, int i, int j) {

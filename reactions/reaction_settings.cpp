@@ -18,39 +18,20 @@ void SetDiameterFactor(SimulationState& s, float DiamBase, float factor) {
 
 } // namespace
 
-std::optional<float> DistEnllacFor(Reaction r, float diam) {
-    const double d = diam;
-    switch (r) {
-    case Reaction::FeO:
-        return Single(2 * d * 0.74);
-    case Reaction::NH3:
-        return Single(d * 0.74 + d * 0.37);
-    case Reaction::HI:
-        return Single(d * 0.37 + d * 1.33);
-    case Reaction::HgO:
-        return Single(d * 1.4);
-    case Reaction::None:
-        break;
-    }
-    return std::nullopt;
-}
-
 void RecalculaDistEnllac(SimulationState& s) {
-    const Reaction r = reactionFromKey(s.Reaccio);
-    const std::optional<float> dist = DistEnllacFor(r, s.Diam);
-    if (!dist)
+    const ReactionDescription* r = s.Reaccio;
+    if (r == nullptr)
         return;
-    s.DistEnllac = *dist;
-    if (r == Reaction::FeO)
-        s.RadiA[0] = s.DistEnllac / 4;
+    s.DistEnllac = r->bondLength(s.Diam);
+    if (r->afterBondLength != nullptr)
+        r->afterBondLength(s);
 }
 
-void ChooseReaction(SimulationState& s, std::string_view key, float DiamBase) {
-    s.Reaccio = key;
+void ChooseReaction(SimulationState& s, const ReactionDescription& r, float DiamBase) {
+    s.Reaccio = &r;
     s.Diam = DiamBase;
     s.FactorDiam = 1.0f;
-    if (const std::optional<float> dist = DistEnllacFor(reactionFromKey(key), DiamBase))
-        s.DistEnllac = *dist;
+    s.DistEnllac = r.bondLength(DiamBase);
 }
 
 void EinesDiamPre(SimulationState& s, float DiamBase) {
@@ -75,22 +56,6 @@ void EinesDiamAfDi(SimulationState& s, float DiamBase) {
 
 void DiamMecanisme(SimulationState& s, float DiamBase) {
     SetDiameterFactor(s, DiamBase, 4.0f);
-}
-
-int CostatNPMecanisme(Reaction r) {
-    switch (r) {
-    case Reaction::FeO:
-        return 8;
-    case Reaction::NH3:
-        return 14;
-    case Reaction::HI:
-        return 12;
-    case Reaction::HgO:
-        return 3;
-    case Reaction::None:
-        break;
-    }
-    return 9;
 }
 
 } // namespace tarvon

@@ -1,4 +1,4 @@
-#include "reactions/populations.h"
+#include "reactions/situa_centre.h"
 #include "reactions/rounding.h"
 
 namespace tarvon {

@@ -1,7 +1,6 @@
 #include "reactions/xoc_molecules.h"
 
 #include "engine/orienta.h"
-#include "engine/reaction_key.h"
 
 #include <utility>
 
@@ -17,7 +16,8 @@ void toContact(FloatList& c, int i, int j, float ratio) {
 } // namespace
 
 void Xoc_Molecules(SimulationState& s, UniformRandom& rnd, int i, int j) {
-    if (reactionFromKey(s.Reaccio) == Reaction::HgO && s.EnSolid[j]) {
+    // A lattice site stays put: the molecule bounces off it.
+    if (s.EnSolid[j]) {
         s.VelX[i] = -s.VelX[i];
         s.VelZ[i] = -s.VelZ[i];
         return;

@@ -1,5 +1,7 @@
 #include "tools/sim_options.h"
 
+#include "reactions/registry.h"
+
 #include <charconv>
 #include <functional>
 #include <map>
@@ -17,7 +19,8 @@ template <typename T> std::optional<T> parseWhole(const std::string& text) {
     return value;
 }
 
-std::string wrong(const std::string& option, const std::string& value, const char* accepted) {
+std::string wrong(const std::string& option, const std::string& value,
+                  const std::string& accepted) {
     return option + ": '" + OneLineText(value) + "' is not accepted; expected " + accepted;
 }
 
@@ -25,10 +28,18 @@ std::string wrong(const std::string& option, const std::string& value, const cha
 using Setter =
     std::function<std::string(SimOptions&, const std::string& option, const std::string& value)>;
 
+// The registered keys: "FeO, NH3, HI, HgO" with ", ".
+std::string reactionKeys(const char* separator) {
+    std::string keys;
+    for (const ReactionDescription* r : Reactions())
+        keys += (keys.empty() ? "" : separator) + std::string(r->key);
+    return keys;
+}
+
 std::string setReaction(SimOptions& o, const std::string& option, const std::string& v) {
-    if (v != "FeO" && v != "NH3" && v != "HI" && v != "HgO")
-        return wrong(option, v, "one of FeO, NH3, HI, HgO");
-    o.reaction = v;
+    o.reaction = FindReaction(v);
+    if (o.reaction == nullptr)
+        return wrong(option, v, "one of " + reactionKeys(", "));
     return {};
 }
 
@@ -148,28 +159,31 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args) {
         if (!result.ok())
             return result;
     }
-    if (!result.options.help && result.options.reaction.empty())
-        result.error = "--reaction: missing; expected one of FeO, NH3, HI, HgO";
+    if (!result.options.help && result.options.reaction == nullptr)
+        result.error = "--reaction: missing; expected one of " + reactionKeys(", ");
     return result;
 }
 
-const char* SimUsage() {
-    return "Usage: tarvon-sim --reaction FeO|NH3|HI|HgO [--particles N] [--diameter 1|1.5]\n"
-           "                  [--interval 0.5|1|2|5|10] [--duration SECONDS] [--tick-ms 1..100]\n"
-           "                  [--seed K] [--png FILE] [--bench]\n"
-           "\n"
-           "Runs a reaction without the window and prints its data table: the number\n"
-           "of particles of each species against time, tab-separated.\n"
-           "\n"
-           "  --reaction   the reaction to run (required)\n"
-           "  --particles  particle number, 1 to 400 (default 81)\n"
-           "  --diameter   diameter factor, 1 or 1.5 (default 1)\n"
-           "  --interval   seconds between rows (default 1)\n"
-           "  --duration   simulated seconds, at most 3600 (default 60)\n"
-           "  --tick-ms    simulated animation interval, 1 to 100 ms (default 50)\n"
-           "  --seed       seed of the random generator (default: from the clock)\n"
-           "  --png        also write a picture of the box at the end\n"
-           "  --bench      print the ticks' wall-clock times to standard error\n";
+const std::string& SimUsage() {
+    static const std::string usage =
+        "Usage: tarvon-sim --reaction " + reactionKeys("|") +
+        " [--particles N] [--diameter 1|1.5]\n"
+        "                  [--interval 0.5|1|2|5|10] [--duration SECONDS] [--tick-ms 1..100]\n"
+        "                  [--seed K] [--png FILE] [--bench]\n"
+        "\n"
+        "Runs a reaction without the window and prints its data table: the number\n"
+        "of particles of each species against time, tab-separated.\n"
+        "\n"
+        "  --reaction   the reaction to run (required)\n"
+        "  --particles  particle number, 1 to 400 (default 81)\n"
+        "  --diameter   diameter factor, 1 or 1.5 (default 1)\n"
+        "  --interval   seconds between rows (default 1)\n"
+        "  --duration   simulated seconds, at most 3600 (default 60)\n"
+        "  --tick-ms    simulated animation interval, 1 to 100 ms (default 50)\n"
+        "  --seed       seed of the random generator (default: from the clock)\n"
+        "  --png        also write a picture of the box at the end\n"
+        "  --bench      print the ticks' wall-clock times to standard error\n";
+    return usage;
 }
 
 } // namespace tarvon

@@ -7,16 +7,18 @@
 
 namespace tarvon {
 
+struct ReactionDescription;
+
 // What tarvon-sim was asked to do.
 struct SimOptions {
-    std::string reaction;              // "FeO", "NH3", "HI" or "HgO"
-    int particles = 81;                // the budget without a calibration file
-    float diameter = 1.0f;             // diameter factor: 1 or 1.5
-    float interval = 1.0f;             // seconds between rows
-    double duration = 60;              // simulated seconds
-    int tickMs = 50;                   // simulated animation interval
-    std::optional<std::uint64_t> seed; // from the clock when absent
-    std::string png;                   // picture of Caja at the end, if given
+    const ReactionDescription* reaction = nullptr; // looked up from its key
+    int particles = 81;                            // the budget without a calibration file
+    float diameter = 1.0f;                         // diameter factor: 1 or 1.5
+    float interval = 1.0f;                         // seconds between rows
+    double duration = 60;                          // simulated seconds
+    int tickMs = 50;                               // simulated animation interval
+    std::optional<std::uint64_t> seed;             // from the clock when absent
+    std::string png;                               // picture of Caja at the end, if given
     bool bench = false;
     bool help = false;
 };
@@ -35,6 +37,7 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args);
 // control characters are written as C escapes ("\n", "\x1b").
 std::string OneLineText(const std::string& text);
 
-const char* SimUsage();
+// The --help text, with the registered reactions.
+const std::string& SimUsage();
 
 } // namespace tarvon

@@ -50,7 +50,7 @@ SimRun::~SimRun() = default;
 void SimRun::choose() {
     SimulationState& s = *state_;
     s.NombreP = options_.particles;
-    ChooseReaction(s, options_.reaction, kDiamBase);
+    ChooseReaction(s, *options_.reaction, kDiamBase);
     if (options_.diameter == 1.5f)
         EinesDiam15(s, kDiamBase);
 }
@@ -65,7 +65,7 @@ void SimRun::build(std::uint64_t seed) {
     in.DistEnllac = s.DistEnllac;
     in.FactorDiam = s.FactorDiam;
     in.MecaDemanat = s.meca.MecaDemanat;
-    in.Reaccio = reactionFromKey(s.Reaccio);
+    in.mechanismBox = s.Reaccio->mechanismBox;
     ApplyBoxGeometry(MidaCaixa(in), s);
     Crea_Poblacio(s, rnd_, seed);
     s.controls.tmrRellotgeInterval = options_.tickMs;
@@ -76,7 +76,7 @@ void SimRun::enterMechanism() {
     s.meca.MecaDemanat = true;
     DiamMecanisme(s, kDiamBase);
     s.meca.IdxMeca.fill(10000);
-    const int side = CostatNPMecanisme(reactionFromKey(s.Reaccio));
+    const int side = s.Reaccio->mechanismSide;
     s.NombreP = side * side;
     build(seed_ + 1);
 }

@@ -1,6 +1,7 @@
 #include "assets/document_error.h"
 #include "assets/document_runs.h"
 #include "assets/document_values.h"
+#include "reactions/registry.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ TEST(RunsFile, ReadsNamedSeededRunsAndNamesTheLineOfAFault) {
     EXPECT_EQ(runs[0].options.particles, 100);
     EXPECT_EQ(*runs[0].options.seed, 4u);
     EXPECT_FLOAT_EQ(runs[0].options.interval, 0.5f);
-    EXPECT_EQ(runs[1].options.reaction, "FeO");
+    EXPECT_EQ(runs[1].options.reaction, tarvon::FindReaction("FeO"));
 
     EXPECT_NE(errorOf([] { ParseRunsFile("\nhi: --reaction HI\n"); }).find("line 2"),
               std::string::npos);
@@ -73,7 +74,7 @@ TEST(DocumentNumbers, IntegersWholeR2ThreeDecimalsOthersThreeSignificantDigits) 
 DocumentValues halving() {
     DocumentRun r;
     r.name = "r";
-    r.options.reaction = "HI";
+    r.options.reaction = tarvon::FindReaction("HI");
     r.options.particles = 144;
     r.options.diameter = 1.5f;
     r.options.seed = 7;

@@ -6,6 +6,7 @@
 #include "qtcommon/twips.h"
 #include "picture_lookup.h"
 #include "reactions/llegenda.h"
+#include "reactions/registry.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,18 +14,34 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace assets {
 namespace {
 
-// Every picture the main window loads.
-const char* const kLoaded[] = {
-    "RT_Sinte.bmp", "RT_Descom.bmp", "RT_FeO.bmp",          "RT_NH3.bmp",
-    "RT_HI.bmp",    "RT_HgO.bmp",    "RI_43.bmp",           "RI_47.bmp",
-    "RI_68.bmp",    "RI_69.bmp",     "RI_70.bmp",           "RI_30.bmp",
-    "RI_09.bmp",    "RI_12.bmp",     "ComplexActivat5.jpg", "ComplexActivat800.jpg"};
-
 using test::recipe;
+
+// The pictures over the box of each registered reaction.
+std::vector<std::string> equationRows() {
+    std::vector<std::string> names;
+    for (const tarvon::ReactionDescription* r : tarvon::Reactions())
+        for (const tarvon::PictureSpec* p : {r->pictures.heading, r->pictures.equation})
+            names.push_back(p->file);
+    return names;
+}
+
+// Every picture the main window loads: the presentation, and what each reaction shows over
+// the box and in its legend.
+std::vector<std::string> loaded() {
+    std::vector<std::string> names{"ComplexActivat5.jpg", "ComplexActivat800.jpg"};
+    for (const std::string& name : equationRows())
+        names.push_back(name);
+    for (const tarvon::ReactionDescription* r : tarvon::Reactions())
+        for (const tarvon::LegendPicture& p : tarvon::Llegenda(r->legend, {150, 50, 50}).pictures)
+            names.push_back(p.file.substr(p.file.find('/') + 1));
+    return names;
+}
 
 QSize sizeOf(const std::string& name) {
     return recipe(name).size;
@@ -49,7 +66,7 @@ QRect inkBox(const QImage& image) {
 TEST(MainWindowPictures, AreReadBackAtTheirSizeOnTheWindowBackground) {
     QTemporaryDir folder;
     ASSERT_TRUE(writePictures(dataFolderPictures(), folder.path()).isEmpty());
-    for (const std::string name : kLoaded) {
+    for (const std::string& name : loaded()) {
         SCOPED_TRACE(name);
         const QImage image(QDir(folder.path()).filePath(QString::fromStdString(name)));
         ASSERT_FALSE(image.isNull());
@@ -65,8 +82,7 @@ TEST(MainWindowPictures, AreReadBackAtTheirSizeOnTheWindowBackground) {
 
 // Centred side by side above the box: at most 33 px tall, no text cut at an edge.
 TEST(MainWindowPictures, ReactionPicturesFitTheRowAboveTheBox) {
-    for (const char* name :
-         {"RT_Sinte.bmp", "RT_Descom.bmp", "RT_FeO.bmp", "RT_NH3.bmp", "RT_HI.bmp", "RT_HgO.bmp"}) {
+    for (const std::string& name : equationRows()) {
         SCOPED_TRACE(name);
         const QImage image = renderPicture(recipe(name));
         EXPECT_LE(image.height(), 33);
@@ -107,11 +123,10 @@ TEST(MainWindowPictures, IonChargeSitsRaisedBesideItsSymbolOnEveryScreen) {
         for (const char* key : {"FeO", "HgO"}) {
             SCOPED_TRACE(testing::Message() << key << " at factor " << f);
             tarvon::LegendInput in;
-            in.reaction = tarvon::reactionFromKey(key);
             in.D0 = 150 * f;
             in.FactorPantalla = f;
             in.u = 10 * f;
-            const tarvon::Legend legend = tarvon::Llegenda(in);
+            const tarvon::Legend legend = tarvon::Llegenda(tarvon::FindReaction(key)->legend, in);
             const auto fileOf = [&](int index) {
                 for (const tarvon::LegendPicture& p : legend.pictures)
                     if (p.index == index)

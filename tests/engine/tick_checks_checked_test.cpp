@@ -2,6 +2,7 @@
 // broken one abandons the tick, loudly.
 #include "engine/animation_step.h"
 #include "engine/tick_invariants.h"
+#include "reactions/registry.h"
 #include "tools/sim_run.h"
 
 #include "fakes.h"
@@ -16,7 +17,7 @@ namespace {
 
 SimOptions optionsFor(const char* reaction) {
     SimOptions o;
-    o.reaction = reaction;
+    o.reaction = FindReaction(reaction);
     o.particles = 100;
     return o;
 }

@@ -19,7 +19,7 @@ namespace {
 // A seeded run some seconds in, so every reaction has products to count.
 std::unique_ptr<SimRun> runFor(const char* reaction, int particles, int ticks) {
     SimOptions o;
-    o.reaction = reaction;
+    o.reaction = FindReaction(reaction);
     o.particles = particles;
     auto run = std::make_unique<SimRun>(o, 11, ',');
     for (int t = 0; t < ticks; ++t)
@@ -40,9 +40,8 @@ void expectReported(const char* reaction, int particles, int ticks, const std::s
 }
 
 int firstMoving(const SimulationState& s) {
-    const Reaction r = reactionFromKey(s.Reaccio);
     for (int i = 0; i < s.NombreMol; ++i)
-        if (SlotMoves(s, r, i))
+        if (SlotMoves(s, i))
             return i;
     return -1;
 }
@@ -101,12 +100,13 @@ TEST(TickInvariants, SeededRunsWithProductsKeepEveryInvariant) {
 // Only slots the tick moves must stay within their walls, up to the limit
 // itself; a lattice site or a used-up molecule may lie anywhere.
 TEST(TickInvariants, MovingSlotsStayWithinTheirWalls) {
-    for (const char* reaction : {"FeO", "NH3", "HI", "HgO"}) {
+    for (const ReactionDescription* r : Reactions()) {
+        const char* reaction = r->key;
         const auto run = runFor(reaction, 100, 20);
         SimulationState& s = run->state();
         const int i = firstMoving(s);
         ASSERT_GE(i, 0) << reaction;
-        const WallLimits lim = SlotLimits(s, reactionFromKey(s.Reaccio), i);
+        const WallLimits lim = SlotLimits(s, i);
         s.PosZ[i] = lim.zHi;
         EXPECT_EQ(TickInvariantViolation(s), "") << reaction;
         s.PosZ[i] = lim.zHi + 1;
@@ -125,7 +125,7 @@ TEST(TickInvariants, TheSlotHeldBackForACaptureStaysWhereItsCollisionPutIt) {
     SimulationState& s = *owner;
     ASSERT_EQ(s.NombreMol, 4);
     const float S = 2 * (s.RadiA[0] + s.RadiB[0]); // contact sum of two HI
-    const WallLimits lim = SlotLimits(s, Reaction::HI, 0);
+    const WallLimits lim = SlotLimits(s, 0);
     const float y = 3000, z = 2000;
     // Slots 1 and 3 already reacted: an I2 just inside slot 0, at its right limit.
     s.caja.AtomB[1].tag = kTagKindA;

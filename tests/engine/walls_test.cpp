@@ -61,18 +61,5 @@ TEST_F(WallsTest, IronFloorCallsTheReactionInsteadOfReflecting) {
     EXPECT_EQ(s.VelY[i], 25);
 }
 
-TEST(SlotMargins, FollowTheReaction) {
-    SimulationState s;
-    test::setBox(s);
-    s.RadiA[0] = 60;
-    s.PasOxid = 100;
-    const WallLimits feo = wallLimits(s, slotMargins(s, Reaction::FeO, 4));
-    // The floor is the iron: r + 0.7 PasOxid above it.
-    EXPECT_EQ((std::vector<float>{feo.xLo, feo.xHi, feo.yLo, feo.yHi, feo.zLo, feo.zHi}),
-              (std::vector<float>{220, 2860, 440, 3070, 120, 2880}));
-    s.RadiA[4] = 90, s.RadiB[4] = 30; // "HI" keeps both radii from every wall
-    EXPECT_FLOAT_EQ(wallLimits(s, slotMargins(s, Reaction::HI, 4)).zLo, 120);
-}
-
 } // namespace
 } // namespace tarvon

@@ -1,5 +1,7 @@
 #include "layout/mida_caixa.h"
 
+#include "reactions/registry.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -98,20 +100,20 @@ TEST(MidaCaixa, DeepShiftIsFlattenedAfterTheHeightIsTaken) {
 
 TEST(MidaCaixa, MechanismViewDoublesTheVisibleAreaPerReaction) {
     struct Case {
-        Reaction reaccio;
+        const char* key;
         float CaixaX, CaixaY, OrigenY;
     };
     const Case cases[] = {
-        {Reaction::HI, 12000, 16000, -4000},  {Reaction::NH3, 10800, 14400, -4000},
-        {Reaction::FeO, 12000, 16000, -9280}, {Reaction::HgO, 12000, 16000, -8832},
-        {Reaction::None, 12000, 16000, 194},
+        {"HI", 12000, 16000, -4000},  {"NH3", 10800, 14400, -4000}, {"FeO", 12000, 16000, -9280},
+        {"HgO", 12000, 16000, -8832}, {"", 12000, 16000, 194},
     };
     for (const Case& c : cases) {
         MidaCaixaInputs in = ReferenceBox();
         in.MecaDemanat = true;
-        in.Reaccio = c.reaccio;
+        if (const ReactionDescription* reaction = FindReaction(c.key))
+            in.mechanismBox = reaction->mechanismBox;
         const MidaCaixaResult r = MidaCaixa(in);
-        const int key = static_cast<int>(c.reaccio);
+        const std::string key = c.key;
         EXPECT_EQ(r.view, BoxView::Mechanism) << key;
         EXPECT_FLOAT_EQ(r.CaixaX, c.CaixaX) << key;
         EXPECT_FLOAT_EQ(r.CaixaY, c.CaixaY) << key;

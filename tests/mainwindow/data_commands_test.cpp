@@ -2,8 +2,10 @@
 #include "mainwindow/chrono_panel.h"
 #include "mainwindow/data_commands.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/reaction_texts.h"
 #include "mainwindow/tick_hooks.h"
+#include "reactions/hgo/hgo.h"
+#include "reactions/hi/hi.h"
+#include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
 #include "window_fixture.h"
 
@@ -19,7 +21,7 @@ namespace {
 struct Taking : test::LoadedWindow {
     Taking() {
         clock.t = 700;
-        TriaReaccio(m, Reaction::HI);
+        TriaReaccio(m, kHI);
     }
     void tickAfter(double seconds) {
         clock.t += seconds;
@@ -57,7 +59,7 @@ TEST(DataCommands, IntervalRowsAndTheMenusOfATableBeingTaken) {
                 "Nombre de partícules en funció del temps (segons)\r\nTemps\tHI\tH2\tI2\r\n" +
                 first));
     EXPECT_TRUE(w.m.d.txtDades && w.m.d.lblPropietats);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, TextsFor(Reaction::HI).TextCinetica);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHI.texts().TextCinetica);
     for (const char* on : {"CineEsborrar", "CineNoDades", "ArxiuExcel"})
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
     for (const char* off : {"mnuEines", "CineMeca", "CineDadesCrono"})
@@ -68,7 +70,7 @@ TEST(DataCommands, IntervalRowsAndTheMenusOfATableBeingTaken) {
     EXPECT_FALSE(w.m.d.txtDades || w.m.menus.enabled("ArxiuExcel"));
     for (const char* on : {"mnuEines", "CineMeca", "CineDadesCrono", "CineDades05"})
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
-    TriaReaccio(w.m, Reaction::NH3); // no data taking comes back
+    TriaReaccio(w.m, kNH3); // no data taking comes back
     w.tickAfter(1);
     EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).empty());
     EXPECT_FALSE(w.m.d.txtDades);
@@ -79,13 +81,13 @@ TEST(DataCommands, AReactionChoiceRestartsTheTakingAtTheKeptInterval) {
     CineDades(w.m, 2);
     w.tickAfter(2);
     w.tickAfter(2);
-    TriaReaccio(w.m, Reaction::HgO);
+    TriaReaccio(w.m, kHgO);
     w.tickAfter(1.5);
     w.tickAfter(0.5);
     EXPECT_EQ(w.times(), (Times{"0", "2"}));
     EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).find("Temps\tHg\tO2\r\n") !=
                 std::string::npos);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, TextsFor(Reaction::HgO).TextCinetica);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextCinetica);
 
     // Stopped: the table stays, no rows come, the next start replaces it.
     CineNoDades(w.m);

@@ -1,4 +1,6 @@
 #include "mainwindow/data_table.h"
+#include "reactions/hi/hi.h"
+#include "reactions/registry.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +27,7 @@ std::vector<std::string> RowTimes(const std::string& table) {
 class DataTable : public ::testing::Test {
 protected:
     DataTable() {
-        s.Reaccio = "HI";
+        s.Reaccio = &kHI;
         s.nHI = 200;
     }
     // Starts interval rows at clock `t` as the interval commands do.
@@ -61,7 +63,7 @@ TEST(DataTableText, GeneralNumberFormatAndTheColumnsOfEachReaction) {
         {"", "0,5\r\n"},
     };
     for (const auto& [key, rows] : expected) {
-        s.Reaccio = key;
+        s.Reaccio = FindReaction(key);
         DataTaking d;
         IniciarDades(d, s, 0);
         d.Interval = 0.5f;

@@ -2,6 +2,7 @@
 #include "export/zip_archive.h"
 #include "mainwindow/document_commands.h"
 #include "mainwindow/reaction_choice.h"
+#include "reactions/hi/hi.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -149,7 +150,7 @@ TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
 }
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
-    TriaReaccio(w.m, Reaction::HI);
+    TriaReaccio(w.m, kHI);
     w.m.data.Taula = {true, {"Temps", "HI", "H2", "I2"}, {{0, {200, 0, 0}}, {0.5f, {198, 1, 1}}}};
     w.m.w.SeparadorDecimal = ',';
     ArxiuExcel(w.m, s);

@@ -4,10 +4,14 @@
 #include "mainwindow/mechanism_view.h"
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
-#include "mainwindow/reaction_texts.h"
 #include "reactions/atom_colours.h"
+#include "reactions/feo/feo.h"
+#include "reactions/hgo/hgo.h"
+#include "reactions/hi/hi.h"
 #include "reactions/mechanism_continue.h"
+#include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
+#include "reactions/registry.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +25,11 @@ namespace tarvon {
 namespace {
 
 using test::LoadedWindow;
-constexpr Reaction kAll[] = {Reaction::FeO, Reaction::NH3, Reaction::HI, Reaction::HgO};
 
 // A reaction in the mechanism view, animated by the real rules; the
 // population's seed comes from the clock.
 struct ViewRun {
-    explicit ViewRun(Reaction r, double clockStart = 10) {
+    explicit ViewRun(const ReactionDescription& r, double clockStart = 10) {
         w.clock.t = clockStart;
         TriaReaccio(w.m, r);
         CineMeca(w.m);
@@ -62,7 +65,7 @@ bool normal(const AtomShape& a, Rgb fill, float diameter) {
 
 TEST(MechanismView, EnteringRebuildsFewLargeParticlesWithTheExplanation) {
     LoadedWindow w(81, 1.125f);
-    TriaReaccio(w.m, Reaction::HgO);
+    TriaReaccio(w.m, kHgO);
     EXPECT_EQ(w.m.s.NumB, 48);
     AccionsMarcar(w.m);
     CineMeca(w.m);
@@ -76,13 +79,13 @@ TEST(MechanismView, EnteringRebuildsFewLargeParticlesWithTheExplanation) {
     EXPECT_EQ(w.m.d.txt, (std::array<bool, 5>{}));
     const ControlGeometry p = w.m.d.lblPropietatsPlace.value_or(ControlGeometry{});
     EXPECT_TRUE(p.Left == 11925 && p.Top == 6187.5f && p.Width == 4950 && p.Height == 4500);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, TextsFor(Reaction::HgO).TextMecanisme);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextMecanisme);
     EXPECT_TRUE(!w.m.w.Marcar && w.m.menus.checked("AccionsMarcar"));
 }
 
 TEST(MechanismView, LeavingRestoresDiameterNumberMarkingAndDisplay) {
     LoadedWindow w;
-    TriaReaccio(w.m, Reaction::HI);
+    TriaReaccio(w.m, kHI);
     EinesDiam15Command(w.m);
     AccionsMarcar(w.m);
     CineMeca(w.m);
@@ -103,7 +106,7 @@ TEST(MechanismView, LeavingRestoresDiameterNumberMarkingAndDisplay) {
     EXPECT_EQ(w.m.d.lblPropietatsCaption, w.m.w.TextReaccio);
 
     LoadedWindow many(144);
-    TriaReaccio(many.m, Reaction::FeO);
+    TriaReaccio(many.m, kFeO);
     CineMeca(many.m);
     CineTornar(many.m);
     EXPECT_TRUE(many.m.s.NombreP == 144 && many.m.w.CostatNP == 12 && many.m.s.Diam == 150);
@@ -111,7 +114,7 @@ TEST(MechanismView, LeavingRestoresDiameterNumberMarkingAndDisplay) {
     EXPECT_FALSE(many.m.w.Marcar || many.m.d.txt[3]);
 
     LoadedWindow tuned; // a factor the menu does not offer: no rebuild
-    TriaReaccio(tuned.m, Reaction::NH3);
+    TriaReaccio(tuned.m, kNH3);
     CineMeca(tuned.m);
     tuned.m.w.FactorDiamDesat = 1.2f;
     CineTornar(tuned.m);
@@ -125,7 +128,7 @@ TEST(MechanismView, LeavingPlacesTheDescriptionFromOneBaseOnEveryScreen) {
     for (const auto& [f, screenTwips] :
          {std::pair{1.0f, 15360.0f}, {0.78125f, 12000.0f}, {1.125f, 17280.0f}}) {
         LoadedWindow w(81, f);
-        TriaReaccio(w.m, Reaction::NH3);
+        TriaReaccio(w.m, kNH3);
         CineMeca(w.m);
         CineTornar(w.m);
         ASSERT_TRUE(w.m.d.lblPropietatsPlace.has_value()) << f;
@@ -138,17 +141,17 @@ TEST(MechanismView, LeavingPlacesTheDescriptionFromOneBaseOnEveryScreen) {
 
 // Without a capture the flags are off and IdxMeca holds the empty mark.
 TEST(MechanismView, ContinuarWithoutACaptureRestacksIronAndRestartsOnly) {
-    for (const Reaction r : kAll) {
-        ViewRun run(r);
+    for (const ReactionDescription* r : Reactions()) {
+        ViewRun run(*r);
         run.s.controls = {false, 50};
         run.s.meca.CapturaEnPantalla = true;
         run.s.caja.AtomB.bringToFront(0); // bare iron goes back behind the gas
-        ASSERT_NO_THROW(Continuar(run.s)) << reactionKey(r);
+        ASSERT_NO_THROW(Continuar(run.s)) << r->key;
         EXPECT_TRUE(running(run.s));
         const CajaShapes& c = run.s.caja;
-        EXPECT_TRUE(r != Reaction::FeO || c.AtomB[0].stackKey < c.AtomA[run.s.NumA - 1].stackKey);
+        EXPECT_TRUE(r != &kFeO || c.AtomB[0].stackKey < c.AtomA[run.s.NumA - 1].stackKey);
     }
-    ViewRun broken(Reaction::HgO);
+    ViewRun broken(kHgO);
     broken.s.meca.MecaCapturat = true;
     broken.s.controls = {false, 50};
     broken.s.meca.CapturaEnPantalla = true;
@@ -157,7 +160,7 @@ TEST(MechanismView, ContinuarWithoutACaptureRestacksIronAndRestartsOnly) {
 }
 
 TEST(MechanismView, ContinuarShowsTheProductsOfARealCapture) {
-    ViewRun feo(Reaction::FeO);
+    ViewRun feo(kFeO);
     ASSERT_TRUE(feo.untilFrozen(2000) && feo.s.meca.MecaCapturat);
     Continuar(feo.s);
     const SimulationState& f = feo.s;
@@ -171,7 +174,7 @@ TEST(MechanismView, ContinuarShowsTheProductsOfARealCapture) {
         EXPECT_EQ(ion.top, n < 2 ? f.PantBY[k] : f.PantAY[k]);
     }
 
-    ViewRun hgo(Reaction::HgO);
+    ViewRun hgo(kHgO);
     ASSERT_TRUE(hgo.untilFrozen(200) && hgo.s.meca.MecaCapturat); // one pair every 3 s
     const SimulationState& h = hgo.s;
     const auto centre = [](const auto& a) {
@@ -202,15 +205,15 @@ TEST(MechanismView, ContinuarShowsTheProductsOfARealCapture) {
 // "HI" and "NH3" freeze twice per event: held back, then reacted; the second
 // freeze's "Continuar" takes the highlight off and shows the new molecules.
 TEST(MechanismView, ContinuarShowsTheGasProductsWithoutTheHighlight) {
-    for (const Reaction r : {Reaction::HI, Reaction::NH3}) {
-        ViewRun run(r);
+    for (const ReactionDescription* r : {&kHI, &kNH3}) {
+        ViewRun run(*r);
         SimulationState& s = run.s;
         for (int k = 0; k < 20 && !s.meca.MecaMostrat; ++k) {
             Continuar(s);
-            ASSERT_TRUE(run.untilFrozen(1000)) << reactionKey(r);
+            ASSERT_TRUE(run.untilFrozen(1000)) << r->key;
         }
         const CaptureState& m = s.meca;
-        const long tested = r == Reaction::HI ? m.IdxMeca[0] : s.TaulaMol(m.IdxMeca[0], 1);
+        const long tested = r == &kHI ? m.IdxMeca[0] : s.TaulaMol(m.IdxMeca[0], 1);
         EXPECT_EQ(s.caja.AtomA[tested].border, ColorMarca); // the green of a capture
         Continuar(s);
         EXPECT_TRUE(running(s) && !m.MecaMostrat);
@@ -219,7 +222,7 @@ TEST(MechanismView, ContinuarShowsTheGasProductsWithoutTheHighlight) {
                         s.caja.AtomA[a].borderWidth == 1);
         for (int n : {0, 1}) {
             const long row = m.IdxMeca[n];
-            const bool hi = r == Reaction::HI;
+            const bool hi = r == &kHI;
             EXPECT_TRUE(hi || s.TaulaMol.state(row) == SlotState::Product) << "ammonia";
             EXPECT_TRUE(s.caja.AtomA[hi ? row : s.TaulaMol(row, 1)].visible);
             for (int c = 2; c <= (hi ? 2 : 4); ++c) {
@@ -232,36 +235,33 @@ TEST(MechanismView, ContinuarShowsTheGasProductsWithoutTheHighlight) {
 
 // Atoms conserved since the view was entered.
 bool Conserved(const SimulationState& s, const SpeciesCounters& at) {
-    switch (reactionFromKey(s.Reaccio)) {
-    case Reaction::HI:
+    if (s.Reaccio == &kHI)
         return s.nHI + 2 * s.nH2 == at.nHI && s.nH2 == s.nI2;
-    case Reaction::NH3:
+    if (s.Reaccio == &kNH3)
         return s.nNH3 % 2 == 0 && s.nN2 + s.nNH3 / 2 == at.nN2 && s.nH2 + 3 * s.nNH3 / 2 == at.nH2;
-    case Reaction::FeO:
+    if (s.Reaccio == &kFeO)
         return 2 * s.nO2 + s.nFeO == 2 * at.nO2;
-    default:
-        return s.nHg == 2 * s.nO2 && s.nHg <= s.NumB;
-    }
+    return s.nHg == 2 * s.nO2 && s.nHg <= s.NumB;
 }
 
 // Capture after capture, each continued at once; then the normal box runs on
 // without captures.
 TEST(MechanismView, ManyCapturesInARowKeepTheSimulationSound) {
-    for (const Reaction r : kAll) {
+    for (const ReactionDescription* r : Reactions()) {
         int captures = 0;
         for (int seed = 0; seed < 4; ++seed) {
-            ViewRun run(r, 10 + 7.3 * seed);
+            ViewRun run(*r, 10 + 7.3 * seed);
             const SpeciesCounters at = run.s;
             const auto sound = [&] {
-                EXPECT_EQ(TickInvariantViolation(run.s), "") << reactionKey(r) << seed;
-                EXPECT_TRUE(Conserved(run.s, at)) << reactionKey(r) << seed;
+                EXPECT_EQ(TickInvariantViolation(run.s), "") << r->key << seed;
+                EXPECT_TRUE(Conserved(run.s, at)) << r->key << seed;
             };
             for (int k = 0; k < 12 && run.untilFrozen(600, sound); ++k, ++captures)
                 ASSERT_NO_THROW(Continuar(run.s));
             CineTornar(run.w.m);
             EXPECT_FALSE(run.untilFrozen(100));
         }
-        EXPECT_GE(captures, 8) << reactionKey(r);
+        EXPECT_GE(captures, 8) << r->key;
     }
 }
 

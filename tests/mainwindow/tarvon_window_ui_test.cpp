@@ -8,7 +8,9 @@
 #include "qtcommon/twips.h"
 #include "mainwindow/window_controls.h"
 #include "reactions/atom_colours.h"
+#include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
+#include "reactions/registry.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -115,7 +117,7 @@ TEST_F(WindowFixture, FrozenBoxShowsTheNextReactionRunning) {
     EXPECT_TRUE(window.tmrRellotge().isActive());
     EXPECT_EQ(window.action("AccionsCongelar")->text(), "Congelar Imatge");
     // The new molecules are drawn by the timer's ticks.
-    EXPECT_EQ(state->Reaccio, "NH3");
+    EXPECT_EQ(state->Reaccio, &kNH3);
     EXPECT_TRUE(QTest::qWaitFor([&] { return state->caja.AtomA[0].visible; }, 5000));
 }
 
@@ -331,8 +333,10 @@ TEST_F(WindowFixture, ReactionTextsFitTheirLabelWithoutShrinking) {
             EXPECT_EQ(l->font().pointSizeF(), l->property(kLayoutPointSize).toDouble());
             EXPECT_LE(l->heightForWidth(l->width()), l->height());
         };
-        for (const char* reaction : {"FeO", "NH3", "HI", "HgO"}) {
+        for (const ReactionDescription* r : Reactions()) {
+            const char* reaction = r->key;
             window.command(reaction);
+            ASSERT_EQ(state->Reaccio, r) << "the menu item chooses its own reaction";
             check(reaction, "description");
             window.command("CineDades05");
             check(reaction, "commentary");

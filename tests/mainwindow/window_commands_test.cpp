@@ -5,7 +5,12 @@
 #include "mainwindow/particle_settings.h"
 #include "mainwindow/reaction_choice.h"
 #include "reactions/atom_colours.h"
+#include "reactions/feo/feo.h"
+#include "reactions/hgo/hgo.h"
+#include "reactions/hi/hi.h"
+#include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
+#include "reactions/registry.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +41,9 @@ TEST(WindowCommands, MenusFollowTheLoadAChoiceAndAReset) {
     EXPECT_TRUE(w.m.d.picPortada && w.m.d.lblTipus && !w.m.d.Caja);
     EXPECT_EQ(w.m.d.lblTipusCaption[3], "- xoquen amb l'orientació adequada.");
 
-    TriaReaccio(w.m, Reaction::HgO);
+    TriaReaccio(w.m, kHgO);
     EinesDiam15Command(w.m);
-    TriaReaccio(w.m, Reaction::HI); // the diameter goes back to the default with its mark
+    TriaReaccio(w.m, kHI); // the diameter goes back to the default with its mark
     for (const char* on : {"mnuAccions", "mnuEines", "CineDadesCrono", "CineDades10", "CineMeca"})
         EXPECT_TRUE(menus.usable(on)) << on;
     for (const char* off : {"CineEsborrar", "CineNoDades", "CineTornar", "ArxiuExcel"})
@@ -58,7 +63,7 @@ TEST(WindowCommands, MenusFollowTheLoadAChoiceAndAReset) {
     EXPECT_TRUE(w.m.d.picPortada && w.m.d.lblTipus && !w.m.d.Caja);
     EXPECT_TRUE(w.m.d.lblDS1.empty() && w.m.d.lblDS2.empty());
     EXPECT_TRUE(w.m.s.llegenda.circles.empty() && (w.m.d.txt == std::array<bool, 5>{}));
-    EXPECT_TRUE(w.m.s.Diam == 150 && w.m.s.FactorDiam == 1.0f && w.m.s.Reaccio.empty());
+    EXPECT_TRUE(w.m.s.Diam == 150 && w.m.s.FactorDiam == 1.0f && w.m.s.Reaccio == nullptr);
     EXPECT_EQ(w.picture.lines, 0); // the cube went with the reset
 }
 
@@ -74,8 +79,8 @@ TEST(WindowCommands, TicksRunCleanlyThroughChoicesSettingsAndResets) {
             ASSERT_TRUE(step.guardedTick(&error)) << after << ": " << error;
         }
     };
-    for (const Reaction r : {Reaction::FeO, Reaction::NH3, Reaction::HI, Reaction::HgO}) {
-        TriaReaccio(w.m, r);
+    for (const ReactionDescription* r : Reactions()) {
+        TriaReaccio(w.m, *r);
         ticks("choice");
         EinesNPA(w.m);
         EinesDiam15Command(w.m);
@@ -112,14 +117,14 @@ TEST(WindowCommands, EveryMenuOfTheBarHasAnAccessKeyOfItsOwn) {
 
 TEST(WindowCommands, ParticleNumberStaysWithinSidesEightToFifteen) {
     LoadedWindow top(225);
-    TriaReaccio(top.m, Reaction::NH3);
+    TriaReaccio(top.m, kNH3);
     EinesNPA(top.m);
     EXPECT_TRUE(top.m.w.CostatNP == 15 && top.m.s.NombreP == 225);
     EXPECT_FALSE(top.m.menus.enabled("EinesNPA"));
     EXPECT_TRUE(top.m.menus.checked("EinesNPA") && !top.m.menus.checked("EinesNPPre"));
 
     LoadedWindow low(81);
-    TriaReaccio(low.m, Reaction::HI);
+    TriaReaccio(low.m, kHI);
     EinesNPD(low.m);
     EXPECT_TRUE(low.m.w.CostatNP == 8 && low.m.s.NombreP == 64);
     EXPECT_FALSE(low.m.menus.enabled("EinesNPD"));
@@ -127,7 +132,7 @@ TEST(WindowCommands, ParticleNumberStaysWithinSidesEightToFifteen) {
     EXPECT_TRUE(low.m.menus.enabled("EinesNPD") && low.m.w.CostatNP == 9);
 
     LoadedWindow big(400);
-    TriaReaccio(big.m, Reaction::HgO);
+    TriaReaccio(big.m, kHgO);
     EinesNPA(big.m);
     EXPECT_TRUE(big.m.w.CostatNP == 20 && big.m.s.NombreP == 400);
     EXPECT_FALSE(big.m.menus.enabled("EinesNPA"));
@@ -136,14 +141,14 @@ TEST(WindowCommands, ParticleNumberStaysWithinSidesEightToFifteen) {
 
     LoadedWindow odd(200);
     EXPECT_TRUE(odd.m.w.CostatNP == 14 && odd.m.s.NombreP == 200);
-    TriaReaccio(odd.m, Reaction::FeO);
+    TriaReaccio(odd.m, kFeO);
     EinesNPPre(odd.m);
     EXPECT_EQ(odd.m.s.NombreP, 196);
 }
 
 TEST(WindowCommands, DiameterCommandsRebuildWithTheirBondAndMarks) {
     LoadedWindow w;
-    TriaReaccio(w.m, Reaction::HI);
+    TriaReaccio(w.m, kHI);
     EinesDiam15Command(w.m);
     EXPECT_TRUE(w.m.s.Diam == 225 && w.m.s.DistEnllac == 382.5f);
     EXPECT_TRUE(w.m.menus.checked("EinesDiam15") && !w.m.menus.checked("EinesDiamPre"));
@@ -159,7 +164,7 @@ TEST(WindowCommands, DiameterCommandsRebuildWithTheirBondAndMarks) {
 
 TEST(WindowCommands, BoxIsPlacedForTheScreenClassAndDrawnAsACube) {
     LoadedWindow narrow(144, 0.78125f);
-    TriaReaccio(narrow.m, Reaction::NH3);
+    TriaReaccio(narrow.m, kNH3);
     const CajaPlacement& c = narrow.picture.placed;
     EXPECT_EQ(c.Top, 468.75f);
     EXPECT_EQ(c.Height, 6250);
@@ -172,7 +177,7 @@ TEST(WindowCommands, BoxIsPlacedForTheScreenClassAndDrawnAsACube) {
 
 TEST(WindowCommands, MarkingTogglesEveryKindUnderThePointer) {
     LoadedWindow w;
-    TriaReaccio(w.m, Reaction::HI);
+    TriaReaccio(w.m, kHI);
     SimulationState& s = w.m.s;
     AtomShape &a = s.caja.AtomA[0], &b = s.caja.AtomB[1];
     a.left = 1000, a.top = 1000;
@@ -207,10 +212,10 @@ TEST(WindowCommands, RebuildingAFrozenBoxRunsItWithTheMatchingCaption) {
         EXPECT_TRUE(w.m.s.controls.tmrRellotgeEnabled) << what;
         EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar Imatge") << what;
     };
-    TriaReaccio(w.m, Reaction::HI);
+    TriaReaccio(w.m, kHI);
     EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar imatge");
-    freezeThen([&] { TriaReaccio(w.m, Reaction::NH3); }, "another reaction");
-    EXPECT_EQ(w.m.s.Reaccio, "NH3");
+    freezeThen([&] { TriaReaccio(w.m, kNH3); }, "another reaction");
+    EXPECT_EQ(w.m.s.Reaccio, &kNH3);
     freezeThen([&] { EinesNPA(w.m); }, "a particle number");
     freezeThen([&] { CineMeca(w.m); }, "the mechanism view");
     CineTornar(w.m);
@@ -220,7 +225,7 @@ TEST(WindowCommands, RebuildingAFrozenBoxRunsItWithTheMatchingCaption) {
 
 TEST(WindowCommands, FreezeTogglesTheTimerWithItsTwoCaptions) {
     LoadedWindow w;
-    TriaReaccio(w.m, Reaction::FeO);
+    TriaReaccio(w.m, kFeO);
     EXPECT_EQ(w.m.d.AccionsCongelar, "Congelar imatge");
     AccionsCongelar(w.m);
     EXPECT_FALSE(w.m.s.controls.tmrRellotgeEnabled);

@@ -1,3 +1,4 @@
+#include "reactions/hi/hi.h"
 #include "reactions/population_fixture.h"
 
 namespace tarvon {
@@ -15,7 +16,7 @@ TEST(BuidarSistema, ClearsThePreviousPopulationSoTheNextStartsClean) {
     EXPECT_EQ(s->NumCellesOxid, 0);
 
     // The lattice slots of "HgO" must move in the gas reaction built next.
-    s->Reaccio = "HI";
+    s->Reaccio = &kHI;
     MersenneRandom rnd;
     Crea_Poblacio(*s, rnd, 4);
     for (int i = 0; i < s->NombreMol; ++i)

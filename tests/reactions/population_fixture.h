@@ -5,6 +5,7 @@
 #include "engine/reference_box.h"
 #include "reactions/buidar_sistema.h"
 #include "reactions/crea_poblacio.h"
+#include "reactions/registry.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ namespace tarvon::test {
 inline std::unique_ptr<SimulationState> stateFor(const std::string& reaction, int N) {
     auto s = std::make_unique<SimulationState>();
     SetReferenceBox(*s);
-    s->Reaccio = reaction;
+    s->Reaccio = FindReaction(reaction);
     s->NombreP = N;
     s->Diam = 150;
     s->DistEnllac = 222;

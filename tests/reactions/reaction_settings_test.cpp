@@ -1,3 +1,7 @@
+#include "reactions/feo/feo.h"
+#include "reactions/hgo/hgo.h"
+#include "reactions/hi/hi.h"
+#include "reactions/nh3/nh3.h"
 #include "reactions/reaction_settings.h"
 
 #include <gtest/gtest.h>
@@ -9,19 +13,19 @@ constexpr float DiamBase = 150;
 
 TEST(ReactionSettings, BondRecomputedFromTheCurrentDiameter) {
     SimulationState s;
-    s.Reaccio = "FeO";
+    s.Reaccio = &kFeO;
     s.Diam = 200;
     RecalculaDistEnllac(s);
     EXPECT_FLOAT_EQ(s.DistEnllac, 296.0f);
     EXPECT_FLOAT_EQ(s.RadiA[0], 74.0f);
 
-    s.Reaccio = "HgO";
+    s.Reaccio = &kHgO;
     s.RadiA[0] = 1;
     RecalculaDistEnllac(s);
     EXPECT_FLOAT_EQ(s.DistEnllac, 280.0f);
     EXPECT_EQ(s.RadiA[0], 1.0f);
 
-    s.Reaccio = ""; // no reaction chosen yet
+    s.Reaccio = nullptr; // no reaction chosen yet
     s.Diam = 300;
     RecalculaDistEnllac(s);
     EXPECT_FLOAT_EQ(s.DistEnllac, 280.0f);
@@ -41,10 +45,10 @@ TEST(ReactionSettings, ChoiceResetsTheFactorAndFineTuningStopsAtItsLimits) {
     SimulationState s;
     s.Diam = 225;
     s.FactorDiam = 1.5f;
-    ChooseReaction(s, "HI", DiamBase);
+    ChooseReaction(s, kHI, DiamBase);
     EXPECT_FLOAT_EQ(s.DistEnllac, 255);
     EXPECT_EQ(s.FactorDiam, 1.0f);
-    ChooseReaction(s, "NH3", DiamBase); // from the base diameter
+    ChooseReaction(s, kNH3, DiamBase); // from the base diameter
     EXPECT_EQ(StepsUntilStopped(s, EinesDiamAfAu), 43);
     EXPECT_NEAR(s.Diam, 230.1, 0.05);
     EXPECT_FLOAT_EQ(s.DistEnllac, s.Diam * 1.11f);

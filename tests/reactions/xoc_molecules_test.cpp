@@ -24,7 +24,6 @@ protected:
 };
 
 TEST_F(XocMoleculesTest, SwapsVelocitiesAndMovesTheFirstSlotToContact) {
-    s.Reaccio = "NH3";
     Xoc_Molecules(s, rnd, 0, 1);
     EXPECT_TRUE(s.VelZ[0] == -3 && s.VelY[1] == 20);
     EXPECT_NEAR(test::slotDistance(s, 0, 1), 400, 1e-3);
@@ -35,7 +34,6 @@ TEST_F(XocMoleculesTest, SwapsVelocitiesAndMovesTheFirstSlotToContact) {
 }
 
 TEST_F(XocMoleculesTest, MercuryBouncesOffTheSolidAlone) {
-    s.Reaccio = "HgO";
     s.EnSolid[1] = true;
     Xoc_Molecules(s, rnd, 0, 1);
     EXPECT_TRUE(s.VelX[0] == -10 && s.VelY[0] == 20 && s.VelZ[0] == -30) << "only x and z turn";

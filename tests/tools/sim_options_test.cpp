@@ -1,5 +1,7 @@
 #include "tools/sim_options.h"
 
+#include "reactions/hgo/hgo.h"
+
 #include <gtest/gtest.h>
 
 namespace tarvon {
@@ -11,7 +13,7 @@ TEST(SimOptions, EveryOptionInBothFormsWithinItsRange) {
                                     "--interval=0.5", "--duration", "3600", "--tick-ms", "1",
                                     "--seed", "18446744073709551615"});
     ASSERT_TRUE(r.ok()) << r.error;
-    EXPECT_EQ(r.options.reaction, "HgO");
+    EXPECT_EQ(r.options.reaction, &kHgO);
     EXPECT_EQ(r.options.particles, 400);
     EXPECT_FLOAT_EQ(r.options.diameter, 1.5f);
     EXPECT_DOUBLE_EQ(r.options.duration, 3600);

@@ -1,0 +1,69 @@
+#include "reactions/hgo/hgo.h"
+
+#include "reactions/hgo/hgo_parts.h"
+#include "reactions/hgo/release_hgo.h"
+
+namespace tarvon {
+
+namespace {
+
+constexpr PictureSpec kPictures[] = {
+    {"RT_HgO.bmp", PictureKind::Equation, "2 HgO(s) → 2 Hg(g) + O2(g)"},
+    {"RI_47.bmp", PictureKind::Element, "Hg"},
+};
+constexpr const PictureSpec& kEquation = kPictures[0];
+constexpr const PictureSpec& kMercuryPicture = kPictures[1];
+
+constexpr CounterBox kCounters[] = {
+    {"Òxid mercúric(HgO) inicial:", [](const SimulationState& s) { return s.NumA; }},
+    {"Òxid mercúric(HgO) present:", [](const SimulationState& s) { return s.NumA - s.nHg; }},
+    {"Molècules oxígen (gas):", [](const SimulationState& s) { return s.nO2; }},
+    {"Àtoms mercuri (gas):", [](const SimulationState& s) { return s.nHg; }},
+};
+
+// Each column the count of a counter box.
+constexpr DataColumn kColumns[] = {
+    {"Hg", 3}, // Àtoms mercuri (gas)
+    {"O2", 2}, // Molècules oxígen (gas)
+};
+
+// Between the atom centres of its molecule, twips.
+float bondLength(float diam) {
+    const double d = diam;
+    return static_cast<float>(d * 1.4);
+}
+
+void legend(Legend& l, const LegendInput& in) {
+    OxideLegend(l, in, 1.44f, 1.1f, kMercuryPicture);
+}
+
+// The timed release of the next ion pair.
+void event(TickContext& t, int) {
+    ReleaseHgO(t.s, t.clock);
+}
+
+} // namespace
+
+constexpr ReactionDescription kHgO{
+    .key = "HgO",
+    .menuCaption = "Descomposició de l'òxid de mercuri(II)",
+    .help = {"Òxid de mercuri(II)",
+             "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre "
+             "d'uns 400\u00A0°C."},
+    .texts = TextsHgO,
+    .pictures = {&kDecompositionPicture, &kEquation, kPictures},
+    .counters = kCounters,
+    .columns = kColumns,
+    .bondLength = bondLength,
+    .afterBondLength = nullptr,
+    .mechanismSide = 3,
+    .mechanismBox = {-0.552, 2},
+    .populate = PoblacioHgO,
+    .legend = legend,
+    .slotRule = {TickHgO, MovesHgO, MarginsHgO},
+    .event = event,
+    .capture = {ShowCaptureHgO, ContinueHgO},
+    .speciesBalance = BalanceHgO,
+};
+
+} // namespace tarvon

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+namespace tarvon {
+
+// How the build paints a picture of the data folder from its text.
+enum class PictureKind {
+    ReactionKind, // a heading: "Reacció de síntesi"
+    Equation,     // a balanced equation, formulas with their digits lowered
+    Element,      // an element's symbol in the legend
+    Charge,       // an ion's charge, raised beside its symbol in the legend
+};
+
+// One picture of the data folder and the text it shows.
+struct PictureSpec {
+    const char* file;
+    PictureKind kind;
+    const char* text; // UTF-8
+};
+
+// The pictures of a reaction over the box, and those only it shows.
+struct ReactionPictures {
+    const PictureSpec* heading;
+    const PictureSpec* equation;
+    std::span<const PictureSpec> own; // its equation and its legend's own symbols
+};
+
+// Pictures more than one reaction shows.
+inline constexpr PictureSpec kSynthesisPicture{"RT_Sinte.bmp", PictureKind::ReactionKind,
+                                               "Reacció de síntesi"};
+inline constexpr PictureSpec kDecompositionPicture{"RT_Descom.bmp", PictureKind::ReactionKind,
+                                                   "Reacció de descomposició"};
+inline constexpr PictureSpec kHydrogenPicture{"RI_30.bmp", PictureKind::Element, "H"};
+inline constexpr PictureSpec kOxygenPicture{"RI_69.bmp", PictureKind::Element, "O"};
+inline constexpr PictureSpec kDoublePositivePicture{"RI_09.bmp", PictureKind::Charge, "2+"};
+inline constexpr PictureSpec kDoubleNegativePicture{"RI_12.bmp", PictureKind::Charge, "2−"};
+
+// The shared pictures above, for the build to paint.
+std::span<const PictureSpec> SharedReactionPictures();
+
+// Where the window loads a data-folder picture from: "Arxius_orvalis/RT_HI.bmp".
+std::string PicturePath(const char* file);
+
+} // namespace tarvon
