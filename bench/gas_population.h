@@ -18,7 +18,7 @@ inline void makeHgOGas(SimulationState& s, UniformRandom& rnd, int slots) {
     const CAtom atoms;
     const int oxygen = slots / 3;
     slots = 3 * oxygen;
-    s.Reaccio = FindReaction("HgO");
+    UseReaction(s, FindReaction("HgO"));
     s.NombreMol = slots;
     s.NumB = 2 * oxygen;
     s.NumA = 2 * oxygen;

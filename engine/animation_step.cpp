@@ -1,8 +1,8 @@
 #include "engine/animation_step.h"
 
+#include "engine/reaction_tick.h"
 #include "engine/tick_context.h"
 #include "engine/tick_invariants.h"
-#include "reactions/reaction_description.h"
 
 #include <exception>
 #ifdef TARVON_TICK_CHECKS
@@ -27,7 +27,7 @@ void reportBroken([[maybe_unused]] const std::exception& e) {
 void AnimationStep::tick() {
     s_.Ara = clock_.now();
     s_.meca.heldBackSlot = -1;
-    if (const ReactionDescription* r = s_.Reaccio) {
+    if (const ReactionTick* r = s_.Regles) {
         // Rows first: they record the counts as they stood before this step.
         hooks_.rowRule(s_);
         TickContext t{s_, clock_, rnd_, hooks_};

@@ -1,6 +1,6 @@
 #include "engine/mostra_captura.h"
 
-#include "reactions/reaction_description.h"
+#include "engine/reaction_tick.h"
 
 #include <cmath>
 
@@ -16,8 +16,8 @@ void MostraCaptura(SimulationState& s) {
     s.controls.tmrRellotgeEnabled = false;
     s.meca.CapturaEnPantalla = true;
     // A gas group is highlighted by the reaction's own tick.
-    if (s.Reaccio != nullptr && s.Reaccio->capture.show != nullptr)
-        s.Reaccio->capture.show(s);
+    if (s.Regles != nullptr && s.Regles->capture.show != nullptr)
+        s.Regles->capture.show(s);
 }
 
 void RestoreCaptured(AtomShape& shape, const CapturedShape& photo, float left, float top) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/simulation_state.h"
-#include "reactions/reaction_description.h"
+#include "engine/reaction_tick.h"
 
 namespace tarvon {
 
@@ -10,7 +10,7 @@ namespace tarvon {
 inline bool SlotMoves(const SimulationState& s, int i) {
     if (s.EnSolid[i])
         return false;
-    return s.Reaccio != nullptr && s.Reaccio->slotRule.moves(s, i);
+    return s.Regles != nullptr && s.Regles->slotRule.moves(s, i);
 }
 
 } // namespace tarvon

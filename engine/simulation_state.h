@@ -11,6 +11,7 @@
 namespace tarvon {
 
 struct ReactionDescription;
+struct ReactionTick;
 
 // The animation's timer; the window's timer follows it.
 struct AnimationControls {
@@ -23,6 +24,7 @@ struct AnimationControls {
 struct SimulationState : ParticleLists, BoxGeometry, SpeciesCounters, ReactionState {
     // The chosen reaction, looked up once from its key; none before the first choice.
     const ReactionDescription* Reaccio = nullptr;
+    const ReactionTick* Regles = nullptr; // what the engine asks of Reaccio; set with it
 
     int NombreMol = 0; // slots in use
     int NumA = 0, NumB = 0;

@@ -1,6 +1,6 @@
 #include "engine/slot_margins.h"
 
-#include "reactions/reaction_description.h"
+#include "engine/reaction_tick.h"
 
 namespace tarvon {
 
@@ -14,7 +14,7 @@ WallLimits wallLimits(const BoxGeometry& box, const SlotMargins& m) {
 }
 
 WallLimits SlotLimits(const SimulationState& s, int i) {
-    return wallLimits(s, s.Reaccio->slotRule.margins(s, i));
+    return wallLimits(s, s.Regles->slotRule.margins(s, i));
 }
 
 } // namespace tarvon

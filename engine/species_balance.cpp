@@ -1,11 +1,11 @@
 #include "engine/species_balance.h"
 
-#include "reactions/reaction_description.h"
+#include "engine/reaction_tick.h"
 
 namespace tarvon {
 
 std::string SpeciesBalanceViolation(const SimulationState& s) {
-    return s.Reaccio != nullptr ? s.Reaccio->speciesBalance(s) : "";
+    return s.Regles != nullptr ? s.Regles->speciesBalance(s) : "";
 }
 
 } // namespace tarvon

@@ -1,9 +1,9 @@
 #include "engine/tick_invariants.h"
 
 #include "engine/moving_slots.h"
+#include "engine/reaction_tick.h"
 #include "engine/slot_margins.h"
 #include "engine/species_balance.h"
-#include "reactions/reaction_description.h"
 
 namespace tarvon {
 
@@ -54,8 +54,7 @@ std::string TickInvariantViolation(const SimulationState& s) {
 void CheckTickInvariants(const SimulationState& s) {
     const std::string v = TickInvariantViolation(s);
     if (!v.empty())
-        throw TickInvariantBroken(std::string(s.Reaccio != nullptr ? s.Reaccio->key : "") + ": " +
-                                  v);
+        throw TickInvariantBroken(std::string(s.Regles != nullptr ? s.Regles->key : "") + ": " + v);
 }
 
 } // namespace tarvon

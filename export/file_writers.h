@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/document_writers.h"
+#include "window/document_writers.h"
 
 namespace tarvon {
 

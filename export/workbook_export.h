@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/data_table.h"
+#include "window/data_table.h"
 
 #include <string>
 

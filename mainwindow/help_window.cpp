@@ -1,6 +1,6 @@
 #include "mainwindow/help_window.h"
 
-#include "mainwindow/help_text.h"
+#include "window/help_text.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/document_services.h"
+#include "window/document_services.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "mainwindow/window_menus.h"
 
-#include "mainwindow/menu_tree.h"
+#include "window/menu_tree.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/menu_states.h"
+#include "window/menu_states.h"
 
 #include <QString>
 

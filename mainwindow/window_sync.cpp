@@ -2,7 +2,7 @@
 
 #include "qtcommon/caja_view.h"
 #include "mainwindow/circle_widget.h"
-#include "mainwindow/counter_text.h"
+#include "window/counter_text.h"
 #include "qtcommon/twips.h"
 #include "reactions/llegenda.h"
 

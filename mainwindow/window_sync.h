@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mainwindow/data_pictures.h"
-#include "mainwindow/tarvon_model.h"
+#include "window/tarvon_model.h"
 #include "mainwindow/window_controls.h"
 
 #include <array>

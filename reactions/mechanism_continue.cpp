@@ -27,7 +27,7 @@ private:
 void Continuar(SimulationState& s) {
     const RestartAnimation restart(s);
     if (s.Reaccio != nullptr)
-        s.Reaccio->capture.resume(s);
+        s.Reaccio->tick.capture.resume(s);
 }
 
 void NormalBorder(AtomShape& shape) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/reaction_tick.h"
 #include "engine/simulation_state.h"
-#include "engine/slot_margins.h"
 #include "engine/tick_context.h"
 #include "engine/uniform_random.h"
 #include "layout/mida_caixa.h"
@@ -19,26 +19,6 @@ namespace tarvon {
 struct HelpEntry {
     const char* name;
     const char* explanation;
-};
-
-// What the animation step asks of a reaction.
-struct SlotRule {
-    // The tick after its data rows: the timed events, the collisions, walls,
-    // motion and drawing of every slot it moves, and a capture shown.
-    void (*tick)(TickContext&);
-    // Whether the tick moves slot i (a lattice site never moves).
-    bool (*moves)(const SimulationState&, int i);
-    // How far the wall step keeps slot i's centre from the walls.
-    SlotMargins (*margins)(const SimulationState&, int i);
-};
-
-// How the mechanism view shows a reaction's captured group and goes on.
-struct CaptureRule {
-    // Redraws the group when the capture is shown; null where the reaction's
-    // own tick highlights it.
-    void (*show)(SimulationState&);
-    // "Continuar": the group as the reaction left it, in its normal appearance.
-    void (*resume)(SimulationState&);
 };
 
 // Everything the program asks of one reaction. Each reaction folder defines
@@ -63,13 +43,16 @@ struct ReactionDescription {
     void (*populate)(SimulationState&, UniformRandom&);
     LegendLayout legend;
 
-    SlotRule slotRule;
     // Reaccio_Xoc: the reaction rule for slot i.
     void (*event)(TickContext&, int i);
-    CaptureRule capture;
-    // The species totals it conserves after every tick: the first violation,
-    // or "".
-    std::string (*speciesBalance)(const SimulationState&);
+    ReactionTick tick; // what the animation step asks of it
 };
+
+// Chooses the reaction the state runs, or none: its description and the rules
+// the engine reads from it.
+inline void UseReaction(SimulationState& s, const ReactionDescription* r) {
+    s.Reaccio = r;
+    s.Regles = r != nullptr ? &r->tick : nullptr;
+}
 
 } // namespace tarvon

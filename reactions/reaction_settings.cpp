@@ -28,7 +28,7 @@ void RecalculaDistEnllac(SimulationState& s) {
 }
 
 void ChooseReaction(SimulationState& s, const ReactionDescription& r, float DiamBase) {
-    s.Reaccio = &r;
+    UseReaction(s, &r);
     s.Diam = DiamBase;
     s.FactorDiam = 1.0f;
     s.DistEnllac = r.bondLength(DiamBase);

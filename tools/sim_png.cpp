@@ -1,7 +1,7 @@
 #include "tools/sim_png.h"
 
 #include "layout/box_colours.h"
-#include "mainwindow/box_view.h"
+#include "window/box_view.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/twips.h"
 

@@ -2,7 +2,7 @@
 
 #include "engine/simulation_state.h"
 #include "engine/uniform_random.h"
-#include "mainwindow/data_table.h"
+#include "window/data_table.h"
 #include "tools/sim_options.h"
 #include "tools/simulated_clock.h"
 

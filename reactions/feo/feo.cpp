@@ -63,10 +63,8 @@ constexpr ReactionDescription kFeO{
     .mechanismBox = {-0.58, 2},
     .populate = PoblacioFeO,
     .legend = legend,
-    .slotRule = {TickFeO, MovesFeO, MarginsFeO},
     .event = event,
-    .capture = {ShowCaptureFeO, ContinueFeO},
-    .speciesBalance = BalanceFeO,
+    .tick = {"FeO", {TickFeO, MovesFeO, MarginsFeO}, {ShowCaptureFeO, ContinueFeO}, BalanceFeO},
 };
 
 } // namespace tarvon

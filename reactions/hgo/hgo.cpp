@@ -60,10 +60,8 @@ constexpr ReactionDescription kHgO{
     .mechanismBox = {-0.552, 2},
     .populate = PoblacioHgO,
     .legend = legend,
-    .slotRule = {TickHgO, MovesHgO, MarginsHgO},
     .event = event,
-    .capture = {ShowCaptureHgO, ContinueHgO},
-    .speciesBalance = BalanceHgO,
+    .tick = {"HgO", {TickHgO, MovesHgO, MarginsHgO}, {ShowCaptureHgO, ContinueHgO}, BalanceHgO},
 };
 
 } // namespace tarvon

@@ -58,10 +58,8 @@ constexpr ReactionDescription kHI{
     .mechanismBox = {-0.25, 2},
     .populate = PoblacioHI,
     .legend = legend,
-    .slotRule = {TickHI, MovesHI, MarginsHI},
     .event = event,
-    .capture = {nullptr, ContinueHI},
-    .speciesBalance = BalanceHI,
+    .tick = {"HI", {TickHI, MovesHI, MarginsHI}, {nullptr, ContinueHI}, BalanceHI},
 };
 
 } // namespace tarvon

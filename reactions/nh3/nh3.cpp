@@ -58,10 +58,8 @@ constexpr ReactionDescription kNH3{
     .mechanismBox = {-0.25, 1.8},
     .populate = PoblacioNH3,
     .legend = legend,
-    .slotRule = {TickNH3, MovesNH3, MarginsNH3},
     .event = event,
-    .capture = {nullptr, ContinueNH3},
-    .speciesBalance = BalanceNH3,
+    .tick = {"NH3", {TickNH3, MovesNH3, MarginsNH3}, {nullptr, ContinueNH3}, BalanceNH3},
 };
 
 } // namespace tarvon

@@ -27,7 +27,7 @@ protected:
     }
     // Three slots moving right, in depth bands 0, 1 and 2; N2 molecules for "NH3".
     void threeSlots(const char* key) {
-        s.Reaccio = FindReaction(key);
+        UseReaction(s, FindReaction(key));
         s.NumA = 6;
         s.NombreMol = 3;
         s.nHI = s.nN2 = 3; // every slot still HI, or N2 for "NH3"
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(AnimationStepTest, MercuryPairsAreTestedAgainstPositionsAsTheyStand) {
     // Mercury sites 0 to 5, of which 0 and 5 are still in the solid; two O2.
-    s.Reaccio = &kHgO;
+    UseReaction(s, &kHgO);
     s.NumB = 6;
     s.NombreMol = 8;
     s.nHg = 4;
@@ -76,7 +76,7 @@ TEST_F(AnimationStepTest, MercuryPairsAreTestedAgainstPositionsAsTheyStand) {
 // An O2 used up at the iron surface is invisible: no molecule meets it, and
 // its slot neither moves nor collides.
 TEST_F(AnimationStepTest, UsedOxygenSlotsTakeNoPartInThePairTest) {
-    s.Reaccio = &kFeO;
+    UseReaction(s, &kFeO);
     s.NombreMol = 4;
     for (int i = 0; i < 4; ++i)
         slot(i, 1000 + 100.0f * i, 1000, 0); // all within 0.9 x 4r = 324 of each other

@@ -9,7 +9,7 @@ namespace {
 using MostraCapturaTest = test::CaptureFixture;
 
 TEST_F(MostraCapturaTest, AGasCapturePausesWithoutRedrawingTheGroup) {
-    s.Reaccio = &kHI;
+    UseReaction(s, &kHI);
     MostraCaptura(s);
     EXPECT_FALSE(s.controls.tmrRellotgeEnabled);
     EXPECT_TRUE(s.meca.CapturaEnPantalla);

@@ -2,7 +2,7 @@
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
 #include "export/file_writers.h"
-#include "mainwindow/document_commands.h"
+#include "window/document_commands.h"
 #include "mainwindow/help_window.h"
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/tarvon_window.h"

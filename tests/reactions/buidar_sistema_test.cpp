@@ -16,7 +16,7 @@ TEST(BuidarSistema, ClearsThePreviousPopulationSoTheNextStartsClean) {
     EXPECT_EQ(s->NumCellesOxid, 0);
 
     // The lattice slots of "HgO" must move in the gas reaction built next.
-    s->Reaccio = &kHI;
+    UseReaction(*s, &kHI);
     MersenneRandom rnd;
     Crea_Poblacio(*s, rnd, 4);
     for (int i = 0; i < s->NombreMol; ++i)

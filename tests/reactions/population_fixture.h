@@ -18,7 +18,7 @@ namespace tarvon::test {
 inline std::unique_ptr<SimulationState> stateFor(const std::string& reaction, int N) {
     auto s = std::make_unique<SimulationState>();
     SetReferenceBox(*s);
-    s->Reaccio = FindReaction(reaction);
+    UseReaction(*s, FindReaction(reaction));
     s->NombreP = N;
     s->Diam = 150;
     s->DistEnllac = 222;

@@ -13,19 +13,19 @@ constexpr float DiamBase = 150;
 
 TEST(ReactionSettings, BondRecomputedFromTheCurrentDiameter) {
     SimulationState s;
-    s.Reaccio = &kFeO;
+    UseReaction(s, &kFeO);
     s.Diam = 200;
     RecalculaDistEnllac(s);
     EXPECT_FLOAT_EQ(s.DistEnllac, 296.0f);
     EXPECT_FLOAT_EQ(s.RadiA[0], 74.0f);
 
-    s.Reaccio = &kHgO;
+    UseReaction(s, &kHgO);
     s.RadiA[0] = 1;
     RecalculaDistEnllac(s);
     EXPECT_FLOAT_EQ(s.DistEnllac, 280.0f);
     EXPECT_EQ(s.RadiA[0], 1.0f);
 
-    s.Reaccio = nullptr; // no reaction chosen yet
+    UseReaction(s, nullptr); // no reaction chosen yet
     s.Diam = 300;
     RecalculaDistEnllac(s);
     EXPECT_FLOAT_EQ(s.DistEnllac, 280.0f);

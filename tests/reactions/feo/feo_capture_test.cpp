@@ -9,7 +9,7 @@ using FeOCapture = test::CaptureFixture;
 
 // Each oxygen stacked over its iron, both lifted onto the oxidised layer.
 TEST_F(FeOCapture, EachOxygenIsShownOverItsIron) {
-    s.Reaccio = &kFeO;
+    UseReaction(s, &kFeO);
     s.PasOxid = 90;
     MostraCaptura(s);
     EXPECT_FALSE(s.controls.tmrRellotgeEnabled);

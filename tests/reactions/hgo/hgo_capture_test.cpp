@@ -10,7 +10,7 @@ namespace {
 using HgOCapture = test::CaptureFixture;
 
 TEST_F(HgOCapture, TheIonsAreRestoredAsPhotographedInFrontOfTheSolid) {
-    s.Reaccio = &kHgO;
+    UseReaction(s, &kHgO);
     MostraCaptura(s);
     EXPECT_FALSE(s.controls.tmrRellotgeEnabled);
     const AtomShape* group[4] = {&s.caja.AtomA[5], &s.caja.AtomA[2], &s.caja.AtomB[7],

@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         test::setBox(s);
         test::dressEightAtoms(s);
-        s.Reaccio = &kHI;
+        UseReaction(s, &kHI);
         s.FactorEnllac = 0.85f;
         s.DistEnllac = 200;
         s.NombreMol = s.nHI = 2;

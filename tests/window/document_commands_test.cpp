@@ -1,0 +1,204 @@
+#include "export/file_writers.h"
+#include "export/zip_archive.h"
+#include "window/document_commands.h"
+#include "window/reaction_choice.h"
+#include "reactions/hi/hi.h"
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace tarvon {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FakeClipboard : Clipboard {
+    std::vector<std::string> texts;
+    void setText(const std::string& text) override { texts.push_back(text); }
+};
+
+// An opener that fails at once, or keeps the failure call of each file it
+// was asked to open, as a running opener process would.
+struct FakeOpener : DocumentOpener {
+    bool works = true;
+    std::vector<fs::path> opened;
+    std::vector<std::function<void()>> running;
+    void open(const fs::path& file, std::function<void()> failed) override {
+        opened.push_back(file);
+        if (works)
+            running.push_back(std::move(failed));
+        else
+            failed();
+    }
+};
+
+struct FakeMessages : MessageBox {
+    std::vector<std::string> shown;
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
+struct FakeNotice : Notice {
+    std::vector<std::string> shown;
+    void show(const std::string& text) override { shown.push_back(text); }
+};
+
+std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A data folder with the documents of the menus, and an empty documents folder.
+struct Documents : ::testing::Test {
+    static fs::path NewRoot() {
+        static int n = 0;
+        return fs::temp_directory_path() /
+               ("document_commands_" + std::to_string(getpid()) + "_" + std::to_string(++n));
+    }
+    Documents() {
+        fs::create_directories(data);
+        for (const char* name : {"Dades.txt", "T_Tarvon.pdf", "InformExemTarvon.odt"})
+            std::ofstream(data / name) << name;
+    }
+    ~Documents() override { fs::remove_all(root); }
+
+    fs::path root = NewRoot();
+    fs::path data = root / "Arxius_orvalis";
+    fs::path docs = root / "Documents";
+    FakeClipboard clipboard;
+    FakeOpener opener;
+    FakeMessages messages;
+    FakeNotice notice;
+    FileWriters writers;
+    DocumentServices s{clipboard, opener, messages, notice, writers, data, docs};
+    test::LoadedWindow w;
+};
+
+using Paths = std::vector<fs::path>;
+using Texts = std::vector<std::string>;
+
+std::string Saved(const fs::path& file) {
+    return kDesatA + file.string();
+}
+
+TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
+    ObrirDocument(s, "T_Tarvon.pdf");
+    ArxiuInformExem(s);
+    EXPECT_EQ(opener.opened, (Paths{data / "T_Tarvon.pdf", data / "InformExemTarvon.odt"}));
+    EXPECT_TRUE(messages.shown.empty());
+
+    ObrirDocument(s, "G_Tarvon.pdf"); // missing: not even asked
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    opener.works = false;
+    ObrirDocument(s, "T_Tarvon.pdf");
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+
+    // The opener of the example report fails after the command has returned.
+    opener.running.at(1)();
+    EXPECT_EQ(messages.shown, Texts(3, kProcesFallat));
+    EXPECT_TRUE(notice.shown.empty()) << "nothing was written";
+}
+
+TEST_F(Documents, NotesFileIsMadeOncePerSessionInTheDocumentsFolder) {
+    fs::create_directories(docs);
+    std::ofstream(docs / "Dades Tarvon.txt") << "earlier notes";
+    const fs::path notes = docs / "Dades Tarvon (2).txt";
+
+    ArxiuText(w.m, s); // no table taken
+    EXPECT_EQ(Contents(notes), "Dades.txt") << "a copy of the data folder's";
+    EXPECT_EQ(notice.shown, Texts{Saved(notes)});
+    std::ofstream(notes, std::ios::app) << " and what the user wrote";
+    w.m.data.Taula = {true, {"Temps", "HI"}, {{0, {200}}}};
+    ArxiuText(w.m, s);
+    EXPECT_EQ(opener.opened, (Paths{notes, notes}));
+    EXPECT_EQ(clipboard.texts,
+              (Texts{"", kTitolDades + std::string("\r\nTemps\tHI\r\n0\t200\r\n")}));
+    EXPECT_EQ(Contents(notes), "Dades.txt and what the user wrote");
+    EXPECT_EQ(notice.shown.size(), 1u) << "nothing new to tell";
+
+    fs::remove(notes); // deleted by the user meanwhile
+    ArxiuText(w.m, s);
+    EXPECT_EQ(Contents(notes), "Dades.txt");
+    EXPECT_EQ(notice.shown, (Texts{Saved(notes), Saved(notes)}));
+    EXPECT_EQ(opener.opened.size(), 3u);
+
+    EXPECT_EQ(Contents(docs / "Dades Tarvon.txt"), "earlier notes");
+    EXPECT_EQ(Contents(data / "Dades.txt"), "Dades.txt");
+    EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
+    s.documentsFolder = data / "Dades.txt" / "sub"; // cannot be made
+    ArxiuText(w.m, s);
+    fs::remove(data / "Dades.txt");
+    s.documentsFolder = docs;
+    ArxiuText(w.m, s);
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_EQ(clipboard.texts.size(), 2u) << "the clipboard keeps the table";
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(notice.shown.empty());
+    EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty notes left behind";
+}
+
+TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
+    TriaReaccio(w.m, kHI);
+    w.m.data.Taula = {true, {"Temps", "HI", "H2", "I2"}, {{0, {200, 0, 0}}, {0.5f, {198, 1, 1}}}};
+    w.m.w.SeparadorDecimal = ',';
+    ArxiuExcel(w.m, s);
+    const std::string first = Contents(docs / "DadesCineHI.xlsx");
+    ArxiuExcel(w.m, s);
+    EXPECT_EQ(opener.opened, (Paths{docs / "DadesCineHI.xlsx", docs / "DadesCineHI (2).xlsx"}));
+    EXPECT_TRUE(first.starts_with("PK")) << "a zip, as workbooks are";
+    EXPECT_EQ(Contents(docs / "DadesCineHI.xlsx"), first) << "the first one is kept";
+    EXPECT_EQ(clipboard.texts,
+              (Texts(2, kTitolDades + std::string("\r\nTemps\tHI\tH2\tI2\r\n0\t200\t0\t0\r\n"
+                                                  "0,5\t198\t1\t1\r\n"))));
+    EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(data), {}), 3) << "nothing written there";
+
+    s.documentsFolder = data / "Dades.txt" / "sub"; // cannot be made
+    ArxiuExcel(w.m, s);
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_EQ(opener.opened.size(), 2u);
+    EXPECT_EQ(clipboard.texts.size(), 3u);
+    EXPECT_EQ(notice.shown.size(), 2u);
+}
+
+TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
+    ArxiuInformFitxa(s); // no form in the data folder
+    EXPECT_EQ(clipboard.texts, Texts{"Tarvon"});
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty copy left behind";
+    EXPECT_TRUE(notice.shown.empty());
+
+    const std::string form = (data / "InformFitxa.odt").string();
+    ASSERT_TRUE(WriteZipEntries(
+        form,
+        {{"mimetype", "application/vnd.oasis.opendocument.text"},
+         {"content.xml", "<office:text><text:p> \xe2\x80\x94 Fitxa</text:p></office:text>"}},
+        "mimetype"));
+    ArxiuInformFitxa(s);
+    ArxiuInformFitxa(s);
+    EXPECT_EQ(opener.opened,
+              (Paths{docs / "InformFitxaTarvon.odt", docs / "InformFitxaTarvon (2).odt"}));
+    const auto copy = ReadZipEntries(opener.opened.back().string());
+    ASSERT_TRUE(copy && copy->size() == 2);
+    EXPECT_EQ(copy->at(1).data,
+              "<office:text><text:p>Tarvon \xe2\x80\x94 Fitxa</text:p></office:text>");
+    EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+} // namespace
+} // namespace tarvon

@@ -1,0 +1,97 @@
+#include "window/data_commands.h"
+
+#include "window/chrono_panel.h"
+#include "reactions/reaction_description.h"
+
+namespace tarvon {
+
+namespace {
+
+constexpr const char* kIntervalItems[] = {"CineDades05", "CineDades1", "CineDades2", "CineDades5",
+                                          "CineDades10"};
+constexpr float kIntervals[] = {0.5f, 1, 2, 5, 10};
+
+void newTableMenus(MenuStates& menus) {
+    menus.disable("mnuEines");
+    menus.disable("CineMeca");
+    for (const char* item : {"CineEsborrar", "CineNoDades", "ArxiuExcel"})
+        menus.enable(item);
+}
+
+} // namespace
+
+void IniciarDadesFinestra(TarvonModel& m) {
+    const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
+    if (start == TableStart::New) {
+        newTableMenus(m.menus);
+        m.d.txtDades = true;
+        if (m.s.Reaccio != nullptr)
+            m.w.TextCinetica = m.s.Reaccio->texts().TextCinetica;
+    }
+    m.d.lblPropietatsCaption = m.w.TextCinetica;
+    m.d.lblPropietats = true;
+}
+
+void EsborrarDadesFinestra(TarvonModel& m) {
+    EsborrarDades(m.data);
+    for (const char* item : {"CineMeca", "CineDadesCrono", "mnuEines"})
+        m.menus.enable(item);
+    for (const char* item : kIntervalItems)
+        m.menus.enable(item);
+    m.menus.disable("ArxiuExcel");
+    m.d.txtDades = false;
+    cmdTancarCrono(m);
+}
+
+void CineDades(TarvonModel& m, float interval) {
+    m.menus.disable("CineDadesCrono");
+    IniciarDadesFinestra(m);
+    m.data.Interval = interval;
+}
+
+void CineDadesCrono(TarvonModel& m) {
+    m.menus.disable("CineMeca");
+    for (const char* item : kIntervalItems)
+        m.menus.disable(item);
+    m.d.picCrono = true;
+    m.d.lblTempus = "Prenent dades...";
+    // A stopwatch already running from Eines starts again from zero: the
+    // button would stop it instead.
+    if (m.crono.CronoEnabled)
+        TancarCrono(m.crono);
+    cmdIniciCrono(m);
+    IniciarDadesFinestra(m);
+    m.data.Interval = kIntervalCrono;
+    m.data.TempsCrono = 0;
+    m.data.MarcaCrono = 0;
+}
+
+void CineNoDades(TarvonModel& m) {
+    m.menus.enable("CineDadesCrono");
+    AturarDades(m.data);
+    cmdTancarCrono(m);
+}
+
+void CineEsborrar(TarvonModel& m) {
+    m.data.Interval = 0;
+    EsborrarDadesFinestra(m);
+}
+
+void ReprendreDades(TarvonModel& m) {
+    const float interval = m.data.Interval;
+    if (interval == kIntervalCrono) {
+        CineDadesCrono(m);
+        return;
+    }
+    for (int k = 0; k < 5; ++k)
+        if (interval == kIntervals[k])
+            CineDades(m, interval);
+}
+
+void PrendreFiles(TarvonModel& m) {
+    PrendreFilaInterval(m.data, m.s);
+    if (PrendreFilaCrono(m.data, m.s))
+        cmdIniciCrono(m);
+}
+
+} // namespace tarvon

@@ -1,0 +1,163 @@
+#include "window/help_text.h"
+
+#include "reactions/registry.h"
+
+#include <sstream>
+#include <vector>
+
+namespace tarvon {
+
+namespace {
+
+constexpr char kCrLf[] = "\r\n";
+
+using Entry = HelpEntry;
+
+struct Section {
+    const char* heading;
+    bool needsReaction; // the menu works only once a reaction is chosen
+    std::vector<Entry> entries;
+};
+
+// What each registered reaction does, in the menu's order.
+std::vector<Entry> reactionEntries() {
+    std::vector<Entry> entries;
+    for (const ReactionDescription* r : Reactions())
+        entries.push_back(r->help);
+    return entries;
+}
+
+const std::vector<Section>& Sections() {
+    static const std::vector<Section> sections{
+        {"Arxiu (Alt -A):",
+         false,
+         {{"Document de text",
+           "Obre un document per prendre notes. La taula de dades cinètiques queda copiada "
+           "al porta-retalls i s'hi pot enganxar. El primer cop que s'utilitza després "
+           "d'obrir el programa, el document es crea a la carpeta Documents amb el nom "
+           "Dades Tarvon; si aquest nom ja hi és, s'hi afegeix un número, de manera que "
+           "les notes anteriors es conserven. Les vegades següents s'obre el mateix "
+           "document."},
+          {"Elaboració d'informe (Word)",
+           "Conté un exemple de com es poden respondre les preguntes o redactar l'informe "
+           "de les propostes de treball, i una fitxa en blanc per fer-ho. La fitxa es desa "
+           "com a document nou a la carpeta Documents."},
+          {"Gràfiques Excel",
+           "Obre un full de càlcul amb la taula de dades cinètiques enganxada i la seva "
+           "gràfica. Només està disponible després d'haver pres dades en el menú Cinètica. "
+           "El full es desa a la carpeta Documents amb el nom DadesCine i el de la "
+           "reacció; si aquest nom ja hi és, s'hi afegeix un número, de manera que els "
+           "fulls anteriors es conserven."}}},
+        {"Accions (Alt-C):",
+         true,
+         {{"Tornar a situació inicial", "Atura el procés i torna a la situació inicial."},
+          {"Congelar/Descongelar imatge",
+           "Mostra les partícules en un instant determinat, o bé reprèn el moviment."},
+          {"Marcar/Desmarcar partícules",
+           "Cal activar-ho abans de poder marcar partícules. En fer clic sobre una "
+           "partícula, queda envoltada d'un altre color, o bé torna a tenir el seu color "
+           "normal."}}},
+        {"Eines (Alt -E):",
+         true,
+         {{"Nombre de partícules",
+           "Augmenta o disminueix el nombre de partícules per costat del sòlid, per "
+           "adaptar-lo a la velocitat de l'ordinador."},
+          {"Diàmetre",
+           "Els diàmetres grans mostren millor els detalls, i els petits reflecteixen "
+           "millor la teoria cinètica. Amb \"Afinar\" (+) i (-) s'ajusta lleugerament el "
+           "diàmetre per evitar distorsions amb algunes resolucions de pantalla."},
+          {"Cronòmetre", "Serveix per mesurar el temps en alguns experiments."},
+          {"Velocitat del procés",
+           "Mostra una barra de desplaçament que accelera el moviment de les partícules, "
+           "tant com ho permeti l'ordinador."}}},
+        {"Reaccions (Alt-R):", false, reactionEntries()},
+        {"Cinètica (Alt-N):",
+         true,
+         {{"Adquirir dades cinètiques",
+           "Pren dades del temps i de la concentració de les substàncies en fase gasosa a "
+           "intervals de 0,5, 1, 2, 5 o 10 segons. L'interval es pot canviar dins d'un "
+           "mateix experiment. També es poden prendre dades a voluntat amb el cronòmetre."},
+          {"Aturar presa de dades", "Atura la presa de dades, que es pot continuar més endavant."},
+          {"Esborrar dades", "Atura la presa de dades, esborra les dades i amaga la taula."},
+          {"Desenvolupament de la reacció",
+           "Mostra el desenvolupament de la reacció en dos instants, amb una part de la "
+           "caixa i les partícules més grans. El botó Continuar fa passar d'un instant al "
+           "següent."},
+          {"Tornar a Reaccions", "Torna a la pantalla de la reacció."}}},
+        {"Finestra (Alt -F):",
+         false,
+         {{"Presentació", "Resum en diapositives d'alguns conceptes del model."},
+          {"Introducció teòrica", "Fitxer PDF que explica els conceptes principals del model."},
+          {"Propostes de treball",
+           "Fitxer PDF amb una col·lecció d'experiments per fer amb el model."},
+          {"Guia didàctica",
+           "Fitxer PDF amb orientacions sobre com s'ha construït el model i com es pot "
+           "utilitzar."}}},
+    };
+    return sections;
+}
+
+// Characters, not bytes: the texts are UTF-8.
+int Characters(const std::string& s) {
+    int n = 0;
+    for (const unsigned char c : s)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// Greedy word wrap; a word longer than the width gets a line of its own.
+std::vector<std::string> Wrap(const std::string& text, int width) {
+    std::vector<std::string> lines;
+    std::istringstream words(text);
+    std::string word, line;
+    while (words >> word) {
+        if (!line.empty() && Characters(line) + 1 + Characters(word) > width) {
+            lines.push_back(line);
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
+
+void AppendSection(std::string& text, const Section& section) {
+    text.append(section.heading).append(kCrLf);
+    if (section.needsReaction)
+        text.append("(Només disponible després d'haver triat")
+            .append(kCrLf)
+            .append("una reacció en el menú Reaccions)")
+            .append(kCrLf);
+    for (const Entry& entry : section.entries) {
+        text.append(kCrLf).append("-- ").append(entry.name).append(":").append(kCrLf);
+        for (const std::string& line : Wrap(entry.explanation, kAmpladaAjuda))
+            text.append("    ").append(line).append(kCrLf);
+    }
+}
+
+} // namespace
+
+std::string TextAjuda() {
+    std::string text(kCrLf);
+    for (const Section& section : Sections()) {
+        if (&section != &Sections().front())
+            text.append(kCrLf).append(kCrLf);
+        AppendSection(text, section);
+    }
+    return text.append(" ").append(kCrLf);
+}
+
+AjudaPlacement PlacementAjuda(float s) {
+    AjudaPlacement p{};
+    p.Left = 10250 * s;
+    p.Top = 460 * s;
+    p.Height = 10580 * s;
+    p.Width = 5100 * s;
+    p.TextHeight = p.Height - 550 * s;
+    p.TextWidth = p.Width - 100 * s;
+    p.FontSize = 10 * s;
+    return p;
+}
+
+} // namespace tarvon
