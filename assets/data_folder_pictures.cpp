@@ -63,33 +63,33 @@ PictureRecipe charge(const char* name, const QString& text) {
             [text](QImage& image) { paintChargePicture(image, text); }};
 }
 
-PictureRecipe reactionPicture(const tarvon::PictureSpec& spec) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+PictureRecipe reactionPicture(const tarvon::PictureData& entry) {
+    const QString text = QString::fromUtf8(entry.text);
+    switch (entry.kind) {
     case tarvon::PictureKind::ReactionKind:
-        return reactionKind(spec.file, text);
+        return reactionKind(entry.file, text);
     case tarvon::PictureKind::Equation:
-        return equation(spec.file, text);
+        return equation(entry.file, text);
     case tarvon::PictureKind::Element:
-        return element(spec.file, text);
+        return element(entry.file, text);
     case tarvon::PictureKind::Charge:
         break;
     }
-    return charge(spec.file, text);
+    return charge(entry.file, text);
 }
 
 // The shared pictures of the reactions, then each registered reaction's own;
 // a file two reactions name is painted once.
 std::vector<PictureRecipe> reactionPictures() {
-    std::vector<tarvon::PictureSpec> specs(tarvon::SharedReactionPictures().begin(),
-                                           tarvon::SharedReactionPictures().end());
+    std::vector<tarvon::PictureData> entries(tarvon::SharedReactionPictures().begin(),
+                                             tarvon::SharedReactionPictures().end());
     for (const tarvon::ReactionDescription* r : tarvon::Reactions())
-        specs.insert(specs.end(), r->pictures.own.begin(), r->pictures.own.end());
+        entries.insert(entries.end(), r->pictures.own.begin(), r->pictures.own.end());
     std::vector<PictureRecipe> recipes;
     std::set<std::string> painted;
-    for (const tarvon::PictureSpec& spec : specs)
-        if (painted.insert(spec.file).second)
-            recipes.push_back(reactionPicture(spec));
+    for (const tarvon::PictureData& entry : entries)
+        if (painted.insert(entry.file).second)
+            recipes.push_back(reactionPicture(entry));
     return recipes;
 }
 

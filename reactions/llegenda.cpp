@@ -23,8 +23,8 @@ LegendCircle circle(float S, int k, float diameter, Rgb fill) {
     return c;
 }
 
-LegendPicture picture(int index, const PictureSpec& spec, int circle, int follows = 0) {
-    return {index, PicturePath(spec.file), circle, follows};
+LegendPicture picture(int index, const PictureData& entry, int circle, int follows = 0) {
+    return {index, PicturePath(entry.file), circle, follows};
 }
 
 const LegendCircle& circleOf(const Legend& l, int k) {
@@ -52,8 +52,8 @@ Legend Llegenda(LegendLayout layout, const LegendInput& in) {
     return l;
 }
 
-void GasLegend(Legend& l, const LegendInput& in, const PictureSpec& atomA,
-               const PictureSpec& atomB) {
+void GasLegend(Legend& l, const LegendInput& in, const PictureData& atomA,
+               const PictureData& atomB) {
     const float S = in.FactorPantalla;
     l.circles = {circle(S, 1, 2 * in.rA, ColorsEspecie(4)),
                  circle(S, 2, 2 * in.rB, ColorsEspecie(1))};
@@ -61,7 +61,7 @@ void GasLegend(Legend& l, const LegendInput& in, const PictureSpec& atomA,
 }
 
 void OxideLegend(Legend& l, const LegendInput& in, float metal, float ion,
-                 const PictureSpec& metalSymbol) {
+                 const PictureData& metalSymbol) {
     const float S = in.FactorPantalla, D0 = in.D0;
     l.circles = {circle(S, 1, metal * D0, kMetalFill), circle(S, 2, ion * D0, ColorsEspecie(1)),
                  circle(S, 3, 0.74f * D0, ColorsEspecie(5)),

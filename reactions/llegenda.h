@@ -26,13 +26,13 @@ using LegendLayout = void (*)(Legend&, const LegendInput&);
 Legend Llegenda(LegendLayout layout, const LegendInput& in);
 
 // Two kinds of gas atom: circles of their diameters and their symbols.
-void GasLegend(Legend& l, const LegendInput& in, const PictureSpec& atomA,
-               const PictureSpec& atomB);
+void GasLegend(Legend& l, const LegendInput& in, const PictureData& atomA,
+               const PictureData& atomB);
 
 // An ionic oxide: metal atom, metal ion with its charge, oxygen atom, oxide
 // ion with its charge. The metal's diameters are in base diameters.
 void OxideLegend(Legend& l, const LegendInput& in, float metal, float ion,
-                 const PictureSpec& metalSymbol);
+                 const PictureData& metalSymbol);
 
 struct PicturePlace {
     int index = 0;

@@ -4,7 +4,7 @@
 
 namespace tarvon {
 
-std::span<const PictureSpec> SharedReactionPictures() {
+std::span<const PictureData> SharedReactionPictures() {
     static constexpr std::array kShared{kSynthesisPicture,      kDecompositionPicture,
                                         kHydrogenPicture,       kOxygenPicture,
                                         kDoublePositivePicture, kDoubleNegativePicture};

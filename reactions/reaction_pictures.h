@@ -14,7 +14,7 @@ enum class PictureKind {
 };
 
 // One picture of the data folder and the text it shows.
-struct PictureSpec {
+struct PictureData {
     const char* file;
     PictureKind kind;
     const char* text; // UTF-8
@@ -22,23 +22,23 @@ struct PictureSpec {
 
 // The pictures of a reaction over the box, and those only it shows.
 struct ReactionPictures {
-    const PictureSpec* heading;
-    const PictureSpec* equation;
-    std::span<const PictureSpec> own; // its equation and its legend's own symbols
+    const PictureData* heading;
+    const PictureData* equation;
+    std::span<const PictureData> own; // its equation and its legend's own symbols
 };
 
 // Pictures more than one reaction shows.
-inline constexpr PictureSpec kSynthesisPicture{"RT_Sinte.bmp", PictureKind::ReactionKind,
+inline constexpr PictureData kSynthesisPicture{"RT_Sinte.bmp", PictureKind::ReactionKind,
                                                "Reacció de síntesi"};
-inline constexpr PictureSpec kDecompositionPicture{"RT_Descom.bmp", PictureKind::ReactionKind,
+inline constexpr PictureData kDecompositionPicture{"RT_Descom.bmp", PictureKind::ReactionKind,
                                                    "Reacció de descomposició"};
-inline constexpr PictureSpec kHydrogenPicture{"RI_30.bmp", PictureKind::Element, "H"};
-inline constexpr PictureSpec kOxygenPicture{"RI_69.bmp", PictureKind::Element, "O"};
-inline constexpr PictureSpec kDoublePositivePicture{"RI_09.bmp", PictureKind::Charge, "2+"};
-inline constexpr PictureSpec kDoubleNegativePicture{"RI_12.bmp", PictureKind::Charge, "2−"};
+inline constexpr PictureData kHydrogenPicture{"RI_30.bmp", PictureKind::Element, "H"};
+inline constexpr PictureData kOxygenPicture{"RI_69.bmp", PictureKind::Element, "O"};
+inline constexpr PictureData kDoublePositivePicture{"RI_09.bmp", PictureKind::Charge, "2+"};
+inline constexpr PictureData kDoubleNegativePicture{"RI_12.bmp", PictureKind::Charge, "2−"};
 
 // The shared pictures above, for the build to paint.
-std::span<const PictureSpec> SharedReactionPictures();
+std::span<const PictureData> SharedReactionPictures();
 
 // Where the window loads a data-folder picture from: "Arxius_orvalis/RT_HI.bmp".
 std::string PicturePath(const char* file);

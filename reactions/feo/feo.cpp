@@ -7,12 +7,12 @@ namespace tarvon {
 
 namespace {
 
-constexpr PictureSpec kPictures[] = {
+constexpr PictureData kPictures[] = {
     {"RT_FeO.bmp", PictureKind::Equation, "2 Fe(s) + O2(g) → 2 FeO(s)"},
     {"RI_43.bmp", PictureKind::Element, "Fe"},
 };
-constexpr const PictureSpec& kEquation = kPictures[0];
-constexpr const PictureSpec& kIronPicture = kPictures[1];
+constexpr const PictureData& kEquation = kPictures[0];
+constexpr const PictureData& kIronPicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
     {"Molèc. oxigen inicials:", [](const SimulationState& s) { return s.NombreMol; }},

@@ -7,12 +7,12 @@ namespace tarvon {
 
 namespace {
 
-constexpr PictureSpec kPictures[] = {
+constexpr PictureData kPictures[] = {
     {"RT_HgO.bmp", PictureKind::Equation, "2 HgO(s) → 2 Hg(g) + O2(g)"},
     {"RI_47.bmp", PictureKind::Element, "Hg"},
 };
-constexpr const PictureSpec& kEquation = kPictures[0];
-constexpr const PictureSpec& kMercuryPicture = kPictures[1];
+constexpr const PictureData& kEquation = kPictures[0];
+constexpr const PictureData& kMercuryPicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
     {"Òxid mercúric(HgO) inicial:", [](const SimulationState& s) { return s.NumA; }},

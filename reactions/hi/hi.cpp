@@ -7,12 +7,12 @@ namespace tarvon {
 
 namespace {
 
-constexpr PictureSpec kPictures[] = {
+constexpr PictureData kPictures[] = {
     {"RT_HI.bmp", PictureKind::Equation, "2 HI(g) → H2(g) + I2(g)"},
     {"RI_70.bmp", PictureKind::Element, "I"},
 };
-constexpr const PictureSpec& kEquation = kPictures[0];
-constexpr const PictureSpec& kIodinePicture = kPictures[1];
+constexpr const PictureData& kEquation = kPictures[0];
+constexpr const PictureData& kIodinePicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
     {kMoleculesPresents, [](const SimulationState& s) { return s.NombreMol; }},

@@ -7,12 +7,12 @@ namespace tarvon {
 
 namespace {
 
-constexpr PictureSpec kPictures[] = {
+constexpr PictureData kPictures[] = {
     {"RT_NH3.bmp", PictureKind::Equation, "N2(g) + 3 H2(g) → 2 NH3(g)"},
     {"RI_68.bmp", PictureKind::Element, "N"},
 };
-constexpr const PictureSpec& kEquation = kPictures[0];
-constexpr const PictureSpec& kNitrogenPicture = kPictures[1];
+constexpr const PictureData& kEquation = kPictures[0];
+constexpr const PictureData& kNitrogenPicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
     {kMoleculesPresents, [](const SimulationState& s) { return s.nN2 + s.nNH3 + s.nH2; }},

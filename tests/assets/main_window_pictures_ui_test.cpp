@@ -3,8 +3,8 @@
 #include "assets/picture_writer.h"
 #include "assets/text_overflow.h"
 #include "assets/window_colours.h"
-#include "qtcommon/twips.h"
 #include "picture_lookup.h"
+#include "qtcommon/twips.h"
 #include "reactions/llegenda.h"
 #include "reactions/registry.h"
 
@@ -26,7 +26,7 @@ using test::recipe;
 std::vector<std::string> equationRows() {
     std::vector<std::string> names;
     for (const tarvon::ReactionDescription* r : tarvon::Reactions())
-        for (const tarvon::PictureSpec* p : {r->pictures.heading, r->pictures.equation})
+        for (const tarvon::PictureData* p : {r->pictures.heading, r->pictures.equation})
             names.push_back(p->file);
     return names;
 }

@@ -36,19 +36,19 @@ TEST(Registry, EveryDataColumnTakesTheCountOfACounterBox) {
 // The build paints one picture per file name: reactions naming the same file
 // must mean the same picture, and each shows a heading and an equation.
 TEST(Registry, AFileNamedTwiceIsOnePicture) {
-    std::map<std::string, const PictureSpec*> byFile;
-    const auto add = [&](const PictureSpec& p) {
+    std::map<std::string, const PictureData*> byFile;
+    const auto add = [&](const PictureData& p) {
         const auto [at, added] = byFile.emplace(p.file, &p);
         EXPECT_TRUE(added ||
                     (at->second->kind == p.kind && std::string(at->second->text) == p.text))
             << p.file;
     };
-    for (const PictureSpec& p : SharedReactionPictures())
+    for (const PictureData& p : SharedReactionPictures())
         add(p);
     for (const ReactionDescription* r : Reactions()) {
-        for (const PictureSpec& p : r->pictures.own)
+        for (const PictureData& p : r->pictures.own)
             add(p);
-        for (const PictureSpec* p : {r->pictures.heading, r->pictures.equation})
+        for (const PictureData* p : {r->pictures.heading, r->pictures.equation})
             add(*p);
         EXPECT_EQ(r->pictures.heading->kind, PictureKind::ReactionKind) << r->key;
         EXPECT_EQ(r->pictures.equation->kind, PictureKind::Equation) << r->key;
