@@ -3,7 +3,7 @@
 #include "engine/moving_slots.h"
 #include "engine/reaction_tick.h"
 #include "engine/slot_margins.h"
-#include "engine/species_balance.h"
+#include "engine/conservation.h"
 
 namespace tarvon {
 

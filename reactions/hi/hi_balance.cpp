@@ -1,6 +1,6 @@
 #include "reactions/hi/hi_parts.h"
 
-#include "engine/species_balance.h"
+#include "engine/conservation.h"
 
 namespace tarvon {
 

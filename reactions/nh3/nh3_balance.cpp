@@ -1,6 +1,6 @@
 #include "reactions/nh3/nh3_parts.h"
 
-#include "engine/species_balance.h"
+#include "engine/conservation.h"
 
 namespace tarvon {
 

@@ -1,4 +1,4 @@
-#include "engine/species_balance.h"
+#include "engine/conservation.h"
 
 #include "engine/reaction_tick.h"
 
