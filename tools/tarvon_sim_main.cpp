@@ -134,6 +134,10 @@ int run(const SimOptions& o) {
     }
     if (!writeOut(sim.table(), error))
         return fail(kFailed, "standard output: " + error);
+    // The table keeps Tarvon's row limit; a script must not take its end for the run's.
+    if (sim.data().NombreRegistres >= tarvon::kMaxRegistres)
+        std::fprintf(stderr, "tarvon-sim: the table stops at its limit of %d rows, at %g s\n",
+                     tarvon::kMaxRegistres, tarvon::kMaxRegistres * o.interval);
     if (o.bench) {
         const auto& t = sim.times();
         std::fprintf(stderr, "ticks: %ld  mean tick: %.4f ms  max tick: %.4f ms\n", t.ticks,

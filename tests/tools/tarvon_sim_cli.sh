@@ -80,5 +80,14 @@ grep -Eq '^ticks: 40  mean tick: [0-9.]+ ms  max tick: [0-9.]+ ms$' "$tmp/err" |
 [ "$(head -c 8 "$tmp/box.png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
     fail "no PNG written"
 
+! grep -q limit "$tmp/err" || fail "a short run told of the row limit"
+
+# A run past the row limit: the table as Tarvon keeps it, and one line saying it stopped.
+LC_ALL=C "$sim" --reaction HgO --duration 600 --interval 0.5 --seed 1 >"$tmp/out" 2>"$tmp/err" ||
+    fail "a long run exited $?"
+[ "$(wc -l <"$tmp/out")" -eq 1003 ] || fail "expected 1003 lines, got $(wc -l <"$tmp/out")"
+[ "$(cat "$tmp/err")" = "tarvon-sim: the table stops at its limit of 1000 rows, at 500 s" ] ||
+    fail "row limit line: $(cat "$tmp/err")"
+
 [ $fails -eq 0 ] && echo "all passed"
 exit $fails
