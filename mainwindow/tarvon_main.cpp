@@ -2,11 +2,11 @@
 #include "engine/uniform_random.h"
 #include "mainwindow/single_instance.h"
 #include "mainwindow/tarvon_window.h"
-#include "reactions/reaction_rules.h"
 #include "qtcommon/calibration_path.h"
 #include "qtcommon/control_pantalla.h"
-#include "startup/data_folder.h"
 #include "qtcommon/file_calibration_store.h"
+#include "reactions/reaction_rules.h"
+#include "startup/data_folder.h"
 #include "startup/particle_budget.h"
 
 #include <QApplication>
@@ -41,14 +41,17 @@ int main(int argc, char** argv) {
     std::unique_ptr<tarvon::ControlPantalla> start;
     start = std::make_unique<tarvon::ControlPantalla>(
         tarvon::ControlPantalla::Program::Tarvon, [&](const tarvon::ScreenClass& screen) {
+            // Everything that reads files comes before the claim: once this copy
+            // owns the socket, later starts hand over to it and show nothing,
+            // so nothing may hold it up until its window is on screen.
+            tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
+                                  tarvon::DataPictures(dataFolder())};
+            window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
             // A copy already running is brought forward instead.
             if (!guard.claim()) {
                 QApplication::quit();
                 return;
             }
-            tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
-                                  tarvon::DataPictures(dataFolder())};
-            window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
             QObject::connect(&guard, &tarvon::SingleInstance::handOverRequested, window.get(),
                              [&] { tarvon::BringForward(*window); });
             window->showMaximized();
