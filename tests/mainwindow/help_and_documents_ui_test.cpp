@@ -2,10 +2,10 @@
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
 #include "export/file_writers.h"
-#include "window/document_commands.h"
 #include "mainwindow/help_window.h"
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/tarvon_window.h"
+#include "window/document_commands.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -26,10 +26,9 @@ namespace fs = std::filesystem;
 struct RecordingServices : Clipboard, DocumentOpener, MessageBox {
     std::vector<std::string> clipboard, opened, shown;
     void setText(const std::string& text) override { clipboard.push_back(text); }
-    void open(const fs::path& file, std::function<void()>) override {
-        opened.push_back(file.filename().string());
-    }
-    void show(const std::string& text) override { shown.push_back(text); }
+    void open(const fs::path& file, Failed) override { opened.push_back(file.filename().string()); }
+    void show(const std::string& text, const std::string&) override { shown.push_back(text); }
+    using MessageBox::show;
 };
 
 struct RecordingNotice : Notice {
