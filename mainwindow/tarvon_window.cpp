@@ -2,20 +2,20 @@
 
 #include "export/file_writers.h"
 
-#include "window/chrono_panel.h"
-#include "window/data_commands.h"
-#include "window/document_commands.h"
-#include "window/freeze_marking.h"
 #include "mainwindow/help_window.h"
-#include "window/initial_state.h"
-#include "window/mechanism_view.h"
-#include "window/particle_settings.h"
 #include "mainwindow/qt_document_services.h"
-#include "window/reaction_choice.h"
 #include "mainwindow/window_notice.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/widget_colours.h"
 #include "reactions/registry.h"
+#include "window/chrono_panel.h"
+#include "window/data_commands.h"
+#include "window/document_commands.h"
+#include "window/freeze_marking.h"
+#include "window/initial_state.h"
+#include "window/mechanism_view.h"
+#include "window/particle_settings.h"
+#include "window/reaction_choice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -148,6 +148,8 @@ void TarvonWindow::guarded(const std::string& name, const std::function<void()>&
     try {
         handler();
     } catch (const std::exception& e) {
+        ++abandoned_;
+        lastError_ = name + ": " + e.what();
         std::fprintf(stderr, "Tarvon: %s abandoned: %s\n", name.c_str(), e.what());
     }
 }
@@ -221,7 +223,10 @@ void TarvonWindow::VScrollVel_Change(int value) {
 }
 
 void TarvonWindow::tmrRellotge_Timer() {
-    step_->guardedTick(); // an error abandons this tick only
+    if (std::string error; !step_->guardedTick(&error)) { // an error abandons this tick only
+        ++abandoned_;
+        lastError_ = "tmrRellotge: " + error;
+    }
     applyControls();
     sync_->tick(*model_);
     c_.Caja->update();

@@ -4,13 +4,13 @@
 #include "engine/simulation_state.h"
 #include "layout/window_layout.h"
 #include "mainwindow/data_pictures.h"
-#include "window/document_services.h"
-#include "window/tarvon_model.h"
-#include "window/tick_hooks.h"
 #include "mainwindow/window_controls.h"
 #include "mainwindow/window_menus.h"
 #include "mainwindow/window_sync.h"
 #include "startup/screen_class.h"
+#include "window/document_services.h"
+#include "window/tarvon_model.h"
+#include "window/tick_hooks.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -57,6 +57,10 @@ public:
     // the command; the window goes on.
     void command(const std::string& name);
 
+    // Event handlers and ticks abandoned on an error so far, and the last error.
+    int abandoned() const { return abandoned_; }
+    const std::string& lastError() const { return lastError_; }
+
 protected:
     // The help window has no owner; it must not keep the program running.
     void closeEvent(QCloseEvent* event) override;
@@ -72,7 +76,7 @@ private:
     void connectControls();
     void run(const std::string& name);
     // Runs an event handler; an error abandons it and the window goes on.
-    static void guarded(const std::string& name, const std::function<void()>& handler);
+    void guarded(const std::string& name, const std::function<void()>& handler);
     void VScrollVel_Change(int value);
     void cmdContinuar_Click();
     // A button of the window: its handler, guarded, then the display.
@@ -84,6 +88,8 @@ private:
 
     SimulationState& state_;
     WindowLayout layout_;
+    int abandoned_ = 0;
+    std::string lastError_;
     TarvonControls c_;
     std::unique_ptr<TarvonModel> model_;
     std::unique_ptr<TickHooks> hooks_;
