@@ -54,6 +54,24 @@ TEST(CollisionCounts, EffectiveOnesMatchTheReactantsUsedAndNeverExceedTheCollisi
     }
 }
 
+// In the mechanism view each capture holds its reaction back until the next
+// tick: the event is counted once, when it happens.
+TEST(CollisionCounts, CapturesOfTheMechanismViewCountEachEventOnce) {
+    for (const char* reaction : {"HI", "NH3"}) {
+        SCOPED_TRACE(reaction);
+        SimRun run(optionsFor(reaction, 225, 60), 2, ',');
+        run.enterMechanism();
+        const SimulationState& s = run.state();
+        EXPECT_EQ(s.xocs.collisions, 0);
+        const int hi = s.nHI, n2 = s.nN2;
+        for (int k = 0; k < 1500; ++k)
+            run.tick();
+        ASSERT_GT(run.continued(), 0);
+        EXPECT_EQ(s.xocs.effective, reaction[0] == 'H' ? (hi - s.nHI) / 2 : n2 - s.nN2);
+        EXPECT_GE(s.xocs.collisions, s.xocs.effective);
+    }
+}
+
 TEST(CollisionCounts, TimedReleasesCountNothingAndARebuildStartsAgain) {
     SimRun hgo(optionsFor("HgO", 225, 30), 5, ',');
     hgo.run();
