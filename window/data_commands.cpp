@@ -1,7 +1,9 @@
 #include "window/data_commands.h"
 
-#include "window/chrono_panel.h"
 #include "reactions/reaction_description.h"
+#include "window/chrono_panel.h"
+
+#include <ctime>
 
 namespace tarvon {
 
@@ -20,9 +22,21 @@ void newTableMenus(MenuStates& menus) {
 
 } // namespace
 
+RunSettings CurrentRunSettings(const TarvonModel& m, std::time_t started) {
+    RunSettings r;
+    r.Reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
+    r.particles = m.s.NombreP;
+    r.diameter = m.w.DiamBase > 0 ? m.s.Diam / m.w.DiamBase : 1.0f;
+    r.speed = m.s.controls.tmrRellotgeInterval;
+    r.VolumConstant = m.w.VolumConstant;
+    r.started = started;
+    return r;
+}
+
 void IniciarDadesFinestra(TarvonModel& m) {
     const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
     if (start == TableStart::New) {
+        m.data.Taula.settings = CurrentRunSettings(m, std::time(nullptr));
         newTableMenus(m.menus);
         m.d.txtDades = true;
         if (m.s.Reaccio != nullptr)

@@ -71,6 +71,7 @@ void ReaccioHI(SimulationState& s, UniformRandom& rnd, ReactionHooks& hooks, int
         if (!PairTest(s, i, j, S, 0.9))
             continue;
         if (!reacts(s, i, j, S)) {
+            ++s.xocs.collisions;
             Xoc_Molecules(s, rnd, i, j);
             continue;
         }
@@ -84,6 +85,9 @@ void ReaccioHI(SimulationState& s, UniformRandom& rnd, ReactionHooks& hooks, int
         s.nHI -= 2;
         s.nH2 += 1;
         s.nI2 += 1;
+        // Counted once it happens: a pair held back for the capture meets again.
+        ++s.xocs.collisions;
+        ++s.xocs.effective;
     }
 }
 

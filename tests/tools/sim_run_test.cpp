@@ -118,5 +118,16 @@ TEST(SimRun, TheSameSeedGivesTheSameTable) {
     EXPECT_EQ(first.times().ticks, 400);
 }
 
+// --fixed-volume: the box of side 15 for any particle number up to 225.
+TEST(SimRun, AFixedVolumeKeepsOneBoxWhileTheParticleNumberChanges) {
+    auto width = [](int particles, bool fixed) {
+        SimOptions o = optionsFor("NH3", particles);
+        o.fixedVolume = fixed;
+        return SimRun(o, 1, ',').state().CaixaX;
+    };
+    EXPECT_EQ(width(81, true), width(225, false));
+    EXPECT_LT(width(81, false), width(225, false));
+}
+
 } // namespace
 } // namespace tarvon
