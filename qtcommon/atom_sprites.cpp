@@ -36,9 +36,12 @@ int wholePart(int inSteps) {
 
 std::size_t AtomSprites::KeyHash::operator()(const Key& k) const {
     std::uint64_t h = (std::uint64_t{k.fill} << 32) ^ k.border;
-    for (const int v : {k.borderWidth, k.width, k.height, k.dx, k.dy, int{k.filled}})
-        h = h * 1000003u ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(v));
-    return std::hash<std::uint64_t>{}(h);
+    for (const int v : {k.borderWidth, k.width, k.height, k.dx, k.dy, int{k.filled}}) {
+        // A multiply-xorshift step: neighbouring sizes and offsets spread apart.
+        h = (h ^ static_cast<std::uint32_t>(v)) * 0x9E3779B97F4A7C15ull;
+        h ^= h >> 29;
+    }
+    return static_cast<std::size_t>(h);
 }
 
 void AtomSprites::draw(QPainter& device, const AtomShape& s, double scale,

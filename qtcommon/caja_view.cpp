@@ -122,8 +122,8 @@ void CajaView::paintEvent(QPaintEvent*) {
     const double scale = deviceScale(painter);
     fitPicture(scale);
     // Device pixels from here: sprites and the picture are copied, not scaled.
+    // The picture covers the whole widget, so nothing is cleared first.
     painter.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
-    painter.fillRect(QRect(QPoint(0, 0), picture_.size()), back_);
     painter_.paint(painter, picture_, revision_, shapes_, scale);
 }
 
