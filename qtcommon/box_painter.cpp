@@ -11,10 +11,10 @@ void BoxPainter::paint(QPainter& device, const QImage& picture, std::uint64_t pi
     const std::vector<const AtomShape*> order = shapes.paintOrder();
     const StillLayer::Inputs in{picture, pictureRevision, shapes.stillRevision.value(), scale,
                                 minimumAtomDiameter_};
-    const std::size_t held = still_.prepare(in, order, sprites_);
+    still_.prepare(in, order, sprites_);
     device.drawImage(0, 0, still_.image());
-    for (std::size_t k = held; k < order.size(); ++k) {
-        const AtomShape& s = *order[k];
+    for (const AtomShape* shape : still_.notHeld(order)) {
+        const AtomShape& s = *shape;
         if (s.form == ShapeForm::Circle) {
             sprites_.draw(device, s, scale, minimumAtomDiameter_);
             continue;

@@ -13,8 +13,8 @@ class QPainter;
 namespace tarvon {
 
 // Paints the box picture for the screen: the still layer (picture and still
-// shapes, drawn once), then the other shapes in stacking order, circles from
-// sprites. Same pixels as paintShapes over the picture, within the
+// shapes, drawn once), then the shapes it does not hold in stacking order,
+// circles from sprites. Same pixels as paintShapes over the picture, within the
 // anti-aliasing of the circles' edges.
 class BoxPainter {
 public:

@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace tarvon {
 namespace {
@@ -130,30 +131,46 @@ TEST(BoxPainter, ComparisonCatchesAnAtomOnePixelOff) {
     EXPECT_TRUE(d.largest > 80 || d.farShare >= 0.0005);
 }
 
-TEST(BoxPainter, StillLayerIsDrawnOnceAndFollowsTheLatticeAsItIsReleased) {
+// Visible still shapes of the box.
+int stillShapes(const CajaShapes& c) {
+    int n = 0;
+    for (const AtomShape* s : c.paintOrder())
+        n += s->still;
+    return n;
+}
+
+TEST(BoxPainter, StillLayerHoldsTheLatticeAsItIsReleased) {
     auto run = running(FindReaction("HgO"), 0);
     SimulationState& s = run->state();
     const QImage back = picture(s, 1);
     BoxPainter box;
     painted(box, back, 1, s.caja, 1);
+    EXPECT_EQ(static_cast<int>(box.stillLayer().held()), stillShapes(s.caja));
     const int first = box.stillLayer().rebuilds();
-    int released = 0;
-    for (int frame = 0; frame < 120; ++frame) {
+    painted(box, back, 1, s.caja, 1);
+    EXPECT_EQ(box.stillLayer().rebuilds(), first); // nothing changed, nothing drawn again
+    int released = 0, frames = 0;
+    for (; frames < 120; ++frames) {
         const int before = s.nHg;
-        const int rebuilds = box.stillLayer().rebuilds();
         for (int t = 0; t < 3; ++t)
             run->tick();
-        const QImage got = painted(box, back, 1, s.caja, 1);
-        if (s.nHg == before) {
-            EXPECT_EQ(box.stillLayer().rebuilds(), rebuilds) << "frame " << frame;
-        } else {
-            ++released;
-            expectClose(direct(back, s.caja, 1, 0), got,
-                        "after a release, frame " + std::to_string(frame));
-        }
+        released += s.nHg != before;
+        expectClose(direct(back, s.caja, 1, 0), painted(box, back, 1, s.caja, 1),
+                    "frame " + std::to_string(frames));
     }
     EXPECT_GT(released, 0);
-    EXPECT_GT(box.stillLayer().rebuilds(), first);
+    // Only the sites that a moving atom touched at the last change are drawn each frame.
+    EXPECT_GE(static_cast<int>(box.stillLayer().held()), stillShapes(s.caja) / 2);
+    EXPECT_LT(box.stillLayer().rebuilds() - first, frames) << released << " releases";
+    // Sites of the block marked by a click: changed in place, not restacked.
+    int marked = 0;
+    for (long k = 0; k < s.NumA; k += 5)
+        if (std::as_const(s.caja.AtomA)[k].still) {
+            s.caja.AtomA[k].border = ColorMarca;
+            ++marked;
+        }
+    ASSERT_GT(marked, 0);
+    expectClose(direct(back, s.caja, 1, 0), painted(box, back, 1, s.caja, 1), "marked sites");
     // A new picture (the box laid out again) is taken in.
     QImage other = back.copy();
     other.fill(Qt::white);
@@ -178,6 +195,31 @@ TEST(BoxPainter, OxidisedIronLayerIsShownAsItChanges) {
         }
     }
     EXPECT_GT(oxidised, 0);
+}
+
+// The mechanism view shows each captured group as it was caught: for the
+// surface reactions the still layer's own shapes are moved and bordered.
+TEST(BoxPainter, CapturedGroupsAreShownExactly) {
+    for (const ReactionDescription* r : Reactions()) {
+        SimOptions o;
+        o.reaction = r;
+        SimRun run(o, 9, '.');
+        run.enterMechanism();
+        SimulationState& s = run.state();
+        const QImage back = picture(s, 1);
+        BoxPainter box;
+        int shown = 0;
+        for (int t = 0; t < 3000 && shown < 2; ++t) {
+            run.tick();
+            const QImage got = painted(box, back, 1, s.caja, 1); // every tick: a warm cache
+            if (s.meca.CapturaEnPantalla) {
+                ++shown;
+                expectClose(direct(back, s.caja, 1, 0), got,
+                            std::string(r->key) + " capture at tick " + std::to_string(t));
+            }
+        }
+        EXPECT_GT(shown, 0) << r->key;
+    }
 }
 
 TEST(BoxPainter, SmallAtomsAreDrawnAtLeastTheMinimumAboutTheirCentre) {
