@@ -1,18 +1,24 @@
 #include "qtcommon/atom_sprites.h"
 
+#include "qtcommon/caja_painter.h"
 #include "qtcommon/shape_rect.h"
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvon {
 
 namespace {
 
-// Past this many sprites the sizes in use have moved on (a new population,
-// another diameter): start again rather than grow without end.
-constexpr std::size_t kMostSprites = 8192;
+// Past this many bytes of sprites the sizes in use have moved on (a new
+// population, another diameter): start again rather than grow without end.
+constexpr qsizetype kMostBytes = 32 << 20;
+
+// Wider circles, device pixels, are few (the mechanism view's) and drawn in
+// place: each would take many sprites of many pixels.
+constexpr double kWidestSprite = 64;
 
 std::uint32_t packed(Rgb c) {
     const auto channel = [](int v) { return static_cast<std::uint32_t>(v) & 0xffu; };
@@ -47,6 +53,14 @@ std::size_t AtomSprites::KeyHash::operator()(const Key& k) const {
 void AtomSprites::draw(QPainter& device, const AtomShape& s, double scale,
                        double minimumAtomDiameter) {
     const QRectF r = shapeRect(s, minimumAtomDiameter);
+    if (std::max(r.width(), r.height()) * scale > kWidestSprite) {
+        device.save();
+        device.scale(scale, scale);
+        device.setRenderHint(QPainter::Antialiasing, true);
+        paintShape(device, s, minimumAtomDiameter);
+        device.restore();
+        return;
+    }
     const int x = steps(r.x() * scale), y = steps(r.y() * scale);
     const int left = wholePart(x), top = wholePart(y);
     const Key key{packed(s.fill),
@@ -65,8 +79,10 @@ void AtomSprites::draw(QPainter& device, const AtomShape& s, double scale,
 const QImage& AtomSprites::sprite(const Key& key) {
     if (const auto found = sprites_.find(key); found != sprites_.end())
         return found->second;
-    if (sprites_.size() >= kMostSprites)
+    if (bytes_ >= kMostBytes) {
         sprites_.clear();
+        bytes_ = 0;
+    }
     QImage& image = sprites_[key];
     const double q = kSteps;
     const QRectF outer(key.dx / q, key.dy / q, key.width / q, key.height / q);
@@ -76,6 +92,7 @@ const QImage& AtomSprites::sprite(const Key& key) {
     if (key.width <= 0 || key.height <= 0)
         return image; // nothing to see, as a shape of no size
     image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    bytes_ += image.sizeInBytes();
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -24,7 +24,7 @@ public:
     void draw(QPainter& device, const AtomShape& s, double scale, double minimumAtomDiameter);
 
     std::size_t size() const { return sprites_.size(); }
-    void clear() { sprites_.clear(); }
+    qsizetype bytes() const { return bytes_; }
 
     static constexpr int kSteps = 8; // eighths of a pixel
 
@@ -43,6 +43,7 @@ private:
     const QImage& sprite(const Key& key);
 
     std::unordered_map<Key, QImage, KeyHash> sprites_;
+    qsizetype bytes_ = 0;
 };
 
 } // namespace tarvon

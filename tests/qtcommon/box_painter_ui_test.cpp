@@ -198,28 +198,34 @@ TEST(BoxPainter, OxidisedIronLayerIsShownAsItChanges) {
 }
 
 // The mechanism view shows each captured group as it was caught: for the
-// surface reactions the still layer's own shapes are moved and bordered.
+// surface reactions the still layer's own shapes are moved and bordered. Its
+// large atoms are drawn in place at ratio 2, from sprites at ratio 1.
 TEST(BoxPainter, CapturedGroupsAreShownExactly) {
-    for (const ReactionDescription* r : Reactions()) {
-        SimOptions o;
-        o.reaction = r;
-        SimRun run(o, 9, '.');
-        run.enterMechanism();
-        SimulationState& s = run.state();
-        const QImage back = picture(s, 1);
-        BoxPainter box;
-        int shown = 0;
-        for (int t = 0; t < 3000 && shown < 2; ++t) {
-            run.tick();
-            const QImage got = painted(box, back, 1, s.caja, 1); // every tick: a warm cache
-            if (s.meca.CapturaEnPantalla) {
-                ++shown;
-                expectClose(direct(back, s.caja, 1, 0), got,
-                            std::string(r->key) + " capture at tick " + std::to_string(t));
+    bool inPlace = false, fromSprites = false;
+    for (const ReactionDescription* r : Reactions())
+        for (const double scale : {1.0, 2.0}) {
+            SimOptions o;
+            o.reaction = r;
+            SimRun run(o, 9, '.');
+            run.enterMechanism();
+            SimulationState& s = run.state();
+            const QImage back = picture(s, scale);
+            BoxPainter box;
+            int shown = 0;
+            for (int t = 0; t < 3000 && shown < 2; ++t) {
+                run.tick();
+                const QImage got = painted(box, back, 1, s.caja, scale); // a warm cache
+                if (s.meca.CapturaEnPantalla) {
+                    ++shown;
+                    expectClose(direct(back, s.caja, scale, 0), got,
+                                std::string(r->key) + " capture at tick " + std::to_string(t));
+                }
             }
+            EXPECT_GT(shown, 0) << r->key;
+            for (const AtomShape* a : s.caja.paintOrder())
+                (a->width / 15.0 * scale > 64 ? inPlace : fromSprites) = true;
         }
-        EXPECT_GT(shown, 0) << r->key;
-    }
+    EXPECT_TRUE(inPlace && fromSprites); // both ways of drawing were compared
 }
 
 TEST(BoxPainter, SmallAtomsAreDrawnAtLeastTheMinimumAboutTheirCentre) {
