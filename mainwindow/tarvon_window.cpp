@@ -2,20 +2,20 @@
 
 #include "export/file_writers.h"
 
-#include "window/chrono_panel.h"
-#include "window/data_commands.h"
-#include "window/document_commands.h"
-#include "window/freeze_marking.h"
 #include "mainwindow/help_window.h"
-#include "window/initial_state.h"
-#include "window/mechanism_view.h"
-#include "window/particle_settings.h"
 #include "mainwindow/qt_document_services.h"
-#include "window/reaction_choice.h"
 #include "mainwindow/window_notice.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/widget_colours.h"
 #include "reactions/registry.h"
+#include "window/chrono_panel.h"
+#include "window/data_commands.h"
+#include "window/document_commands.h"
+#include "window/freeze_marking.h"
+#include "window/initial_state.h"
+#include "window/mechanism_view.h"
+#include "window/particle_settings.h"
+#include "window/reaction_choice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,9 +115,10 @@ void TarvonWindow::createWindow(const TarvonStart& start) {
     // Table columns eight digits wide: every count of a reaction fits the box.
     const QFontMetricsF metrics(c_.txtDades->font());
     c_.txtDades->setTabStopDistance(metrics.horizontalAdvance(QString(8, '0')));
-    const QPixmap portada = start.pictures.load(layout_.picPortada);
+    const QPixmap portada =
+        start.pictures.shown(layout_.picPortada, start.screen.FactorPantalla, devicePixelRatioF());
     c_.picPortada->setPixmap(portada);
-    c_.picPortada->resize(portada.size());
+    c_.picPortada->resize(portada.deviceIndependentSize().toSize());
     const float labelWidth = layout_.at("lblDS1").Width;
     sync_ =
         std::make_unique<WindowSync>(c_, start.pictures, labelWidth, layout_.at("lblPropietats"));
@@ -224,7 +225,7 @@ void TarvonWindow::tmrRellotge_Timer() {
     step_->guardedTick(); // an error abandons this tick only
     applyControls();
     sync_->tick(*model_);
-    c_.Caja->update();
+    c_.Caja->requestFrame(); // the ticks may outrun the screen's frames
 }
 
 void TarvonWindow::sync() {

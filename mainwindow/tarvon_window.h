@@ -4,13 +4,13 @@
 #include "engine/simulation_state.h"
 #include "layout/window_layout.h"
 #include "mainwindow/data_pictures.h"
-#include "window/document_services.h"
-#include "window/tarvon_model.h"
-#include "window/tick_hooks.h"
 #include "mainwindow/window_controls.h"
 #include "mainwindow/window_menus.h"
 #include "mainwindow/window_sync.h"
 #include "startup/screen_class.h"
+#include "window/document_services.h"
+#include "window/tarvon_model.h"
+#include "window/tick_hooks.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -62,7 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 public slots:
-    // One animation step, then one repaint.
+    // One animation step; the box is painted at the screen's next frame.
     void tmrRellotge_Timer();
 
 private:
