@@ -1,4 +1,5 @@
 #include "assets/energy_profile_picture.h"
+#include "assets/picture_area.h"
 
 #include "assets/arrows.h"
 #include "assets/fitted_text.h"
@@ -38,7 +39,7 @@ const QColor kAtomEdge(70, 95, 120);
 class ProfilePainter {
 public:
     ProfilePainter(QImage& image, const ProfileFonts& fonts)
-        : p_(&image), fonts_(fonts), s_(image.width() / kGridWidth) {
+        : p_(&image), fonts_(fonts), s_(pictureArea(image).width() / kGridWidth) {
         p_.setRenderHint(QPainter::Antialiasing);
         p_.setRenderHint(QPainter::TextAntialiasing);
     }

@@ -1,4 +1,5 @@
 #include "assets/equation_pictures.h"
+#include "assets/picture_area.h"
 
 #include "assets/fitted_text.h"
 #include "assets/fonts.h"
@@ -45,7 +46,7 @@ void paintReactionKindPicture(QImage& image, const QString& kind) {
     const QFontMetricsF metrics(font);
     const QRectF ink(kMargin, kBaseline - metrics.ascent(), metrics.horizontalAdvance(kind),
                      metrics.height());
-    requireInside(ink, image.rect(), kind);
+    requireInside(ink, pictureArea(image), kind);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);
@@ -59,7 +60,7 @@ QSize equationSize(const QString& equation) {
 
 void paintEquationPicture(QImage& image, const QString& equation) {
     const FormulaLine line = equationLine(equation);
-    requireInside(inkOf(line), image.rect(), equation);
+    requireInside(inkOf(line), pictureArea(image), equation);
     QPainter p(&image);
     line.paint(p, {kMargin, kBaseline}, kTextInk);
 }

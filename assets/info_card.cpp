@@ -1,4 +1,5 @@
 #include "assets/info_card.h"
+#include "assets/picture_area.h"
 
 #include "assets/fonts.h"
 #include "assets/text_column.h"
@@ -103,7 +104,7 @@ qreal paintFooter(QPainter& p, const QSize& size, const QString& footer, const C
 } // namespace
 
 qreal cardMargin(const QImage& image) {
-    return std::round(image.width() * 0.055);
+    return std::round(pictureArea(image).width() * 0.055);
 }
 
 QRectF paintInfoCard(QImage& image, const CardTexts& texts, const CardFonts& fonts) {
@@ -111,10 +112,11 @@ QRectF paintInfoCard(QImage& image, const CardTexts& texts, const CardFonts& fon
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const qreal margin = cardMargin(image);
-    paintPage(p, image.rect());
-    const qreal bandBottom = paintBand(p, image.width(), texts, fonts, margin);
-    const qreal footerTop = paintFooter(p, image.size(), texts.footer, fonts, margin);
-    return QRectF(margin, bandBottom + margin * 0.8, image.width() - 2 * margin,
+    const QRectF area = pictureArea(image);
+    paintPage(p, area);
+    const qreal bandBottom = paintBand(p, area.width(), texts, fonts, margin);
+    const qreal footerTop = paintFooter(p, area.size().toSize(), texts.footer, fonts, margin);
+    return QRectF(margin, bandBottom + margin * 0.8, area.width() - 2 * margin,
                   footerTop - bandBottom - margin * 1.1);
 }
 

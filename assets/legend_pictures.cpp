@@ -1,4 +1,5 @@
 #include "assets/legend_pictures.h"
+#include "assets/picture_area.h"
 
 #include "assets/fitted_text.h"
 #include "assets/fonts.h"
@@ -38,8 +39,8 @@ QSize fittedSize(const QFont& font, const QString& text, qreal padding, int heig
 }
 
 void paintLabel(QImage& image, const QFont& font, QPointF origin, const QString& text) {
-    requireInside(QFontMetricsF(font).tightBoundingRect(text).translated(origin), image.rect(),
-                  text);
+    requireInside(QFontMetricsF(font).tightBoundingRect(text).translated(origin),
+                  pictureArea(image), text);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setFont(font);

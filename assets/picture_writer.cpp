@@ -35,8 +35,9 @@ QImage blankImage(const QString& fileName, QSize size) {
 
 } // namespace
 
-QImage renderPicture(const PictureRecipe& recipe) {
-    QImage image = blankImage(recipe.fileName, recipe.size);
+QImage renderPicture(const PictureRecipe& recipe, double scale) {
+    QImage image = blankImage(recipe.fileName, (QSizeF(recipe.size) * scale).toSize());
+    image.setDevicePixelRatio(scale);
     recipe.paint(image);
     return image;
 }

@@ -9,7 +9,9 @@
 namespace assets {
 
 // Paints one picture at its size; throws TextOverflow when a text of it would be clipped.
-QImage renderPicture(const PictureRecipe& recipe);
+// With a scale, the image has that many device pixels for each pixel of the picture and
+// says so in its device pixel ratio: painted afresh, sharp, not a scaled copy.
+QImage renderPicture(const PictureRecipe& recipe, double scale = 1);
 
 // Paints every picture and writes it into `folder`. Returns one message per picture that
 // could not be painted or written; empty when all were.

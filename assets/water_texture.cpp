@@ -1,4 +1,5 @@
 #include "assets/water_texture.h"
+#include "assets/picture_area.h"
 
 #include "assets/value_noise.h"
 
@@ -48,10 +49,12 @@ double brightness(const ValueNoise& noise, double x, double y) {
 
 void paintWaterTexture(QImage& image) {
     const ValueNoise noise(kSeed, 64);
+    // The pattern is laid out in the picture's own pixels.
+    const double scale = image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const double b = brightness(noise, x, y);
+            const double b = brightness(noise, x / scale, y / scale);
             line[x] = b < 0.5 ? blend(kDeep, kWater, b * 2) : blend(kWater, kLight, b * 2 - 1);
         }
     }

@@ -27,6 +27,9 @@ struct AtomShape {
     bool visible = false;
     ShapeForm form = ShapeForm::Circle;
     long long stackKey = 0;
+    // Not moved by the animation step (a lattice site, an iron cell); set
+    // through ShapeArray::setStill so the box's still revision follows it.
+    bool still = false;
 };
 
 } // namespace tarvon

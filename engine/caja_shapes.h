@@ -14,12 +14,13 @@ struct CajaShapes {
     CajaShapes& operator=(const CajaShapes&) = delete;
 
     StackOrder order;
-    ShapeArray AtomD{order, 0};
-    ShapeArray AtomC{order, 1};
-    ShapeArray AtomB{order, 2};
-    ShapeArray AtomA{order, 3};
-    ShapeArray Cercle{order, 4};
-    ShapeArray shpCara{order, 5, ShapeForm::Rectangle};
+    StillRevision stillRevision;
+    ShapeArray AtomD{order, 0, ShapeForm::Circle, &stillRevision};
+    ShapeArray AtomC{order, 1, ShapeForm::Circle, &stillRevision};
+    ShapeArray AtomB{order, 2, ShapeForm::Circle, &stillRevision};
+    ShapeArray AtomA{order, 3, ShapeForm::Circle, &stillRevision};
+    ShapeArray Cercle{order, 4, ShapeForm::Circle, &stillRevision};
+    ShapeArray shpCara{order, 5, ShapeForm::Rectangle, &stillRevision};
 
     // Visible shapes, back to front: the order in which the view paints them.
     std::vector<const AtomShape*> paintOrder() const;

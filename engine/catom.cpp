@@ -24,6 +24,7 @@ void CAtom::propietats(ShapeArray& shapes, FloatList& radii, char tag, float Dia
         shape.tag = tag;
         shape.border = border;
         shape.borderWidth = 1;
+        shapes.setStill(k, false); // a new population moves until a lattice says otherwise
     }
 }
 

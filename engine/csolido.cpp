@@ -41,6 +41,7 @@ void showSite(SimulationState& Frm, ShapeArray& atoms, long idx, long j, FloatLi
     atoms.move(idx, Frm.PantSolX[j], Frm.PantSolY[j]);
     atoms.sendToBack(idx);
     atoms[idx].visible = true;
+    atoms.setStill(idx, true);
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 
 namespace tarvon {
 
-ShapeArray::ShapeArray(StackOrder& order, int layer, ShapeForm form)
-    : order_(&order), layer_(layer), form_(form) {
+ShapeArray::ShapeArray(StackOrder& order, int layer, ShapeForm form, StillRevision* revision)
+    : order_(&order), layer_(layer), form_(form), revision_(revision) {
     shapes_.reserve(kListSize);
     load(0);
 }
@@ -19,20 +19,41 @@ void ShapeArray::load(long i) {
     shape.form = form_;
     shape.stackKey = order_->newInLayer(layer_);
     shapes_.push_back(shape);
+    bump();
 }
 
 void ShapeArray::unloadAllButFirst() {
     shapes_.resize(1);
+    bump();
 }
 
 AtomShape& ShapeArray::operator[](long i) {
+    AtomShape& shape = at(i);
+    if (shape.still)
+        bump();
+    return shape;
+}
+
+const AtomShape& ShapeArray::operator[](long i) const {
+    return const_cast<ShapeArray&>(*this).at(i);
+}
+
+void ShapeArray::setStill(long i, bool still) {
+    AtomShape& shape = at(i);
+    if (shape.still != still)
+        bump();
+    shape.still = still;
+}
+
+AtomShape& ShapeArray::at(long i) {
     if (i < 0 || i >= static_cast<long>(shapes_.size()))
         throw IndexOutOfRange(i, static_cast<long>(shapes_.size()));
     return shapes_[static_cast<std::size_t>(i)];
 }
 
-const AtomShape& ShapeArray::operator[](long i) const {
-    return const_cast<ShapeArray&>(*this)[i];
+void ShapeArray::bump() {
+    if (revision_ != nullptr)
+        revision_->bump();
 }
 
 void ShapeArray::move(long i, float left, float top) {

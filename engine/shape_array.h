@@ -2,6 +2,7 @@
 
 #include "engine/atom_shape.h"
 #include "engine/stack_order.h"
+#include "engine/still_revision.h"
 
 #include <initializer_list>
 #include <vector>
@@ -12,7 +13,10 @@ namespace tarvon {
 // elements above it are created and destroyed with each population.
 class ShapeArray {
 public:
-    ShapeArray(StackOrder& order, int layer, ShapeForm form = ShapeForm::Circle);
+    // revision: counts every access that may change a still shape, and every
+    // change of the array's size.
+    ShapeArray(StackOrder& order, int layer, ShapeForm form = ShapeForm::Circle,
+               StillRevision* revision = nullptr);
 
     int upperIndex() const { return static_cast<int>(shapes_.size()) - 1; }
     // Creates element i, which must be the next free index (at most 500).
@@ -21,8 +25,11 @@ public:
     // Destroys every element but 0, which keeps its properties.
     void unloadAllButFirst();
 
+    // A writable shape: if it is still, the box's still revision moves.
     AtomShape& operator[](long i);
     const AtomShape& operator[](long i) const;
+    // Marks shape i as staying put, or as moving again.
+    void setStill(long i, bool still);
 
     void move(long i, float left, float top);
     void bringToFront(long i);
@@ -31,9 +38,13 @@ public:
     const std::vector<AtomShape>& all() const { return shapes_; }
 
 private:
+    AtomShape& at(long i);
+    void bump();
+
     StackOrder* order_;
     int layer_;
     ShapeForm form_;
+    StillRevision* revision_;
     std::vector<AtomShape> shapes_;
 };
 

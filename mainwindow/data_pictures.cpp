@@ -1,13 +1,35 @@
 #include "mainwindow/data_pictures.h"
 
+#include "assets/data_folder_pictures.h"
+#include "assets/picture_writer.h"
+#include "assets/text_overflow.h"
+#include "mainwindow/picture_scale.h"
 #include "startup/data_folder.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarvon {
 
-QString DataPictures::pathOf(const std::string& name) const {
+namespace {
+
+std::string inFolder(const std::string& name) {
     const std::string prefix = std::string(kDataFolderName) + "/";
-    const std::string inFolder = name.rfind(prefix, 0) == 0 ? name.substr(prefix.size()) : name;
-    return QString::fromStdString((folder_ / inFolder).string());
+    return name.rfind(prefix, 0) == 0 ? name.substr(prefix.size()) : name;
+}
+
+const assets::PictureRecipe* recipeOf(const std::string& file) {
+    const auto& pictures = assets::dataFolderPictures();
+    const QString wanted = QString::fromStdString(file);
+    const auto found = std::find_if(pictures.begin(), pictures.end(),
+                                    [&](const auto& p) { return p.fileName == wanted; });
+    return found != pictures.end() ? &*found : nullptr;
+}
+
+} // namespace
+
+QString DataPictures::pathOf(const std::string& name) const {
+    return QString::fromStdString((folder_ / inFolder(name)).string());
 }
 
 QPixmap DataPictures::load(const std::string& name) const {
@@ -15,6 +37,23 @@ QPixmap DataPictures::load(const std::string& name) const {
     if (!name.empty())
         picture.load(pathOf(name)); // stays null when the file is missing or damaged
     return picture;
+}
+
+QPixmap DataPictures::shown(const std::string& name, double factor, double devicePixelRatio) const {
+    const double scale = PictureScale(inFolder(name), factor) * devicePixelRatio;
+    if (name.empty() || std::abs(scale - 1) < 1e-6)
+        return load(name);
+    const assets::PictureRecipe* recipe = recipeOf(inFolder(name));
+    if (recipe == nullptr)
+        return load(name);
+    QImage image;
+    try {
+        image = assets::renderPicture(*recipe, scale);
+    } catch (const assets::TextOverflow&) {
+        return load(name); // this machine's fonts do not fit it: the file as made
+    }
+    image.setDevicePixelRatio(devicePixelRatio);
+    return QPixmap::fromImage(image);
 }
 
 } // namespace tarvon

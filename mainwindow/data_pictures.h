@@ -17,6 +17,12 @@ public:
 
     QString pathOf(const std::string& name) const;
     QPixmap load(const std::string& name) const;
+    // The picture as shown at screen factor `factor` on a screen of
+    // `devicePixelRatio`: its file where it is shown at the file's size on a
+    // ratio-1 screen; otherwise painted afresh at the size shown, in device
+    // pixels, by the code that paints the file. Never a file scaled up: a
+    // picture the program cannot paint is shown at its file's size.
+    QPixmap shown(const std::string& name, double factor, double devicePixelRatio) const;
     const std::filesystem::path& folder() const { return folder_; }
 
 private:

@@ -115,9 +115,10 @@ void TarvonWindow::createWindow(const TarvonStart& start) {
     // Table columns eight digits wide: every count of a reaction fits the box.
     const QFontMetricsF metrics(c_.txtDades->font());
     c_.txtDades->setTabStopDistance(metrics.horizontalAdvance(QString(8, '0')));
-    const QPixmap portada = start.pictures.load(layout_.picPortada);
+    const QPixmap portada =
+        start.pictures.shown(layout_.picPortada, start.screen.FactorPantalla, devicePixelRatioF());
     c_.picPortada->setPixmap(portada);
-    c_.picPortada->resize(portada.size());
+    c_.picPortada->resize(portada.deviceIndependentSize().toSize());
     const float labelWidth = layout_.at("lblDS1").Width;
     sync_ =
         std::make_unique<WindowSync>(c_, start.pictures, labelWidth, layout_.at("lblPropietats"));
@@ -229,7 +230,7 @@ void TarvonWindow::tmrRellotge_Timer() {
     }
     applyControls();
     sync_->tick(*model_);
-    c_.Caja->update();
+    c_.Caja->requestFrame(); // the ticks may outrun the screen's frames
 }
 
 void TarvonWindow::sync() {

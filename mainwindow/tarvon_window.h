@@ -66,7 +66,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 public slots:
-    // One animation step, then one repaint.
+    // One animation step; the box is painted at the screen's next frame.
     void tmrRellotge_Timer();
 
 private:

@@ -1,10 +1,10 @@
 #include "mainwindow/window_sync.h"
 
-#include "qtcommon/caja_view.h"
 #include "mainwindow/circle_widget.h"
-#include "window/counter_text.h"
+#include "qtcommon/caja_view.h"
 #include "qtcommon/twips.h"
 #include "reactions/llegenda.h"
+#include "window/counter_text.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -112,18 +112,22 @@ void WindowSync::counters(const TarvonModel& m) {
     }
 }
 
-void WindowSync::setPicture(QLabel* label, std::string& shown, const std::string& file) {
-    if (shown == file)
+void WindowSync::setPicture(QLabel* label, std::string& shown, const std::string& file,
+                            double factor) {
+    // Painted again for another size or screen density.
+    const double ratio = label->devicePixelRatioF();
+    const std::string key = file + '@' + std::to_string(factor) + 'x' + std::to_string(ratio);
+    if (shown == key)
         return;
-    shown = file;
-    const QPixmap picture = pictures_.load(file);
+    shown = key;
+    const QPixmap picture = pictures_.shown(file, factor, ratio);
     label->setPixmap(picture);
-    label->resize(picture.isNull() ? QSize(0, 0) : picture.size());
+    label->resize(picture.isNull() ? QSize(0, 0) : picture.deviceIndependentSize().toSize());
 }
 
 void WindowSync::equationPictures(const TarvonModel& m) {
     for (int i = 0; i < 2; ++i) {
-        setPicture(c_.picRI[i], picRIShown_[i], m.d.picRIFile[i]);
+        setPicture(c_.picRI[i], picRIShown_[i], m.d.picRIFile[i], m.w.FactorPantalla);
         c_.picRI[i]->setVisible(m.d.picRI);
     }
     // Centred side by side over the window.
@@ -148,7 +152,7 @@ void WindowSync::legend(const TarvonModel& m) {
     }
     for (const LegendPicture& p : l.pictures) {
         const auto i = static_cast<std::size_t>(p.index);
-        setPicture(c_.picIo.at(i), picIoShown_.at(i), p.file);
+        setPicture(c_.picIo.at(i), picIoShown_.at(i), p.file, m.w.FactorPantalla);
         pictureShown.at(i) = true;
     }
     const auto widthOf = [&](int i) {

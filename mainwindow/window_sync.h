@@ -1,8 +1,8 @@
 #pragma once
 
 #include "mainwindow/data_pictures.h"
-#include "window/tarvon_model.h"
 #include "mainwindow/window_controls.h"
+#include "window/tarvon_model.h"
 
 #include <array>
 #include <cstdint>
@@ -33,7 +33,8 @@ private:
     void equationPictures(const TarvonModel& m);
     void box(const TarvonModel& m);
     void legend(const TarvonModel& m);
-    void setPicture(QLabel* label, std::string& shown, const std::string& file);
+    // shown: what the label shows, the file with its factor and ratio.
+    void setPicture(QLabel* label, std::string& shown, const std::string& file, double factor);
 
     TarvonControls& c_;
     DataPictures pictures_;

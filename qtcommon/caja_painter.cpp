@@ -1,49 +1,35 @@
 #include "qtcommon/caja_painter.h"
 
-#include "qtcommon/twips.h"
+#include "qtcommon/shape_rect.h"
 
 #include <QPainter>
 
 namespace tarvon {
 
-namespace {
-
-QColor toColor(const Rgb& c) {
-    return QColor(c.r, c.g, c.b);
+void paintShapes(QPainter& painter, const CajaShapes& shapes, double minimumAtomDiameter) {
+    paintShapes(painter, shapes.paintOrder(), minimumAtomDiameter);
 }
 
-// The border lies inside the shape's square, as on a shape control.
-QRectF insideBorder(const AtomShape& s) {
-    const QRectF outer = twipsToPixelsF(s.left, s.top, s.width, s.height);
-    const double half = s.borderWidth / 2.0;
-    return outer.adjusted(half, half, -half, -half);
-}
-
-} // namespace
-
-void paintShapes(QPainter& painter, const CajaShapes& shapes) {
-    paintShapes(painter, shapes.paintOrder());
-}
-
-void paintShapes(QPainter& painter, const std::vector<const AtomShape*>& backToFront) {
+void paintShapes(QPainter& painter, const std::vector<const AtomShape*>& backToFront,
+                 double minimumAtomDiameter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    QPen pen;
-    pen.setJoinStyle(Qt::MiterJoin);
-    for (const AtomShape* s : backToFront) {
-        pen.setColor(toColor(s->border));
-        pen.setWidthF(s->borderWidth);
-        painter.setPen(pen);
-        if (s->filled)
-            painter.setBrush(toColor(s->fill));
-        else
-            painter.setBrush(Qt::NoBrush);
-        if (s->form == ShapeForm::Circle)
-            painter.drawEllipse(insideBorder(*s));
-        else
-            painter.drawRect(insideBorder(*s));
-    }
+    for (const AtomShape* s : backToFront)
+        paintShape(painter, *s, minimumAtomDiameter);
     painter.restore();
+}
+
+void paintShape(QPainter& painter, const AtomShape& s, double minimumAtomDiameter) {
+    QPen pen(toColor(s.border));
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setWidthF(s.borderWidth);
+    painter.setPen(pen);
+    painter.setBrush(s.filled ? QBrush(toColor(s.fill)) : QBrush(Qt::NoBrush));
+    const QRectF r = insideBorder(shapeRect(s, minimumAtomDiameter), s.borderWidth);
+    if (s.form == ShapeForm::Circle)
+        painter.drawEllipse(r);
+    else
+        painter.drawRect(r);
 }
 
 } // namespace tarvon

@@ -1,17 +1,38 @@
 #include "qtcommon/caja_view.h"
 
-#include "qtcommon/caja_painter.h"
+#include "qtcommon/frame_throttle.h"
+#include "qtcommon/picture_canvas.h"
 #include "qtcommon/twips.h"
 
 #include <QMouseEvent>
-
 #include <QPainter>
+
+#include <cmath>
 
 namespace tarvon {
 
-CajaView::CajaView(const CajaShapes& shapes, QWidget* parent) : QWidget(parent), shapes_(shapes) {
+namespace {
+
+// The device pixels the painter's pixels stand for: the screen's ratio on
+// the window, 1 when rendered into an image.
+double deviceScale(const QPainter& painter) {
+    const double s = painter.deviceTransform().m11();
+    return s > 0 ? s : 1;
+}
+
+QSize deviceSize(QSize logical, double scale) {
+    return {static_cast<int>(std::ceil(logical.width() * scale - 1e-6)),
+            static_cast<int>(std::ceil(logical.height() * scale - 1e-6))};
+}
+
+} // namespace
+
+CajaView::CajaView(const CajaShapes& shapes, QWidget* parent)
+    : QWidget(parent), shapes_(shapes), throttle_(new FrameThrottle(*this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+CajaView::~CajaView() = default;
 
 void CajaView::setBackColor(const QColor& color) {
     back_ = color;
@@ -23,32 +44,70 @@ void CajaView::place(float left, float top, float width, float height) {
 }
 
 void CajaView::clearPicture() {
-    fitPicture();
+    commands_.clear();
+    fitPicture(devicePixelRatioF());
     picture_.fill(back_);
-    update();
+    changed();
 }
 
-CajaCanvas& CajaView::picture() {
-    fitPicture();
+void CajaView::line(TwipPoint from, TwipPoint to, Rgb colour, int width, LineStyle) {
+    // An inside-solid line is drawn like a solid one; the style only matters
+    // for closed figures.
+    commands_.push_back({false, from, to, colour, width});
+    fitPicture(devicePixelRatioF());
+    draw(commands_.back());
+    changed();
+}
+
+void CajaView::floodFill(TwipPoint seed, Rgb colour) {
+    commands_.push_back({true, seed, seed, colour, 0});
+    fitPicture(devicePixelRatioF());
+    draw(commands_.back());
+    changed();
+}
+
+void CajaView::draw(const Command& c) {
+    PictureCanvas canvas(picture_, scale_);
+    if (c.fill)
+        canvas.floodFill(c.from, c.colour);
+    else
+        canvas.line(c.from, c.to, c.colour, c.width, LineStyle::Solid);
+}
+
+void CajaView::changed() {
+    ++revision_;
     update();
-    return canvas_;
 }
 
 const QImage& CajaView::pictureImage() {
-    fitPicture();
+    fitPicture(scale_);
     return picture_;
 }
 
-void CajaView::fitPicture() {
-    if (picture_.size() == size())
+void CajaView::requestFrame() {
+    throttle_->request();
+}
+
+void CajaView::fitPicture(double scale) {
+    const QSize wanted = deviceSize(size(), scale);
+    if (picture_.size() == wanted && scale == scale_)
         return;
-    QImage grown(size(), QImage::Format_RGB32);
-    grown.fill(back_);
-    if (!picture_.isNull()) {
-        QPainter painter(&grown);
-        painter.drawImage(0, 0, picture_);
+    QImage fitted(wanted, QImage::Format_RGB32);
+    fitted.fill(back_);
+    if (scale != scale_) {
+        // Drawn again, sharp at the new ratio.
+        picture_.swap(fitted);
+        scale_ = scale;
+        for (const Command& c : commands_)
+            draw(c);
+    } else {
+        if (!picture_.isNull()) {
+            QPainter painter(&fitted);
+            painter.drawImage(0, 0, picture_);
+        }
+        picture_.swap(fitted);
     }
-    picture_.swap(grown);
+    ++revision_;
 }
 
 void CajaView::mousePressEvent(QMouseEvent* event) {
@@ -59,11 +118,13 @@ void CajaView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CajaView::paintEvent(QPaintEvent*) {
-    fitPicture();
     QPainter painter(this);
-    painter.fillRect(rect(), back_);
-    painter.drawImage(0, 0, picture_);
-    paintShapes(painter, shapes_);
+    const double scale = deviceScale(painter);
+    fitPicture(scale);
+    // Device pixels from here: sprites and the picture are copied, not scaled.
+    // The picture covers the whole widget, so nothing is cleared first.
+    painter.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale));
+    painter_.paint(painter, picture_, revision_, shapes_, scale);
 }
 
 } // namespace tarvon

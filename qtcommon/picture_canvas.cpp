@@ -9,13 +9,9 @@
 
 namespace tarvon {
 
-namespace {
-
-QPointF toPixels(TwipPoint p) {
-    return {p.x / kTwipsPerPixel, p.y / kTwipsPerPixel};
+QPointF PictureCanvas::toDevice(TwipPoint p) const {
+    return {p.x / kTwipsPerPixel * scale_, p.y / kTwipsPerPixel * scale_};
 }
-
-} // namespace
 
 void PictureCanvas::line(TwipPoint from, TwipPoint to, Rgb colour, int width, LineStyle) {
     // An inside-solid line is drawn like a solid one; the style only matters
@@ -23,14 +19,14 @@ void PictureCanvas::line(TwipPoint from, TwipPoint to, Rgb colour, int width, Li
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     QPen pen(QColor(colour.r, colour.g, colour.b));
-    pen.setWidth(width);
+    pen.setWidthF(width * scale_);
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
-    painter.drawLine(toPixels(from), toPixels(to));
+    painter.drawLine(toDevice(from), toDevice(to));
 }
 
 void PictureCanvas::floodFill(TwipPoint seed, Rgb colour) {
-    const QPointF p = toPixels(seed);
+    const QPointF p = toDevice(seed);
     // Far outside (or not a number): nothing to fill, and no int overflow.
     if (!(std::abs(p.x()) < 1e6 && std::abs(p.y()) < 1e6))
         return;

@@ -100,6 +100,7 @@ void Situa_Bola(SimulationState& s, int k) {
     s.caja.AtomB.move(k, s.PantBX[k], s.PantBY[k]);
     s.caja.AtomB.bringToFront(k);
     shape.visible = true;
+    s.caja.AtomB.setStill(k, true);
 }
 
 void PoblacioFeO(SimulationState& s, UniformRandom& rnd) {

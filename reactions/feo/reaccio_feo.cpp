@@ -126,8 +126,9 @@ void ReaccioFeO(SimulationState& s, int i) {
     const std::optional<Landing> at = landing(s, i);
     if (!at)
         return;
-    if (s.caja.AtomB[at->cell].tag == kTagOxidisedIron ||
-        s.caja.AtomB[at->second].tag == kTagOxidisedIron)
+    // Read through the const array: a look at the layer does not change it.
+    const ShapeArray& iron = s.caja.AtomB;
+    if (iron[at->cell].tag == kTagOxidisedIron || iron[at->second].tag == kTagOxidisedIron)
         return;
     const long o1 = s.TaulaMol(i, 1), o2 = s.TaulaMol(i, 2);
     if (s.meca.MecaDemanat && 4 <= at->col && at->col <= 16)

@@ -34,6 +34,7 @@ void mercuryAtom(SimulationState& s, long h) {
     s.MidaMol[h] = 0.72f * D0;
     shape.height = shape.width = 1.44f * D0;
     shape.fill = kMetalFill;
+    s.caja.AtomB.setStill(h, false);
     riseFromSolid(s, h);
 }
 
@@ -45,6 +46,7 @@ void oxygenMolecule(SimulationState& s, long k) {
     for (long a : {k, k + 1}) {
         s.caja.AtomA[a].fill = ColorsEspecie(5);
         s.caja.AtomA[a].height = s.caja.AtomA[a].width = 0.74f * D0;
+        s.caja.AtomA.setStill(a, false);
     }
     s.RadiA[k] = 0.37f * D0;
     s.RadiA[k + 1] = s.RadiA[k];

@@ -35,7 +35,7 @@ const std::map<std::string, Layer>& Layers() {
         {"qtcommon", {{"platform", "engine", "startup"}, true}},
         {"mainwindow",
          {{"platform", "analysis", "engine", "layout", "reactions", "startup", "window", "export",
-           "qtcommon"},
+           "qtcommon", "assets"},
           true}},
         {"launcher", {{"platform", "engine", "startup", "launcher_rules", "qtcommon"}, true}},
         {"assets", {{"analysis", "engine", "layout", "reactions", "window", "tools"}, true}},

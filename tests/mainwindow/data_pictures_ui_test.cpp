@@ -1,0 +1,98 @@
+// Data-folder pictures as the window shows them: the file where it is shown
+// at its own size, painted afresh at the size shown everywhere else.
+#include "assets/picture_lookup.h"
+#include "assets/picture_writer.h"
+#include "mainwindow/data_pictures.h"
+#include "mainwindow/picture_scale.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace tarvon {
+namespace {
+
+TEST(PictureScale, ClassesShowTheFileAndOtherFactorsGrowFromTheClassBelow) {
+    for (const double f : {0.78125, 1.0, 1.125})
+        EXPECT_DOUBLE_EQ(PictureScale("RT_HI.bmp", f), 1) << f;
+    EXPECT_DOUBLE_EQ(PictureScale("ComplexActivat800.jpg", 0.78125), 1);
+    EXPECT_DOUBLE_EQ(PictureScale("Recomana1152.jpg", 1.125), 1);
+    EXPECT_DOUBLE_EQ(PictureScale("RT_HI.bmp", 1.5), 1.5 / 1.125);
+    EXPECT_DOUBLE_EQ(PictureScale("RT_HI.bmp", 1.05), 1.05);
+    EXPECT_DOUBLE_EQ(PictureScale("RT_HI.bmp", 0.9), 0.9 / 0.78125);
+    EXPECT_DOUBLE_EQ(PictureScale("RT_HI.bmp", 0.5), 0.5 / 0.78125); // a tiny screen
+    // The narrow variant grows from its own class, whatever the factor.
+    EXPECT_DOUBLE_EQ(PictureScale("ComplexActivat800.jpg", 0.95), 0.95 / 0.78125);
+    EXPECT_DOUBLE_EQ(PictureScale("ComplexActivat800.jpg", 0.7), 0.7 / 0.78125);
+}
+
+// A data folder whose files are plain red, unlike anything the generator
+// paints: a red picture came from its file.
+class DataPicturesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : {"RT_HI.bmp", "ComplexActivat5.jpg", "NotPainted.bmp"}) {
+            const QSize size = std::string(name) == "NotPainted.bmp"
+                                   ? QSize(40, 20)
+                                   : assets::test::recipe(name).size;
+            QImage red(size, QImage::Format_RGB32);
+            red.fill(Qt::red);
+            ASSERT_TRUE(red.save(folder.filePath(name)));
+        }
+    }
+    static bool isRed(const QPixmap& p) {
+        const QImage image = p.toImage();
+        return image.pixel(image.width() / 2, image.height() / 2) == qRgb(255, 0, 0);
+    }
+    QTemporaryDir folder;
+    DataPictures pictures{std::filesystem::path(folder.path().toStdString())};
+};
+
+TEST_F(DataPicturesTest, AtTheClassFactorsOnARatio1ScreenTheFileIsShown) {
+    for (const double f : {0.78125, 1.0, 1.125}) {
+        const QPixmap p = pictures.shown("Arxius_orvalis/RT_HI.bmp", f, 1);
+        EXPECT_TRUE(isRed(p)) << f;
+        EXPECT_EQ(p.size(), assets::test::recipe("RT_HI.bmp").size) << f;
+    }
+}
+
+TEST_F(DataPicturesTest, AtRatio2ThePictureIsPaintedAtTwiceItsPixels) {
+    const QSize own = assets::test::recipe("ComplexActivat5.jpg").size;
+    const QPixmap p = pictures.shown("Arxius_orvalis/ComplexActivat5.jpg", 1.0, 2);
+    EXPECT_FALSE(isRed(p)); // painted, not the file
+    EXPECT_EQ(p.size(), own * 2);
+    EXPECT_EQ(p.deviceIndependentSize().toSize(), own); // shown at the file's size
+    EXPECT_EQ(p.devicePixelRatio(), 2);
+    QImage painted = assets::renderPicture(assets::test::recipe("ComplexActivat5.jpg"), 2);
+    EXPECT_EQ(p.toImage().convertToFormat(QImage::Format_RGB32),
+              painted.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(DataPicturesTest, NeverLargerThanShownAtAnyFactorAndRatio) {
+    const QSize own = assets::test::recipe("RT_HI.bmp").size;
+    for (const double f : {0.6, 0.9, 1.05, 1.4, 2.0})
+        for (const double ratio : {1.0, 1.25, 2.0}) {
+            const QPixmap p = pictures.shown("Arxius_orvalis/RT_HI.bmp", f, ratio);
+            const double scale = PictureScale("RT_HI.bmp", f);
+            const std::string at = std::to_string(f) + " x" + std::to_string(ratio);
+            EXPECT_FALSE(isRed(p)) << at;
+            EXPECT_NEAR(p.deviceIndependentSize().width(), own.width() * scale, 1) << at;
+            EXPECT_NEAR(p.deviceIndependentSize().height(), own.height() * scale, 1) << at;
+            EXPECT_NEAR(p.width(), own.width() * scale * ratio, 1) << at;
+            EXPECT_NEAR(p.height(), own.height() * scale * ratio, 1) << at;
+        }
+}
+
+TEST_F(DataPicturesTest, APictureThatCannotBePaintedIsShownAtItsFilesSize) {
+    const QPixmap p = pictures.shown("Arxius_orvalis/NotPainted.bmp", 1.5, 2);
+    EXPECT_TRUE(isRed(p));
+    EXPECT_EQ(p.size(), QSize(40, 20));
+    EXPECT_EQ(p.deviceIndependentSize().toSize(), QSize(40, 20));
+}
+
+} // namespace
+} // namespace tarvon
