@@ -1,7 +1,8 @@
 #include "window/data_commands.h"
 
-#include "window/chrono_panel.h"
 #include "reactions/reaction_description.h"
+#include "window/chrono_panel.h"
+#include "window/kinetics_commands.h"
 
 namespace tarvon {
 
@@ -21,10 +22,14 @@ void newTableMenus(MenuStates& menus) {
 } // namespace
 
 void IniciarDadesFinestra(TarvonModel& m) {
+    if (m.data.NombreRegistres == 0) // a new table replaces the one shown
+        m.runs.end(m.data.Taula);
     const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
     if (start == TableStart::New) {
         newTableMenus(m.menus);
         m.d.txtDades = true;
+        if (m.s.Reaccio != nullptr)
+            m.runs.begin(m.s.Reaccio->key, RunName(CurrentRunSettings(m)));
         if (m.s.Reaccio != nullptr)
             m.w.TextCinetica = m.s.Reaccio->texts().TextCinetica;
     }
@@ -33,6 +38,7 @@ void IniciarDadesFinestra(TarvonModel& m) {
 }
 
 void EsborrarDadesFinestra(TarvonModel& m) {
+    m.runs.end(m.data.Taula);
     EsborrarDades(m.data);
     for (const char* item : {"CineMeca", "CineDadesCrono", "mnuEines"})
         m.menus.enable(item);

@@ -83,7 +83,25 @@ const std::vector<Section>& Sections() {
            "Mostra el desenvolupament de la reacció en dos instants, amb una part de la "
            "caixa i les partícules més grans. El botó Continuar fa passar d'un instant al "
            "següent."},
-          {"Tornar a Reaccions", "Torna a la pantalla de la reacció."}}},
+          {"Tornar a Reaccions", "Torna a la pantalla de la reacció."},
+          {"Experiment nou",
+           "Torna a començar la reacció amb el nombre de partícules, el diàmetre i la "
+           "velocitat triats, i torna a prendre dades amb el mateix interval, o amb el "
+           "cronòmetre si es prenien així. Les dades anteriors es poden comparar a la "
+           "gràfica."},
+          {"Gràfica en directe",
+           "Obre una finestra amb el nombre de partícules de cada substància en funció del "
+           "temps, que creix a mesura que es prenen dades. Hi apareixen, més clares, fins a "
+           "quatre experiments anteriors de la mateixa reacció, amb el nom de les seves "
+           "condicions. \"Desar imatge…\" la desa "
+           "en PNG o SVG a la carpeta Documents sense esborrar cap fitxer anterior. La tecla "
+           "Esc tanca la finestra."},
+          {"Anàlisi de l'ordre",
+           "Per a una columna de la taula, representa N, ln N i 1/N en funció del temps amb "
+           "les rectes de mínims quadrats, i en dona R², el pendent i la constant k (el "
+           "valor absolut del pendent, sense factor estequiomètric). Indica l'ordre que "
+           "s'ajusta millor, o que les dades no permeten decidir-lo, el temps de "
+           "semireacció i la velocitat inicial. Necessita almenys quatre files de dades."}}},
         {"Finestra (Alt -F):",
          false,
          {{"Presentació", "Resum en diapositives d'alguns conceptes del model."},

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "window/kinetics_runs.h"
+#include "window/tarvon_model.h"
+
+namespace tarvon {
+
+// The settings the current population was built with.
+RunSettings CurrentRunSettings(const TarvonModel& m);
+
+// "Experiment nou": the chosen reaction built again with the current
+// settings, and the data taking of the current interval started again (the
+// chronometer's too). The table taken so far becomes an earlier run. Throws,
+// changing nothing, when no reaction is chosen.
+void CineExperimentNou(TarvonModel& m);
+
+// The kinetics items usable with a reaction shown: the graph and the
+// analysis always, a new experiment outside the mechanism view.
+void EnableKineticsItems(MenuStates& menus, bool mechanismView);
+
+} // namespace tarvon
