@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/collision_counts.h"
 #include "engine/particle_lists.h"
 
 #include <array>
@@ -38,6 +39,11 @@ struct ReactionState {
     FloatList FerroX, FerroY, FerroZ, DiamFerro;
     CheckedList<std::int16_t> CellesOxid, OxigenCella;
     int NumCellesOxid = 0;
+    // Slots that met the iron surface at the last tick, so that an O2 sliding
+    // along it counts as one arrival.
+    CheckedList<bool> EnSuperficie;
+
+    CollisionCounts xocs;
 };
 
 } // namespace tarvon

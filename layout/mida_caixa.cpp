@@ -17,10 +17,17 @@ float Single(double v) {
     return static_cast<float>(v);
 }
 
+// The mechanism view has its own few large particles and keeps its own box.
+int SizingSide(const MidaCaixaInputs& in) {
+    if (in.VolumConstant && !in.MecaDemanat)
+        return std::max(in.CostatNP, in.CostatVolum);
+    return in.CostatNP;
+}
+
 void SizeWidthAndShifts(const MidaCaixaInputs& in, MidaCaixaResult& r) {
     const double f = in.FactorPantalla;
     r.RatioPersp = Single(in.FactorDiam / 10.0 + 0.05);
-    r.CaixaX = Single(in.CostatNP * 0.9 * in.Escala * in.DistEnllac * 1.93);
+    r.CaixaX = Single(SizingSide(in) * 0.9 * in.Escala * in.DistEnllac * 1.93);
     if (f * 8200 < r.CaixaX)
         r.CaixaX = Single(f * 8200);
     if (f < 1 && f * 7900 < r.CaixaX)
@@ -86,6 +93,12 @@ void SizeMechanismBox(const MidaCaixaInputs& in, MidaCaixaResult& r) {
 }
 
 } // namespace
+
+int CostatMaximNP(int NPOptim) {
+    const int calibrated =
+        static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(NPOptim))));
+    return std::max(kCostatMaxim, calibrated);
+}
 
 MidaCaixaResult MidaCaixa(const MidaCaixaInputs& in) {
     MidaCaixaResult r;

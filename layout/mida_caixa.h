@@ -16,6 +16,13 @@ struct MechanismBox {
 
 // What the box is sized from. Lengths in twips, already scaled to the screen
 // class where the window scales them (ConstCaixa, AmpladaZona, LimitVisY).
+// The sides "Augmentar" and "Disminuir" step between.
+inline constexpr int kCostatMinim = 8, kCostatMaxim = 15;
+
+// The largest side the particle-number commands reach from the calibrated
+// budget NPOptim: 15, or the calibrated side when it is larger.
+int CostatMaximNP(int NPOptim);
+
 struct MidaCaixaInputs {
     float FactorPantalla = 1.0f;
     int CostatNP = 9;
@@ -26,6 +33,10 @@ struct MidaCaixaInputs {
     float AmpladaZona = 9700;
     float LimitVisY = 8000;
     bool MecaDemanat = false;
+    // Constant volume: the normal view's box keeps the size it has at side
+    // CostatVolum, so the particle number changes the concentration.
+    bool VolumConstant = false;
+    int CostatVolum = kCostatMaxim;
     std::optional<MechanismBox> mechanismBox; // the chosen reaction's; none without one
 };
 

@@ -1,5 +1,7 @@
 #include "reactions/buidar_sistema.h"
 
+#include "reactions/reaction_description.h"
+
 namespace tarvon {
 
 namespace {
@@ -38,6 +40,9 @@ void BuidarSistema(SimulationState& s) {
     s.CellesOxid.fill(kNoCell);
     s.OxigenCella.fill(kNoCell);
     s.NumCellesOxid = 0;
+    s.EnSuperficie.fill(false);
+    // A new run counts its own collisions.
+    s.xocs = CollisionCounts{s.Reaccio != nullptr ? s.Reaccio->collisions : CollisionKind::None};
     resetPopulation(s);
 }
 

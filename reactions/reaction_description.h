@@ -45,7 +45,8 @@ struct ReactionDescription {
 
     // Reaccio_Xoc: the reaction rule for slot i.
     void (*event)(TickContext&, int i);
-    ReactionTick tick; // what the animation step asks of it
+    CollisionKind collisions; // what its collision counts count
+    ReactionTick tick;        // what the animation step asks of it
 };
 
 // Chooses the reaction the state runs, or none: its description and the rules

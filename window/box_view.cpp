@@ -25,6 +25,8 @@ MidaCaixaInputs inputs(const TarvonModel& m) {
     in.AmpladaZona = m.w.AmpladaZona;
     in.LimitVisY = m.w.LimitVisY;
     in.MecaDemanat = m.s.meca.MecaDemanat;
+    in.VolumConstant = m.w.VolumConstant;
+    in.CostatVolum = CostatMaximNP(m.w.NPOptim);
     if (m.s.Reaccio != nullptr)
         in.mechanismBox = m.s.Reaccio->mechanismBox;
     return in;

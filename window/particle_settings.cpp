@@ -1,7 +1,8 @@
 #include "window/particle_settings.h"
 
-#include "window/reaction_choice.h"
+#include "layout/mida_caixa.h"
 #include "reactions/reaction_settings.h"
+#include "window/reaction_choice.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,7 +11,7 @@ namespace tarvon {
 
 namespace {
 
-constexpr int kMinSide = 8, kMaxSide = 15;
+constexpr int kMinSide = kCostatMinim, kMaxSide = kCostatMaxim;
 
 // Sixteen-bit arithmetic, as the particle number is kept.
 void updateNombreP(TarvonModel& m) {

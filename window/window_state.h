@@ -11,9 +11,10 @@ namespace tarvon {
 
 // Window-level settings the commands share.
 struct WindowSettings {
-    int NPOptim = 81; // particles this computer animates, from the calibration
-    int CostatNP = 9; // particles per side of the lattice
-    int MultNP = 1;   // always 1 here
+    int NPOptim = 81;           // particles this computer animates, from the calibration
+    int CostatNP = 9;           // particles per side of the lattice
+    int MultNP = 1;             // always 1 here
+    bool VolumConstant = false; // the box keeps the size of the largest particle number
     bool Marcar = false;
     float DiamBase = 150; // scaled with the screen class
     float FactorDiamPre = 1.0f;

@@ -64,6 +64,7 @@ constexpr ReactionDescription kFeO{
     .populate = PoblacioFeO,
     .legend = legend,
     .event = event,
+    .collisions = CollisionKind::Surface,
     .tick = {"FeO", {TickFeO, MovesFeO, MarginsFeO}, {ShowCaptureFeO, ContinueFeO}, BalanceFeO},
 };
 

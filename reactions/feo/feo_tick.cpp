@@ -32,6 +32,15 @@ void DrawFeO(SimulationState& s, int i) {
 
 namespace {
 
+// The floor step hands slot i to the reaction rule while it lies on the iron
+// surface; an O2 sliding along it without reacting arrived only once.
+void countArrival(SimulationState& s, int i, const WallLimits& lim) {
+    const bool onSurface = s.PosY[i] >= lim.yHi;
+    if (onSurface && !s.EnSuperficie[i])
+        ++s.xocs.collisions;
+    s.EnSuperficie[i] = onSurface;
+}
+
 void step(TickContext& t, int i) {
     SimulationState& s = t.s;
     // Earlier slots have already moved this tick, later ones have not. An O2
@@ -43,7 +52,9 @@ void step(TickContext& t, int i) {
         [&t, i](int j) { t.hooks.xocMolecules(t.s, i, j); },
         [&s](int j) { return s.TaulaMol.inPlay(j); });
     // Reaching the floor is meeting the iron surface: the reaction rule.
-    WallsAndMotion(s, t.rnd, i, wallLimits(s, MarginsFeO(s, i)), &t.hooks);
+    const WallLimits lim = wallLimits(s, MarginsFeO(s, i));
+    countArrival(s, i, lim);
+    WallsAndMotion(s, t.rnd, i, lim, &t.hooks);
     // An O2 that has just reacted at the iron surface is no longer drawn.
     if (s.TaulaMol.inPlay(i))
         DrawFeO(s, i);

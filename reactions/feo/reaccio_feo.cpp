@@ -110,6 +110,7 @@ void react(SimulationState& s, int i, const Landing& at, long o1, long o2) {
     Ordena_Capes(s);
     s.nO2 -= 1;
     s.nFeO += 2;
+    ++s.xocs.effective;
 }
 
 } // namespace

@@ -61,6 +61,7 @@ constexpr ReactionDescription kHgO{
     .populate = PoblacioHgO,
     .legend = legend,
     .event = event,
+    .collisions = CollisionKind::None,
     .tick = {"HgO", {TickHgO, MovesHgO, MarginsHgO}, {ShowCaptureHgO, ContinueHgO}, BalanceHgO},
 };
 

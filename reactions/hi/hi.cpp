@@ -59,6 +59,7 @@ constexpr ReactionDescription kHI{
     .populate = PoblacioHI,
     .legend = legend,
     .event = event,
+    .collisions = CollisionKind::Molecules,
     .tick = {"HI", {TickHI, MovesHI, MarginsHI}, {nullptr, ContinueHI}, BalanceHI},
 };
 

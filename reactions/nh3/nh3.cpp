@@ -59,6 +59,7 @@ constexpr ReactionDescription kNH3{
     .populate = PoblacioNH3,
     .legend = legend,
     .event = event,
+    .collisions = CollisionKind::Molecules,
     .tick = {"NH3", {TickNH3, MovesNH3, MarginsNH3}, {nullptr, ContinueNH3}, BalanceNH3},
 };
 

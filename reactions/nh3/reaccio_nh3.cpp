@@ -104,6 +104,9 @@ void react(SimulationState& s, ReactionHooks& hooks, int i, const HydrogenHits& 
     s.nNH3 += 2;
     s.nN2 -= 1;
     s.nH2 -= 3;
+    // The N2 and the H2 it touched met: a collision, and an effective one.
+    ++s.xocs.collisions;
+    ++s.xocs.effective;
 }
 
 void collide(SimulationState& s, UniformRandom& rnd, int i) {
@@ -111,8 +114,10 @@ void collide(SimulationState& s, UniformRandom& rnd, int i) {
         if (!s.TaulaMol.inPlay(j))
             continue;
         const double S = 2.0 * s.MidaMol[i] + 2.0 * s.MidaMol[j];
-        if (PairTest(s, i, j, S, 0.9))
+        if (PairTest(s, i, j, S, 0.9)) {
+            ++s.xocs.collisions;
             Xoc_Molecules(s, rnd, i, j);
+        }
     }
 }
 
