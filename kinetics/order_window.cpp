@@ -2,6 +2,7 @@
 
 #include "kinetics/order_plot_view.h"
 #include "kinetics/side_window.h"
+#include "window/column_analysis.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -52,10 +53,10 @@ void OrderWindow::refresh(const TarvonModel& m) {
         column_->clear();
         for (std::size_t c = 1; c < columns_.size(); ++c)
             column_->addItem(QString::fromStdString(columns_[c]));
-        column_->setCurrentIndex(static_cast<int>(DefaultColumn(*table_)));
+        column_->setCurrentIndex(static_cast<int>(DefaultAnalysisColumn(*table_)) - 1);
     } else if (table_->rows.size() <= 2) {
         // A table just begun: which species falls shows from its second row.
-        column_->setCurrentIndex(static_cast<int>(DefaultColumn(*table_)));
+        column_->setCurrentIndex(static_cast<int>(DefaultAnalysisColumn(*table_)) - 1);
     }
     fit();
 }
@@ -64,7 +65,7 @@ void OrderWindow::fit() {
     if (table_ == nullptr)
         return;
     const int chosen = std::max(column_->currentIndex(), 0);
-    report_ = BuildOrderReport(*table_, static_cast<std::size_t>(chosen), separator_);
+    report_ = BuildOrderReport(*table_, static_cast<std::size_t>(chosen) + 1, separator_);
     for (OrderPlotView* plot : plots_)
         plot->showReport(report_);
     QStringList lines;

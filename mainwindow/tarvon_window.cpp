@@ -215,6 +215,7 @@ void TarvonWindow::run(const std::string& name) {
         {"EinesDiamAfDi", [&] { EinesDiamAfDiCommand(m); }},
         {"EinesVel", [&] { EinesVel(m); }},
         {"EinesCrono", [&] { EinesCrono(m); }},
+        {"EinesVolumConstant", [&] { EinesVolumConstant(m); }},
         {"CineDades05", [&] { CineDades(m, 0.5f); }},
         {"CineDades1", [&] { CineDades(m, 1); }},
         {"CineDades2", [&] { CineDades(m, 2); }},

@@ -69,7 +69,13 @@ const std::vector<Section>& Sections() {
           {"Cronòmetre", "Serveix per mesurar el temps en alguns experiments."},
           {"Velocitat del procés",
            "Mostra una barra de desplaçament que accelera el moviment de les partícules, "
-           "tant com ho permeti l'ordinador."}}},
+           "tant com ho permeti l'ordinador."},
+          {"Volum constant",
+           "Quan està marcat, la caixa conserva la mida que té amb el nombre més gran de "
+           "partícules que permet \"Augmentar\" en aquest ordinador, amb el diàmetre triat. "
+           "Així, en canviar el nombre de partícules canvia la concentració, i es pot "
+           "aplicar el mètode de les velocitats inicials. Desmarcat, la mida de la caixa "
+           "segueix el nombre de partícules."}}},
         {"Reaccions (Alt-R):", false, reactionEntries()},
         {"Cinètica (Alt-N):",
          true,

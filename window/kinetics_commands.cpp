@@ -12,6 +12,7 @@ RunSettings CurrentRunSettings(const TarvonModel& m) {
     r.particles = m.s.NombreP;
     r.diameterRatio = m.w.DiamBase > 0 ? m.s.Diam / m.w.DiamBase : 1.0f;
     r.speed = m.s.controls.tmrRellotgeInterval;
+    r.constantVolume = m.w.VolumConstant;
     return r;
 }
 
@@ -25,6 +26,13 @@ void CineExperimentNou(TarvonModel& m) {
     m.menus.disable("CineNoDades");
     Reconstruir(m);
     ReprendreDades(m);
+}
+
+void EinesVolumConstant(TarvonModel& m) {
+    m.w.VolumConstant = !m.w.VolumConstant;
+    m.menus.check("EinesVolumConstant", m.w.VolumConstant);
+    if (m.s.Reaccio != nullptr)
+        Reconstruir(m);
 }
 
 void EnableKineticsItems(MenuStates& menus, bool mechanismView) {

@@ -43,6 +43,7 @@ std::vector<MenuItemDef> buildTree() {
         {"EinesDiamAfDi", "(-)", "EinesDiamAf", "Ctrl+D"},
         {"EinesCrono", "Cronòmetre", "mnuEines", ""},
         {"EinesVel", "Velocitat del procés", "mnuEines", ""},
+        {"EinesVolumConstant", "Volum constant", "mnuEines", ""},
         {"mnuReaccions", "&Reaccions", "", ""},
     };
     addReactions(tree);

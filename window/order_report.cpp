@@ -1,8 +1,9 @@
 #include "window/order_report.h"
 
+#include "window/column_analysis.h"
+
 #include <charconv>
 #include <cmath>
-#include <stdexcept>
 
 namespace tarvon {
 
@@ -34,22 +35,16 @@ std::string Fixed(double value, int decimals, char separator) {
     return WithSeparator(std::string(buf, res.ptr), separator);
 }
 
-bool Falls(const DataRows& table, std::size_t species) {
-    const std::vector<DataRow>& rows = table.rows;
-    return rows.size() >= 2 && rows.back().counts.at(species) < rows.front().counts.at(species);
-}
-
-void CollectPoints(OrderReport& r, const DataRows& table, std::size_t species) {
-    for (const DataRow& row : table.rows) {
-        const double t = row.Temps, n = row.counts.at(species);
-        r.points[0].t.push_back(t);
-        r.points[0].y.push_back(n);
-        if (n <= 0)
+void CollectPoints(OrderReport& r, const DataRows& table, std::size_t column) {
+    const std::vector<double> t = ColumnValues(table, 0), n = ColumnValues(table, column);
+    r.points[0] = {t, n};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (n[i] <= 0)
             continue; // ln N and 1/N have no value at N = 0
-        r.points[1].t.push_back(t);
-        r.points[1].y.push_back(std::log(n));
-        r.points[2].t.push_back(t);
-        r.points[2].y.push_back(1 / n);
+        r.points[1].t.push_back(t[i]);
+        r.points[1].y.push_back(std::log(n[i]));
+        r.points[2].t.push_back(t[i]);
+        r.points[2].y.push_back(1 / n[i]);
     }
 }
 
@@ -100,38 +95,23 @@ void Describe(OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
 
 } // namespace
 
-std::size_t DefaultColumn(const DataRows& table) {
-    const std::size_t species = table.columns.empty() ? 0 : table.columns.size() - 1;
-    for (std::size_t k = 0; k < species; ++k)
-        if (Falls(table, k))
-            return k;
-    return 0;
-}
-
-OrderReport BuildOrderReport(const DataRows& table, std::size_t species, char sep) {
+OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char sep) {
     OrderReport r;
-    if (species + 1 >= table.columns.size()) {
+    if (column == 0 || column >= table.columns.size()) {
         r.lines.push_back("No hi ha dades: trieu una reacció i preneu dades al menú Cinètica.");
         return r;
     }
-    r.column = table.columns[species + 1];
-    const std::vector<DataRow>& rows = table.rows;
-    r.rising = rows.size() >= 2 && rows.back().counts.at(species) > rows.front().counts.at(species);
-    CollectPoints(r, table, species);
-    const std::size_t usable = r.points[1].t.size();
-    if (rows.size() < static_cast<std::size_t>(analysis::kMinimumRows) || usable < 2) {
+    const ColumnAnalysis a = AnalyseColumn(table, column);
+    r.column = table.columns[column];
+    r.rising = a.rises;
+    r.fits = a.fits;
+    CollectPoints(r, table, column);
+    if (!r.fits) {
+        const bool fewRows = table.rows.size() < static_cast<std::size_t>(analysis::kMinimumRows);
         r.lines.push_back(
             "Calen més dades: l'anàlisi necessita almenys " +
             std::to_string(analysis::kMinimumRows) + " files" +
-            (usable < 2 && !rows.empty() ? ", i dues amb " + r.column + " no nul" : std::string()) +
-            ".");
-        return r;
-    }
-    try {
-        r.fits = analysis::AnalyseOrders(r.points[0].t, r.points[0].y);
-    } catch (const std::invalid_argument&) {
-        // Every row at one time cannot happen with a table's rows; say so rather than fit.
-        r.lines.push_back("Calen més dades: totes les files són del mateix instant.");
+            (fewRows ? std::string() : ", i dues amb " + r.column + " diferent de 0") + ".");
         return r;
     }
     Describe(r, *r.fits, sep);

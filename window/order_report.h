@@ -24,15 +24,10 @@ struct OrderReport {
     std::vector<std::string> lines;              // the text, one line each
 };
 
-// The column analysed unless the user picks another: the first species whose
-// count falls, else the first species. Numbered from 0 for the first species
-// after "Temps".
-std::size_t DefaultColumn(const DataRows& table);
-
 // Fits N, ln N and 1/N of a species column against time and says what they
-// show. `species` is numbered as for DefaultColumn; outside the table's
-// columns, the report says there are no data.
-OrderReport BuildOrderReport(const DataRows& table, std::size_t species, char decimalSeparator);
+// show. `column` counts in the table's columns, 1 for the first species;
+// outside its species, the report says there are no data.
+OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char decimalSeparator);
 
 // Six significant digits with the given separator; small and large magnitudes
 // as a power of ten ("2,5·10⁻⁵").

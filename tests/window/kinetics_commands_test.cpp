@@ -8,6 +8,7 @@
 #include "window/initial_state.h"
 #include "window/kinetics_commands.h"
 #include "window/mechanism_view.h"
+#include "window/particle_settings.h"
 #include "window/reaction_choice.h"
 #include "window/tick_hooks.h"
 #include "window_fixture.h"
@@ -111,6 +112,28 @@ TEST(KineticsMenus, GraphAndAnalysisWithAReactionANewExperimentOutsideTheMechani
     EXPECT_TRUE(w.m.menus.usable("CineAnalisi"));
     CineTornar(w.m);
     EXPECT_TRUE(w.m.menus.usable("CineExperimentNou"));
+}
+
+TEST(VolumConstant, TheBoxStaysWhenTheParticleNumberChanges) {
+    Experiment w;
+    EXPECT_FALSE(w.m.menus.checked("EinesVolumConstant"));
+    const float followed = w.state->CaixaX;
+    EinesNPD(w.m); // off: a smaller number, a smaller box
+    EXPECT_LT(w.state->CaixaX, followed);
+
+    EinesVolumConstant(w.m);
+    EXPECT_TRUE(w.m.menus.checked("EinesVolumConstant"));
+    const float kept = w.state->CaixaX; // rebuilt at once in the box of the largest number
+    EXPECT_GT(kept, followed);
+    const int particles = w.state->NombreP;
+    EinesNPD(w.m);
+    EXPECT_LT(w.state->NombreP, particles);
+    EXPECT_EQ(w.state->CaixaX, kept);
+    EXPECT_EQ(CurrentRunSettings(w.m).constantVolume, true);
+
+    EinesVolumConstant(w.m);
+    EXPECT_FALSE(w.m.menus.checked("EinesVolumConstant"));
+    EXPECT_LT(w.state->CaixaX, kept);
 }
 
 TEST(KineticsRunsOfTheWindow, EveryTableEndsAsARunOfItsReaction) {

@@ -32,7 +32,7 @@ bool Says(const OrderReport& r, const std::string& part) {
 TEST(OrderReport, SecondOrderDataAreNamedWithTheirHalfLife) {
     // 1/N = 1/400 + 0.0005 t: down to a quarter over 60 s.
     const DataRows t = Table(31, [](double x) { return 1 / (1.0 / 400 + 0.0005 * x); });
-    const OrderReport r = BuildOrderReport(t, DefaultColumn(t), ',');
+    const OrderReport r = BuildOrderReport(t, 1, ',');
     ASSERT_TRUE(r.fits);
     EXPECT_EQ(r.column, "A");
     EXPECT_FALSE(r.rising);
@@ -48,9 +48,7 @@ TEST(OrderReport, SecondOrderDataAreNamedWithTheirHalfLife) {
 
 TEST(OrderReport, ARisingProductIsAnalysedAsARateOfFormation) {
     const DataRows t = Table(20, [](double x) { return 300 - 4 * x; });
-    // The default is the species that falls; the second column rises.
-    EXPECT_EQ(DefaultColumn(t), 0u);
-    const OrderReport r = BuildOrderReport(t, 1, '.');
+    const OrderReport r = BuildOrderReport(t, 2, '.'); // the second species rises
     ASSERT_TRUE(r.fits);
     EXPECT_TRUE(r.rising);
     EXPECT_EQ(r.fits->best, 0);
@@ -64,30 +62,19 @@ TEST(OrderReport, ARisingProductIsAnalysedAsARateOfFormation) {
     EXPECT_TRUE(Says(r, "Ordre 0 (N): R² = 1.0000, pendent = 4, k = 4 partícules/s"));
 }
 
-TEST(OrderReport, FallsBackToTheFirstSpeciesWhenNoneFalls) {
-    DataRows t{true, {"Temps", "Hg", "O2"}, {{0, {0, 0}}, {1, {2, 1}}, {2, {4, 2}}}};
-    EXPECT_EQ(DefaultColumn(t), 0u);
-    t.rows.push_back({3, {6, 1}}); // O2 drops back, still above its start
-    EXPECT_EQ(DefaultColumn(t), 0u);
-    DataRows falling{true, {"Temps", "N2", "H2", "NH3"}, {{0, {40, 120, 0}}, {1, {38, 114, 4}}}};
-    EXPECT_EQ(DefaultColumn(falling), 0u);
-    falling.rows.back().counts[0] = 40; // N2 flat, H2 falls
-    EXPECT_EQ(DefaultColumn(falling), 1u);
-}
-
 TEST(OrderReport, TooFewRowsOrTooManyZerosAskForMoreData) {
     const DataRows three = Table(3, [](double x) { return 100 - x; });
-    OrderReport r = BuildOrderReport(three, 0, ',');
+    OrderReport r = BuildOrderReport(three, 1, ',');
     EXPECT_FALSE(r.fits);
     EXPECT_TRUE(Says(r, "Calen més dades"));
     EXPECT_EQ(r.points[0].t.size(), 3u); // the points still show
 
     DataRows zeros{true, {"Temps", "NH3"}, {{0, {0}}, {1, {0}}, {2, {0}}, {3, {1}}}};
-    r = BuildOrderReport(zeros, 0, ',');
+    r = BuildOrderReport(zeros, 1, ',');
     EXPECT_FALSE(r.fits);
     EXPECT_TRUE(Says(r, "Calen més dades"));
 
-    r = BuildOrderReport(DataRows{}, 0, ',');
+    r = BuildOrderReport(DataRows{}, 1, ',');
     EXPECT_FALSE(r.fits);
     EXPECT_TRUE(Says(r, "No hi ha dades"));
 }
@@ -95,7 +82,7 @@ TEST(OrderReport, TooFewRowsOrTooManyZerosAskForMoreData) {
 TEST(OrderReport, FlatDataDoNotDecideTheOrder) {
     // Nothing reacts yet: every line fits a flat series equally well.
     const DataRows flat = Table(8, [](double) { return 144; });
-    const OrderReport r = BuildOrderReport(flat, 0, ',');
+    const OrderReport r = BuildOrderReport(flat, 1, ',');
     ASSERT_TRUE(r.fits);
     EXPECT_FALSE(r.fits->decided);
     EXPECT_TRUE(Says(r, "Les dades no permeten decidir l'ordre"));
