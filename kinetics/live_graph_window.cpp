@@ -2,6 +2,7 @@
 
 #include "kinetics/live_graph_view.h"
 #include "kinetics/side_window.h"
+#include "window/collision_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,8 +20,9 @@ constexpr float kWidth = 9600, kHeight = 8400;
 } // namespace
 
 LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
-    : QWidget(nullptr), view_(new LiveGraphView(this)), status_(new QLabel(this)),
-      save_(new QPushButton("Desar imatge…", this)), documents_(std::move(documents)) {
+    : QWidget(nullptr), view_(new LiveGraphView(this)), collisions_(new QLabel(this)),
+      status_(new QLabel(this)), save_(new QPushButton("Desar imatge…", this)),
+      documents_(std::move(documents)) {
     setWindowTitle("Gràfica en directe");
     auto* menu = new QMenu(save_);
     menu->addAction("Imatge PNG", this, [this] { save(ImageFormat::Png); });
@@ -31,6 +33,7 @@ LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
     buttons->addWidget(save_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
+    layout->addWidget(collisions_);
     layout->addLayout(buttons);
     CloseOnEscape(*this);
     PlaceBesideMain(*this, s, kWidth, kHeight);
@@ -39,6 +42,10 @@ LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
 void LiveGraphWindow::refresh(const TarvonModel& m) {
     view_->refresh(m.runs, m.data.Taula, m.data.Revisio);
     reaction_ = m.runs.running() ? m.runs.currentReaction() : std::string();
+    const QString text = QString::fromStdString(CollisionText(m.s.xocs, m.w.SeparadorDecimal));
+    if (text != collisions_->text())
+        collisions_->setText(text);
+    collisions_->setVisible(!text.isEmpty());
 }
 
 std::optional<std::filesystem::path> LiveGraphWindow::save(ImageFormat format) {

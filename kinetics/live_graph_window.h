@@ -31,10 +31,12 @@ public:
 
     LiveGraphView* view() const { return view_; }
     QLabel* status() const { return status_; }
+    QLabel* collisions() const { return collisions_; }
     QPushButton* saveButton() const { return save_; }
 
 private:
     LiveGraphView* view_;
+    QLabel* collisions_;
     QLabel* status_;
     QPushButton* save_;
     std::filesystem::path documents_;

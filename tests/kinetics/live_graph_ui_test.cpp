@@ -1,6 +1,7 @@
 #include "engine/animation_step.h"
 #include "kinetics/live_graph_view.h"
 #include "kinetics/live_graph_window.h"
+#include "reactions/hgo/hgo.h"
 #include "reactions/hi/hi.h"
 #include "reactions/reaction_rules.h"
 #include "window/data_commands.h"
@@ -76,6 +77,10 @@ TEST(LiveGraph, RowsFeedTheSeriesInTheSpeciesColours) {
         EXPECT_EQ(run.series[2][i].y(), rows[i].counts[2]);
     }
     EXPECT_EQ(run.name, "144 partícules, 1:1, velocitat 50");
+    EXPECT_TRUE(window.collisions()->isVisible());
+    EXPECT_TRUE(window.collisions()->text().contains(QString("xocs: %1; efectius: %2")
+                                                         .arg(f.state->xocs.collisions)
+                                                         .arg(f.state->xocs.effective)));
     EXPECT_FALSE(window.view()->refresh(f.m.runs, f.m.data.Taula, f.m.data.Revisio))
         << "nothing new, nothing repainted";
 
@@ -83,6 +88,15 @@ TEST(LiveGraph, RowsFeedTheSeriesInTheSpeciesColours) {
     const QImage image = window.view()->grab().toImage();
     EXPECT_GT(PixelsOf(image, SpeciesColour("HI")), 100);
     EXPECT_GT(PixelsOf(image, SpeciesColour("H2")), 20);
+}
+
+TEST(LiveGraph, TimedReleasesShowNoCollisions) {
+    GraphFixture f;
+    TriaReaccio(f.m, kHgO);
+    LiveGraphWindow window(1.0f, f.documents.path().toStdString());
+    window.show();
+    window.refresh(f.m);
+    EXPECT_FALSE(window.collisions()->isVisible());
 }
 
 TEST(LiveGraph, KeepsTheLastFiveRunsTheEarlierOnesDimmed) {
