@@ -26,7 +26,7 @@ tarvon::DataRow RowAt(int i) {
 }
 
 tarvon::DataRows Table() {
-    tarvon::DataRows t{true, {"Temps", "N2", "H2", "NH3", "I2"}, {}};
+    tarvon::DataRows t{true, {"Temps", "N2", "H2", "NH3", "I2"}, {}, {}};
     for (int i = 0; i < kRows; ++i)
         t.rows.push_back(RowAt(i));
     return t;

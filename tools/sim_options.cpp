@@ -1,5 +1,6 @@
 #include "tools/sim_options.h"
 
+#include "reactions/reaction_description.h"
 #include "reactions/registry.h"
 
 #include <charconv>
@@ -98,12 +99,36 @@ std::string setPng(SimOptions& o, const std::string& option, const std::string& 
     return {};
 }
 
+std::string setAnalyse(SimOptions& o, const std::string& option, const std::string& v) {
+    if (v.empty())
+        return wrong(option, v, "a species of the reaction");
+    o.analyse = v;
+    return {};
+}
+
+// The species of the reaction's table, "HI, H2, I2".
+std::string speciesOf(const ReactionDescription& r) {
+    std::string names;
+    for (const DataColumn& c : r.columns)
+        names += (names.empty() ? "" : ", ") + std::string(c.name);
+    return names;
+}
+
+// Checked once the reaction is known, wherever --reaction stands.
+std::string checkSpecies(const SimOptions& o) {
+    for (const DataColumn& c : o.reaction->columns)
+        if (o.analyse == c.name)
+            return {};
+    return wrong("--analyse", o.analyse, "one of " + speciesOf(*o.reaction));
+}
+
 const std::map<std::string, Setter>& valueOptions() {
     static const std::map<std::string, Setter> table{
         {"--reaction", setReaction}, {"--particles", setParticles},
         {"--diameter", setDiameter}, {"--interval", setInterval},
         {"--duration", setDuration}, {"--tick-ms", setTick},
         {"--seed", setSeed},         {"--png", setPng},
+        {"--analyse", setAnalyse},
     };
     return table;
 }
@@ -113,6 +138,10 @@ std::string parseOne(SimOptions& o, const std::vector<std::string>& args, std::s
     std::string option = args[k++];
     if (option == "--bench" || option == "--help" || option == "-h") {
         (option == "--bench" ? o.bench : o.help) = true;
+        return {};
+    }
+    if (option == "--fixed-volume") {
+        o.fixedVolume = true;
         return {};
     }
     std::optional<std::string> value;
@@ -159,8 +188,12 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args) {
         if (!result.ok())
             return result;
     }
-    if (!result.options.help && result.options.reaction == nullptr)
+    if (result.options.help)
+        return result;
+    if (result.options.reaction == nullptr)
         result.error = "--reaction: missing; expected one of " + reactionKeys(", ");
+    else if (!result.options.analyse.empty())
+        result.error = checkSpecies(result.options);
     return result;
 }
 
@@ -169,7 +202,8 @@ const std::string& SimUsage() {
         "Usage: tarvon-sim --reaction " + reactionKeys("|") +
         " [--particles N] [--diameter 1|1.5]\n"
         "                  [--interval 0.5|1|2|5|10] [--duration SECONDS] [--tick-ms 1..100]\n"
-        "                  [--seed K] [--png FILE] [--bench]\n"
+        "                  [--seed K] [--png FILE] [--fixed-volume] [--analyse SPECIES]\n"
+        "                  [--bench]\n"
         "\n"
         "Runs a reaction without the window and prints its data table: the number\n"
         "of particles of each species against time, tab-separated.\n"
@@ -182,6 +216,10 @@ const std::string& SimUsage() {
         "  --tick-ms    simulated animation interval, 1 to 100 ms (default 50)\n"
         "  --seed       seed of the random generator (default: from the clock)\n"
         "  --png        also write a picture of the box at the end\n"
+        "  --fixed-volume  keep the box of the largest particle number (\"Volum constant\")\n"
+        "  --analyse    print the reaction order analysis of one species column\n"
+        "               instead of the table: ordre, R2, pendent, k for orders 0, 1, 2\n"
+        "               and the best order (\"millor\"; \"-\" when the data do not decide)\n"
         "  --bench      print the ticks' wall-clock times to standard error\n";
     return usage;
 }

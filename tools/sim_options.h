@@ -19,6 +19,8 @@ struct SimOptions {
     int tickMs = 50;                               // simulated animation interval
     std::optional<std::uint64_t> seed;             // from the clock when absent
     std::string png;                               // picture of Caja at the end, if given
+    bool fixedVolume = false;                      // the box of the largest particle number
+    std::string analyse;                           // a species: its order analysis, not the table
     bool bench = false;
     bool help = false;
 };

@@ -1,9 +1,9 @@
 #include "tools/sim_png.h"
 
 #include "layout/box_colours.h"
-#include "window/box_view.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/twips.h"
+#include "window/box_view.h"
 
 #include <QBuffer>
 #include <QImage>

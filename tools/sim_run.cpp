@@ -40,6 +40,8 @@ SimRun::SimRun(const SimOptions& options, std::uint64_t seed, char decimalSepara
     choose();
     build(seed);
     IniciarDades(data_, *state_, clock_.now());
+    data_.Taula.settings = {options_.reaction->key, state_->NombreP,      options_.diameter,
+                            options_.tickMs,        options_.fixedVolume, 0};
     data_.Interval = options_.interval;
     ticksInDuration_ = std::lround(options_.duration * 1000.0 / options_.tickMs);
 }
@@ -65,6 +67,9 @@ void SimRun::build(std::uint64_t seed) {
     in.DistEnllac = s.DistEnllac;
     in.FactorDiam = s.FactorDiam;
     in.MecaDemanat = s.meca.MecaDemanat;
+    // The particle number stands for the budget: "Augmentar" reaches side 15 from it.
+    in.VolumConstant = options_.fixedVolume;
+    in.CostatVolum = CostatMaximNP(options_.particles);
     in.mechanismBox = s.Reaccio->mechanismBox;
     ApplyBoxGeometry(MidaCaixa(in), s);
     Crea_Poblacio(s, rnd_, seed);

@@ -2,9 +2,9 @@
 
 #include "engine/simulation_state.h"
 #include "engine/uniform_random.h"
-#include "window/data_table.h"
 #include "tools/sim_options.h"
 #include "tools/simulated_clock.h"
+#include "window/data_table.h"
 
 #include <cstdint>
 #include <memory>
@@ -44,6 +44,7 @@ public:
     const DataTaking& data() const { return data_; }
     // The data table as text, with the run's decimal separator.
     std::string table() const { return TaulaDades(data_.Taula, decimalSeparator_); }
+    char decimalSeparator() const { return decimalSeparator_; }
     const TickTimes& times() const { return times_; }
     long ticksInDuration() const { return ticksInDuration_; }
     // Captures of the mechanism view shown and continued so far.

@@ -1,9 +1,11 @@
 // tarvon-sim: a reaction run without the window, its data table on standard
 // output.
 #include "tools/output_file.h"
+#include "tools/sim_analysis.h"
 #include "tools/sim_options.h"
 #include "tools/sim_png.h"
 #include "tools/sim_run.h"
+#include "window/column_analysis.h"
 
 #include <QApplication>
 
@@ -132,7 +134,17 @@ int run(const SimOptions& o) {
         if (!written)
             return fail(kRefused, pngError(o.png, error));
     }
-    if (!writeOut(sim.table(), error))
+    std::string out = sim.table();
+    if (!o.analyse.empty()) {
+        const auto column = tarvon::SpeciesColumn(sim.data().Taula, o.analyse);
+        const auto text =
+            tarvon::AnalysisText(sim.data().Taula, column.value_or(0), sim.decimalSeparator());
+        if (!text)
+            return fail(kFailed, "--analyse: too few rows with " + o.analyse +
+                                     " present to fit the lines; give a longer --duration");
+        out = *text;
+    }
+    if (!writeOut(out, error))
         return fail(kFailed, "standard output: " + error);
     // The table keeps Tarvon's row limit; a script must not take its end for the run's.
     if (sim.data().NombreRegistres >= tarvon::kMaxRegistres)

@@ -2,7 +2,8 @@
 
 #include "reactions/reaction_description.h"
 #include "window/chrono_panel.h"
-#include "window/kinetics_commands.h"
+
+#include <ctime>
 
 namespace tarvon {
 
@@ -21,15 +22,27 @@ void newTableMenus(MenuStates& menus) {
 
 } // namespace
 
+RunSettings CurrentRunSettings(const TarvonModel& m, std::time_t started) {
+    RunSettings r;
+    r.Reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
+    r.particles = m.s.NombreP;
+    r.diameter = m.w.DiamBase > 0 ? m.s.Diam / m.w.DiamBase : 1.0f;
+    r.speed = m.s.controls.tmrRellotgeInterval;
+    r.VolumConstant = m.w.VolumConstant;
+    r.started = started;
+    return r;
+}
+
 void IniciarDadesFinestra(TarvonModel& m) {
     if (m.data.NombreRegistres == 0) // a new table replaces the one shown
         m.runs.end(m.data.Taula);
     const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
     if (start == TableStart::New) {
+        m.data.Taula.settings = CurrentRunSettings(m, std::time(nullptr));
         newTableMenus(m.menus);
         m.d.txtDades = true;
         if (m.s.Reaccio != nullptr)
-            m.runs.begin(m.s.Reaccio->key, RunName(CurrentRunSettings(m)));
+            m.runs.begin(m.s.Reaccio->key, RunLabel(m.data.Taula.settings));
         if (m.s.Reaccio != nullptr)
             m.w.TextCinetica = m.s.Reaccio->texts().TextCinetica;
     }

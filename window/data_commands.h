@@ -17,8 +17,11 @@ void CineNoDades(TarvonModel& m);
 // "Esborrar dades": the table goes and a later reaction choice takes no data.
 void CineEsborrar(TarvonModel& m);
 
+// The settings a table begun now is taken with; `started` is the wall clock.
+RunSettings CurrentRunSettings(const TarvonModel& m, std::time_t started);
+
 // Starts a new table or continues the one being taken; shows the table and
-// the reaction's commentary.
+// the reaction's commentary. A new table keeps the current settings.
 void IniciarDadesFinestra(TarvonModel& m);
 
 // Empties and hides the table, closes the chronometer; Interval stays.

@@ -79,7 +79,7 @@ TableStart IniciarDades(DataTaking& d, const SimulationState& s, double now) {
         return TableStart::Continued;
     }
     d.TempsBase = 0;
-    d.Taula = {true, ColumnesDades(s.Reaccio), {}};
+    d.Taula = {true, ColumnesDades(s.Reaccio), {}, {}};
     if (!d.Taula.columns.empty())
         AddRow(d, 0, s);
     ++d.Revisio;

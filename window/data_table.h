@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/simulation_state.h"
+#include "window/run_settings.h"
 
 #include <cstdint>
 #include <optional>
@@ -30,6 +31,7 @@ struct DataRows {
     bool started = false;             // a table was begun: it has its title
     std::vector<std::string> columns; // "Temps" then the species; empty without a reaction
     std::vector<DataRow> rows;
+    RunSettings settings; // those the table was begun with
 };
 
 // The kinetic data being taken and the table they make.

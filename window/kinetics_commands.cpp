@@ -7,15 +7,6 @@
 
 namespace tarvon {
 
-RunSettings CurrentRunSettings(const TarvonModel& m) {
-    RunSettings r;
-    r.particles = m.s.NombreP;
-    r.diameterRatio = m.w.DiamBase > 0 ? m.s.Diam / m.w.DiamBase : 1.0f;
-    r.speed = m.s.controls.tmrRellotgeInterval;
-    r.constantVolume = m.w.VolumConstant;
-    return r;
-}
-
 void CineExperimentNou(TarvonModel& m) {
     if (m.s.Reaccio == nullptr)
         throw std::invalid_argument("no reaction chosen");

@@ -1,12 +1,8 @@
 #pragma once
 
-#include "window/kinetics_runs.h"
 #include "window/tarvon_model.h"
 
 namespace tarvon {
-
-// The settings the current population was built with.
-RunSettings CurrentRunSettings(const TarvonModel& m);
 
 // "Experiment nou": the chosen reaction built again with the current
 // settings, and the data taking of the current interval started again (the

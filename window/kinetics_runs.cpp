@@ -1,19 +1,8 @@
 #include "window/kinetics_runs.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tarvon {
-
-std::string RunName(const RunSettings& s) {
-    // Hundredths: the fine diameter steps are one per cent.
-    const float ratio = std::round(s.diameterRatio * 100.0f) / 100.0f;
-    std::string name = std::to_string(s.particles) + " partícules, " + FormatGeneral(ratio, ',') +
-                       ":1, velocitat " + std::to_string(s.speed);
-    if (s.constantVolume)
-        name += ", volum constant";
-    return name;
-}
 
 void KineticsRuns::begin(const std::string& reaction, const std::string& name) {
     std::erase_if(earlier_, [&](const KineticsRun& r) { return r.reaction != reaction; });

@@ -8,18 +8,6 @@
 
 namespace tarvon {
 
-// What a run was taken with, so that runs overlaid on one graph can be told
-// apart.
-struct RunSettings {
-    int particles = 0;          // NombreP
-    float diameterRatio = 1.0f; // Diam / DiamBase
-    int speed = 50;             // the speed bar's value
-    bool constantVolume = false;
-};
-
-// "144 partícules, 1:1, velocitat 50", with ", volum constant" when it is on.
-std::string RunName(const RunSettings& s);
-
 // One data table from its start to its end, with the reaction and the name
 // of its settings.
 struct KineticsRun {

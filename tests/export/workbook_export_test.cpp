@@ -13,8 +13,10 @@ using testing::EntryData;
 using testing::ReadArchive;
 
 const std::string kTitle = "Nombre de partícules en funció del temps (segons)";
-const DataRows kHiTable{
-    true, {"Temps", "HI", "H2", "I2"}, {{0, {200, 0, 0}}, {0.5f, {196, 2, 2}}, {1, {190, 5, 5}}}};
+const DataRows kHiTable{true,
+                        {"Temps", "HI", "H2", "I2"},
+                        {{0, {200, 0, 0}}, {0.5f, {196, 2, 2}}, {1, {190, 5, 5}}},
+                        {}};
 
 int Count(const std::string& text, const std::string& what) {
     int n = 0;
@@ -71,7 +73,7 @@ TEST_F(WorkbookExport, TableFromA3AndAScatterChartOfEveryCount) {
 TEST_F(WorkbookExport, TablesWithoutRowsGetASheetAndNoChart) {
     // Nothing, a title without a reaction, a header without rows.
     for (const DataRows& t :
-         {DataRows{}, DataRows{true, {}, {}}, DataRows{true, {"Temps", "O2"}, {}}}) {
+         {DataRows{}, DataRows{true, {}, {}, {}}, DataRows{true, {"Temps", "O2"}, {}, {}}}) {
         ASSERT_TRUE(EscriureLlibreDades(path, t, "FeO"));
         const auto book = ReadArchive(path);
         EXPECT_NE(EntryData(book, "xl/worksheets/sheet1.xml"), "<missing>");

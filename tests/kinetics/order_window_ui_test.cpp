@@ -13,7 +13,7 @@ namespace {
 
 // HgO's table: mercury released at a steady rate, oxygen at half of it.
 void HgOTable(TarvonModel& m, int rows) {
-    m.data.Taula = {true, {"Temps", "Hg", "O2"}, {}};
+    m.data.Taula = {true, {"Temps", "Hg", "O2"}, {}, {}};
     for (int i = 0; i < rows; ++i)
         m.data.Taula.rows.push_back({static_cast<float>(i), {6 * i, 3 * i}});
     ++m.data.Revisio;

@@ -19,6 +19,27 @@ TEST(SimOptions, EveryOptionInBothFormsWithinItsRange) {
     EXPECT_DOUBLE_EQ(r.options.duration, 3600);
     EXPECT_EQ(r.options.tickMs, 1);
     EXPECT_EQ(*r.options.seed, 18446744073709551615ULL);
+    EXPECT_FALSE(r.options.fixedVolume);
+    EXPECT_TRUE(r.options.analyse.empty());
+}
+
+// The species is checked against the reaction, wherever --reaction stands.
+TEST(SimOptions, AnalyseTakesOnlyASpeciesOfTheReaction) {
+    const auto hg = ParseSimOptions({"--analyse", "Hg", "--fixed-volume", "--reaction", "HgO"});
+    ASSERT_TRUE(hg.ok()) << hg.error;
+    EXPECT_EQ(hg.options.analyse, "Hg");
+    EXPECT_TRUE(hg.options.fixedVolume);
+    EXPECT_TRUE(ParseSimOptions({"--reaction", "HI", "--analyse=I2"}).ok());
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--reaction", "HI", "--analyse", "Hg"},
+          {"--analyse", "Temps", "--reaction", "NH3"},
+          {"--reaction", "HI", "--analyse", "hi"},
+          {"--reaction", "FeO", "--analyse="}}) {
+        const auto r = ParseSimOptions(args);
+        EXPECT_EQ(r.error.rfind("--analyse: ", 0), 0u) << r.error;
+    }
+    EXPECT_NE(ParseSimOptions({"--reaction", "HI", "--analyse", "Hg"}).error.find("HI, H2, I2"),
+              std::string::npos);
 }
 
 TEST(SimOptions, AValueOutOfRangeIsNamedInTheError) {

@@ -25,6 +25,8 @@ bad --png --reaction HI --duration 1 --png "$tmp/missing/box.png"
 bad --png --reaction HI --duration 1 --png "$tmp"
 bad --reaction --reaction $'HI\nHgO'
 bad --frobnicate $'--frobnicate\n--reaction' HI
+bad --analyse --reaction HI --analyse Hg
+bad --analyse --analyse Hg --reaction NH3
 # Refused before a long run: a name too long, a full device, a pipe nobody reads.
 bad --png --reaction HI --duration 3600 --png "$tmp/$(printf 'a%.0s' {1..300}).png"
 bad --png --reaction HI --duration 3600 --png /dev/full
@@ -88,6 +90,26 @@ LC_ALL=C "$sim" --reaction HgO --duration 600 --interval 0.5 --seed 1 >"$tmp/out
 [ "$(wc -l <"$tmp/out")" -eq 1003 ] || fail "expected 1003 lines, got $(wc -l <"$tmp/out")"
 [ "$(cat "$tmp/err")" = "tarvon-sim: the table stops at its limit of 1000 rows, at 500 s" ] ||
     fail "row limit line: $(cat "$tmp/err")"
+
+# The order analysis instead of the table: the keys as written, the numbers
+# with the locale's separator, CR LF.
+for loc in ca_ES.utf8 C; do
+    LC_ALL=$loc "$sim" --reaction HgO --particles 225 --duration 30 --seed 1 --fixed-volume \
+        --analyse Hg >"$tmp/out" 2>"$tmp/err" || fail "--analyse in $loc exited $?"
+    [ "$(wc -l <"$tmp/out")" -eq 5 ] || fail "--analyse in $loc: $(wc -l <"$tmp/out") lines"
+    [ "$(head -1 "$tmp/out")" = $'ordre\tR2\tpendent\tk\r' ] || fail "header: $(head -1 "$tmp/out")"
+    [ "$(grep -c $'\r$' "$tmp/out")" -eq 5 ] || fail "--analyse in $loc: lines without CR LF"
+    grep -q $'^millor\t[0-2-]\r$' "$tmp/out" || fail "no best order: $(tail -1 "$tmp/out")"
+    [ ! -s "$tmp/err" ] || fail "--analyse in $loc wrote: $(cat "$tmp/err")"
+done
+sed -n 2p "$tmp/out" | grep -Eq $'^0\t[01]\\.[0-9]{4}\t' || fail "C R2: $(sed -n 2p "$tmp/out")"
+LC_ALL=ca_ES.utf8 "$sim" --reaction HgO --particles 225 --duration 30 --seed 1 --analyse Hg |
+    sed -n 2p | grep -Eq $'^0\t[01],[0-9]{4}\t' || fail "ca_ES R2 without a comma"
+# Too few rows to fit: a failure after the run, told in one line.
+"$sim" --reaction HI --duration 2 --analyse HI >"$tmp/out" 2>"$tmp/err"
+rc=$?
+[ $rc -eq 1 ] || fail "--analyse on 3 rows exited $rc"
+[ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--analyse on 3 rows: $(cat "$tmp/err")"
 
 [ $fails -eq 0 ] && echo "all passed"
 exit $fails

@@ -1,8 +1,8 @@
 #include "export/file_writers.h"
 #include "export/zip_archive.h"
+#include "reactions/hi/hi.h"
 #include "window/document_commands.h"
 #include "window/reaction_choice.h"
-#include "reactions/hi/hi.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -116,7 +116,7 @@ TEST_F(Documents, NotesFileIsMadeOncePerSessionInTheDocumentsFolder) {
     EXPECT_EQ(Contents(notes), "Dades.txt") << "a copy of the data folder's";
     EXPECT_EQ(notice.shown, Texts{Saved(notes)});
     std::ofstream(notes, std::ios::app) << " and what the user wrote";
-    w.m.data.Taula = {true, {"Temps", "HI"}, {{0, {200}}}};
+    w.m.data.Taula = {true, {"Temps", "HI"}, {{0, {200}}}, {}};
     ArxiuText(w.m, s);
     EXPECT_EQ(opener.opened, (Paths{notes, notes}));
     EXPECT_EQ(clipboard.texts,
@@ -151,7 +151,8 @@ TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
 
 TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
     TriaReaccio(w.m, kHI);
-    w.m.data.Taula = {true, {"Temps", "HI", "H2", "I2"}, {{0, {200, 0, 0}}, {0.5f, {198, 1, 1}}}};
+    w.m.data.Taula = {
+        true, {"Temps", "HI", "H2", "I2"}, {{0, {200, 0, 0}}, {0.5f, {198, 1, 1}}}, {}};
     w.m.w.SeparadorDecimal = ',';
     ArxiuExcel(w.m, s);
     const std::string first = Contents(docs / "DadesCineHI.xlsx");

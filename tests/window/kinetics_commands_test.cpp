@@ -129,7 +129,7 @@ TEST(VolumConstant, TheBoxStaysWhenTheParticleNumberChanges) {
     EinesNPD(w.m);
     EXPECT_LT(w.state->NombreP, particles);
     EXPECT_EQ(w.state->CaixaX, kept);
-    EXPECT_EQ(CurrentRunSettings(w.m).constantVolume, true);
+    EXPECT_TRUE(CurrentRunSettings(w.m, 0).VolumConstant);
 
     EinesVolumConstant(w.m);
     EXPECT_FALSE(w.m.menus.checked("EinesVolumConstant"));

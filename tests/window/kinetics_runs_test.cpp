@@ -8,19 +8,10 @@ namespace tarvon {
 namespace {
 
 DataRows Table(int rows) {
-    DataRows t{true, {"Temps", "HI", "H2", "I2"}, {}};
+    DataRows t{true, {"Temps", "HI", "H2", "I2"}, {}, {}};
     for (int i = 0; i < rows; ++i)
         t.rows.push_back({0.5f * static_cast<float>(i), {100 - i, i, i}});
     return t;
-}
-
-TEST(RunName, SaysTheParticlesTheDiameterAndTheSpeed) {
-    EXPECT_EQ(RunName({144, 1.0f, 50, false}), "144 partícules, 1:1, velocitat 50");
-    EXPECT_EQ(RunName({81, 1.5f, 20, false}), "81 partícules, 1,5:1, velocitat 20");
-    // A fine step of one per cent shows, single-precision noise does not.
-    EXPECT_EQ(RunName({225, 1.0f * 1.01f * 1.01f, 50, false}),
-              "225 partícules, 1,02:1, velocitat 50");
-    EXPECT_EQ(RunName({144, 1.0f, 50, true}), "144 partícules, 1:1, velocitat 50, volum constant");
 }
 
 TEST(KineticsRuns, KeepsFiveRunsOfOneReactionAtMost) {

@@ -12,7 +12,7 @@ namespace {
 // A table of one falling and one rising species sampled from a law, counts
 // rounded as the program's are.
 DataRows Table(int rows, const std::function<double(double)>& law, double step = 2) {
-    DataRows t{true, {"Temps", "A", "B"}, {}};
+    DataRows t{true, {"Temps", "A", "B"}, {}, {}};
     const double n0 = law(0);
     for (int i = 0; i < rows; ++i) {
         const double t_i = step * i;
@@ -69,7 +69,7 @@ TEST(OrderReport, TooFewRowsOrTooManyZerosAskForMoreData) {
     EXPECT_TRUE(Says(r, "Calen més dades"));
     EXPECT_EQ(r.points[0].t.size(), 3u); // the points still show
 
-    DataRows zeros{true, {"Temps", "NH3"}, {{0, {0}}, {1, {0}}, {2, {0}}, {3, {1}}}};
+    DataRows zeros{true, {"Temps", "NH3"}, {{0, {0}}, {1, {0}}, {2, {0}}, {3, {1}}}, {}};
     r = BuildOrderReport(zeros, 1, ',');
     EXPECT_FALSE(r.fits);
     EXPECT_TRUE(Says(r, "Calen més dades"));
