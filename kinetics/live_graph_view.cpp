@@ -46,7 +46,10 @@ void PaintRun(QPainter& p, const PlotArea& area, const GraphRun& run, Qt::PenSty
               bool dimmed) {
     for (std::size_t k = 0; k < run.series.size(); ++k) {
         const QColor colour = ColourOf(run.species[k]);
-        QPen pen(dimmed ? Dimmed(colour) : colour, dimmed ? 1.5 : 2.5, style);
+        // Each line a little wider than the next, so that equal counts (H2
+        // and I2 of HI) still show both colours.
+        const qreal wider = static_cast<qreal>(run.series.size() - 1 - k);
+        QPen pen(dimmed ? Dimmed(colour) : colour, (dimmed ? 1.5 : 2.5) + wider, style);
         area.paintCurve(p, run.series[k], pen);
     }
 }
@@ -133,7 +136,7 @@ LiveGraphView::Axes LiveGraphView::axesFor(const QRectF& rect, const QFont& font
     const QRectF plot = rect.adjusted(0, fm.height() + 4, 0, -(names * fm.height() + 6));
     const QRectF bounds = Bounds(current_, earlier_);
     const NiceAxis x = NiceAxisFor(0, bounds.right()), y = NiceAxisFor(0, bounds.bottom());
-    return {plot, x, y, PlotArea(plot, x, y, font)};
+    return {plot, x, y, PlotArea(plot, x, y, font, QChar(separator_))};
 }
 
 void LiveGraphView::paintBackground(QPainter& p, const QRectF& rect, const Axes& axes) const {

@@ -32,6 +32,9 @@ public:
     // for one repaint. Returns whether they changed.
     bool refresh(const KineticsRuns& runs, const DataRows& current, std::uint64_t tableRevision);
 
+    // The locale's decimal separator, for the axes.
+    void setSeparator(char separator) { separator_ = separator; }
+
     const GraphRun& current() const { return current_; }
     const std::vector<GraphRun>& earlier() const { return earlier_; }
 
@@ -51,6 +54,7 @@ private:
 
     GraphRun current_;
     std::vector<GraphRun> earlier_;
+    char separator_ = ',';
     std::uint64_t tableRevision_ = ~std::uint64_t{0};
     std::uint64_t runsRevision_ = ~std::uint64_t{0};
     // The background as last painted, and what it was painted for.

@@ -40,6 +40,7 @@ LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
 }
 
 void LiveGraphWindow::refresh(const TarvonModel& m) {
+    view_->setSeparator(m.w.SeparadorDecimal);
     view_->refresh(m.runs, m.data.Taula, m.data.Revisio);
     reaction_ = m.runs.running() ? m.runs.currentReaction() : std::string();
     const QString text = QString::fromStdString(CollisionText(m.s.xocs, m.w.SeparadorDecimal));

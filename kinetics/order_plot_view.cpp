@@ -31,6 +31,7 @@ OrderPlotView::OrderPlotView(int order, QWidget* parent) : QWidget(parent), orde
 
 void OrderPlotView::showReport(const OrderReport& r) {
     points_ = r.points[order_];
+    separator_ = QChar(r.separator);
     line_.reset();
     if (r.fits)
         line_ = r.fits->fits[order_].line;
@@ -44,11 +45,13 @@ void OrderPlotView::paintPlot(QPainter& p, const QRectF& rect) const {
     const QFontMetricsF fm(p.font());
     QString title = QString("Ordre %1: %2").arg(order_).arg(kAxis[order_]);
     if (line_)
-        title += QString("   R² = %1").arg(QString::number(line_->r2, 'f', 4).replace('.', ','));
+        title +=
+            QString("   R² = %1").arg(QString::number(line_->r2, 'f', 4).replace('.', separator_));
     p.setPen(Qt::black);
     p.drawText(QPointF(rect.left() + fm.height(), rect.top() + fm.ascent() + 2), title);
     const QRectF plot = rect.adjusted(0, fm.height() + 4, 0, 0);
-    const PlotArea area(plot, AxisOf(points_.t, true), AxisOf(points_.y, order_ == 0), p.font());
+    const PlotArea area(plot, AxisOf(points_.t, true), AxisOf(points_.y, order_ == 0), p.font(),
+                        separator_);
     area.paintFrame(p, "Temps (s)", kAxis[order_]);
     p.setRenderHint(QPainter::Antialiasing);
     QPolygonF dots;

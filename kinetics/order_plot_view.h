@@ -24,6 +24,7 @@ private:
     OrderPoints points_;
     std::optional<analysis::LineFit> line_;
     QColor colour_;
+    QChar separator_ = ',';
 };
 
 } // namespace tarvon

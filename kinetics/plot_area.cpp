@@ -21,11 +21,11 @@ NiceAxis NiceAxisFor(double low, double high, int wantedSteps) {
     return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
-QString TickText(double value, double step) {
+QString TickText(double value, double step, QChar separator) {
     const int decimals = std::clamp(static_cast<int>(-std::floor(std::log10(step) + 1e-9)), 0, 8);
     if (std::abs(value) < step * 1e-6)
         value = 0; // no "-0"
-    return QString::number(value, 'f', decimals).replace('.', ',');
+    return QString::number(value, 'f', decimals).replace('.', separator);
 }
 
 namespace {
@@ -39,8 +39,8 @@ QRectF innerOf(const QRectF& r, const QFont& font) {
 
 } // namespace
 
-PlotArea::PlotArea(const QRectF& rect, NiceAxis x, NiceAxis y, const QFont& font)
-    : inner_(innerOf(rect, font)), x_(x), y_(y), font_(font) {}
+PlotArea::PlotArea(const QRectF& rect, NiceAxis x, NiceAxis y, const QFont& font, QChar separator)
+    : inner_(innerOf(rect, font)), x_(x), y_(y), font_(font), separator_(separator) {}
 
 QPointF PlotArea::map(QPointF d) const {
     return {inner_.left() + (d.x() - x_.low) / (x_.high - x_.low) * inner_.width(),
@@ -68,12 +68,12 @@ void PlotArea::paintFrame(QPainter& p, const QString& xTitle, const QString& yTi
     p.drawRect(inner_);
     for (double v = x_.low; v <= x_.high + x_.step / 2; v += x_.step) {
         const QPointF at = map({v, y_.low});
-        const QString text = TickText(v, x_.step);
+        const QString text = TickText(v, x_.step, separator_);
         p.drawText(QPointF(at.x() - fm.horizontalAdvance(text) / 2, at.y() + fm.height()), text);
     }
     for (double v = y_.low; v <= y_.high + y_.step / 2; v += y_.step) {
         const QPointF at = map({x_.low, v});
-        const QString text = TickText(v, y_.step);
+        const QString text = TickText(v, y_.step, separator_);
         p.drawText(QPointF(at.x() - fm.horizontalAdvance(text) - 4, at.y() + fm.ascent() / 2),
                    text);
     }

@@ -16,14 +16,14 @@ struct NiceAxis {
 };
 NiceAxis NiceAxisFor(double low, double high, int wantedSteps = 5);
 
-// A tick label: as short as the step allows, with the decimal comma.
-QString TickText(double value, double step);
+// A tick label: as short as the step allows, with the given decimal separator.
+QString TickText(double value, double step, QChar separator);
 
 // A graph's frame inside a rectangle of a widget or an image, and the data
 // drawn into it in data coordinates.
 class PlotArea {
 public:
-    PlotArea(const QRectF& rect, NiceAxis x, NiceAxis y, const QFont& font);
+    PlotArea(const QRectF& rect, NiceAxis x, NiceAxis y, const QFont& font, QChar separator);
 
     QRectF inner() const { return inner_; }
     QPointF map(QPointF data) const;
@@ -40,6 +40,7 @@ private:
     QRectF inner_;
     NiceAxis x_, y_;
     QFont font_;
+    QChar separator_;
 };
 
 } // namespace tarvon

@@ -97,6 +97,7 @@ void Describe(OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
 
 OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char sep) {
     OrderReport r;
+    r.separator = sep;
     if (column == 0 || column >= table.columns.size()) {
         r.lines.push_back("No hi ha dades: trieu una reacció i preneu dades al menú Cinètica.");
         return r;

@@ -18,8 +18,9 @@ struct OrderPoints {
 // What the order analysis window shows for one column of the table.
 struct OrderReport {
     std::string column;
-    bool rising = false;                         // a product: the count grows
-    std::array<OrderPoints, 3> points;           // by order; N = 0 left out of orders 1 and 2
+    char separator = ',';              // the decimal separator its numbers are written with
+    bool rising = false;               // a product: the count grows
+    std::array<OrderPoints, 3> points; // by order; N = 0 left out of orders 1 and 2
     std::optional<analysis::OrderAnalysis> fits; // empty until there are data enough
     std::vector<std::string> lines;              // the text, one line each
 };
