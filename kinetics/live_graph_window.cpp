@@ -42,7 +42,7 @@ LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
 void LiveGraphWindow::refresh(const TarvonModel& m) {
     view_->setSeparator(m.w.SeparadorDecimal);
     view_->refresh(m.runs, m.data.Taula, m.data.Revisio);
-    reaction_ = m.runs.running() ? m.runs.currentReaction() : std::string();
+    reaction_ = m.runs.currentReaction(); // kept when the table is cleared
     const QString text = QString::fromStdString(CollisionText(m.s.xocs, m.w.SeparadorDecimal));
     if (text != collisions_->text())
         collisions_->setText(text);

@@ -100,7 +100,8 @@ void PlotArea::paintCurve(QPainter& p, const QPolygonF& data, const QPen& pen) c
 void PlotArea::paintDots(QPainter& p, const QPolygonF& data, const QColor& colour,
                          qreal radius) const {
     p.save();
-    p.setClipRect(inner_);
+    // A point on the frame's edge shows whole.
+    p.setClipRect(inner_.adjusted(-radius, -radius, radius, radius));
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     for (const QPointF& d : data)

@@ -99,7 +99,9 @@ const std::vector<Section>& Sections() {
            "Obre una finestra amb el nombre de partícules de cada substància en funció del "
            "temps, que creix a mesura que es prenen dades. Hi apareixen, més clares, fins a "
            "quatre experiments anteriors de la mateixa reacció, amb el nom de les seves "
-           "condicions. \"Desar imatge…\" la desa "
+           "condicions. A sota hi ha els xocs entre molècules i els efectius, o bé, a "
+           "l'òxid de ferro(II), les molècules d'oxigen que arriben a la superfície i les "
+           "que l'oxiden, comptats des que ha començat l'experiment. \"Desar imatge…\" la desa "
            "en PNG o SVG a la carpeta Documents sense esborrar cap fitxer anterior. La tecla "
            "Esc tanca la finestra."},
           {"Anàlisi de l'ordre",

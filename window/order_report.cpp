@@ -9,6 +9,9 @@ namespace tarvon {
 
 namespace {
 
+// Below it no line describes the data well, whichever fits best.
+constexpr double kPoorFit = 0.9;
+
 constexpr const char* kAxisOf[3] = {"N", "ln N", "1/N"};
 // k in particles and seconds, by order.
 constexpr const char* kUnitOf[3] = {"partícules/s", "1/s", "1/(partícules·s)"};
@@ -86,6 +89,10 @@ void Describe(OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
                           "velocitat de formació, " +
                           FormatSignificant(a.fits[0].k, sep) + " partícules/s.");
     r.lines.push_back("L'ordre que s'ajusta millor és " + std::to_string(a.best) + ".");
+    if (a.fits[a.best].line.r2 < kPoorFit)
+        r.lines.push_back("Cap de les tres rectes no s'ajusta bé a les dades (el millor R² és "
+                          "menor que " +
+                          Fixed(kPoorFit, 1, sep) + "): no mostren un ordre clar.");
     if (!a.decided)
         r.lines.push_back("Les dades no permeten decidir l'ordre: el R² del millor ajust supera "
                           "el del següent en menys de 0,01.");

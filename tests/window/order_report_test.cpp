@@ -44,6 +44,19 @@ TEST(OrderReport, SecondOrderDataAreNamedWithTheirHalfLife) {
     EXPECT_TRUE(Says(r, "1/(k·N0)): " + FormatSignificant(r.fits->halfLife, ',') + " s"));
     EXPECT_NEAR(r.fits->halfLife, 5, 0.3);
     EXPECT_TRUE(Says(r, "sense cap factor estequiomètric"));
+    EXPECT_FALSE(Says(r, "no s'ajusta bé"));
+}
+
+TEST(OrderReport, ScatteredDataAreSaidToShowNoClearOrder) {
+    // A count that falls and then stands still, as a few particles do.
+    DataRows t{true, {"Temps", "N2"}, {}, {}};
+    const int counts[] = {8, 7, 6, 6, 5, 5, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+    for (int i = 0; i < 20; ++i)
+        t.rows.push_back({1.5f * static_cast<float>(i), {counts[i]}});
+    const OrderReport r = BuildOrderReport(t, 1, ',');
+    ASSERT_TRUE(r.fits);
+    EXPECT_LT(r.fits->fits[r.fits->best].line.r2, 0.9);
+    EXPECT_TRUE(Says(r, "no s'ajusta bé a les dades (el millor R² és menor que 0,9)"));
 }
 
 TEST(OrderReport, ARisingProductIsAnalysedAsARateOfFormation) {
