@@ -47,8 +47,8 @@ DocumentRun parseRunLine(const std::string& line) {
     if (!parsed.ok())
         throw DocumentError(parsed.error);
     if (!parsed.options.seed || !parsed.options.png.empty() || parsed.options.bench ||
-        parsed.options.help)
-        throw DocumentError("a run needs --seed and takes no --png, --bench or --help");
+        parsed.options.help || !parsed.options.analyse.empty())
+        throw DocumentError("a run needs --seed and takes no --png, --bench, --analyse or --help");
     run.options = parsed.options;
     return run;
 }

@@ -123,7 +123,7 @@ DocumentValues::Value DocumentValues::setting(const DocumentRun& r, const std::s
     const tarvon::SimOptions& o = r.options;
     static const std::map<std::string, int> keys{{"reaccio", 0}, {"particules", 1}, {"llavor", 2},
                                                  {"durada", 3},  {"interval", 4},   {"diametre", 5},
-                                                 {"taula", 6}};
+                                                 {"volum", 7},   {"taula", 6}};
     switch (keys.at(key)) {
     case 0:
         return Value(std::string(o.reaction->key));
@@ -137,6 +137,8 @@ DocumentValues::Value DocumentValues::setting(const DocumentRun& r, const std::s
         return {o.interval};
     case 5:
         return Value(diameterText(o.diameter));
+    case 7:
+        return Value(std::string(o.fixedVolume ? "constant" : "variable"));
     default:
         return Value(htmlTable(r.table));
     }
@@ -193,6 +195,8 @@ DocumentValues::Value DocumentValues::speciesValue(const DocumentRun& r, std::si
     }
     if (key == ".millor")
         return a.decided ? Value(static_cast<double>(a.best)) : Value(std::string("-"));
+    if (key == ".decidit") // a number, for the claims
+        return {a.decided ? 1.0 : 0.0};
     if (key == ".semivida")
         return {a.halfLife};
     if (key == ".vinicial")
@@ -219,7 +223,7 @@ DocumentValues::Value DocumentValues::value(const std::string& name) const {
     const DocumentRun& r = run(name.substr(0, dot));
     const std::string rest = name.substr(dot + 1);
     static const char* const settings[] = {"reaccio",  "particules", "llavor", "durada",
-                                           "interval", "diametre",   "taula"};
+                                           "interval", "diametre",   "volum",  "taula"};
     for (const char* s : settings)
         if (rest == s)
             return setting(r, rest);

@@ -1,5 +1,7 @@
 #include "export/workbook_export.h"
 
+#include "export/analysis_sheet.h"
+
 #include <xlsxwriter.h>
 
 #include <filesystem>
@@ -84,12 +86,14 @@ bool FillWorkbook(lxw_workbook* book, const DataRows& t, const std::string& Reac
     // Printed, the table and its chart share the width of one landscape page.
     worksheet_set_landscape(sheet);
     worksheet_fit_to_pages(sheet, 1, 0);
-    if (!t.started)
-        return true;
-    if (!WriteHeader(sheet, t) || !WriteRows(sheet, t))
-        return false;
-    const bool chartData = !t.rows.empty() && t.columns.size() > 1;
-    return !chartData || InsertChart(book, sheet, t, Reaccio);
+    if (t.started) {
+        if (!WriteHeader(sheet, t) || !WriteRows(sheet, t))
+            return false;
+        const bool chartData = !t.rows.empty() && t.columns.size() > 1;
+        if (chartData && !InsertChart(book, sheet, t, Reaccio))
+            return false;
+    }
+    return AfegirFullaAnalisi(book, t);
 }
 
 } // namespace

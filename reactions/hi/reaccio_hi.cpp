@@ -70,8 +70,8 @@ void ReaccioHI(SimulationState& s, UniformRandom& rnd, ReactionHooks& hooks, int
         const double S = static_cast<double>(s.RadiB[i]) + s.RadiA[i] + s.RadiA[j] + s.RadiB[j];
         if (!PairTest(s, i, j, S, 0.9))
             continue;
-        ++s.xocs.collisions;
         if (!reacts(s, i, j, S)) {
+            ++s.xocs.collisions;
             Xoc_Molecules(s, rnd, i, j);
             continue;
         }
@@ -85,6 +85,8 @@ void ReaccioHI(SimulationState& s, UniformRandom& rnd, ReactionHooks& hooks, int
         s.nHI -= 2;
         s.nH2 += 1;
         s.nI2 += 1;
+        // Counted once it happens: a pair held back for the capture meets again.
+        ++s.xocs.collisions;
         ++s.xocs.effective;
     }
 }

@@ -83,6 +83,15 @@ DocumentValues halving() {
     return DocumentValues({r});
 }
 
+TEST(DocumentValues, TheConstantVolumeIsASettingOfTheRun) {
+    const std::vector<DocumentRun> runs =
+        ParseRunsFile("v: --reaction HI --particles 64 --fixed-volume --seed 1 --duration 2\n");
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_TRUE(runs[0].options.fixedVolume);
+    EXPECT_EQ(DocumentValues(runs).text("v.volum"), "constant");
+    EXPECT_NE(errorOf([] { ParseRunsFile("a: --reaction HI --seed 1 --analyse HI\n"); }), "");
+}
+
 TEST(DocumentValues, CountsRatesFitsAndArithmeticFromTheRunsTable) {
     const DocumentValues v = halving();
     EXPECT_EQ(v.text("r.HI@4"), "20");
@@ -96,8 +105,10 @@ TEST(DocumentValues, CountsRatesFitsAndArithmeticFromTheRunsTable) {
     EXPECT_EQ(v.text("r.HI.ordre1.r2"), "1,000");
     EXPECT_EQ(v.text("r.HI.ordre1.k"), "0,347"); // ln 2 / 2
     EXPECT_EQ(v.text("r.HI.millor"), "1");
+    EXPECT_EQ(v.text("r.HI.decidit"), "1");
     EXPECT_EQ(v.text("r.HI.semivida"), "2");
     EXPECT_EQ(v.text("r.diametre"), "1,5:1");
+    EXPECT_EQ(v.text("r.volum"), "variable");
     EXPECT_EQ(v.text("r.reaccio"), "HI");
     EXPECT_EQ(v.text("r.llavor"), "7");
     EXPECT_EQ(v.text(" 2 * (r.HI.inicial - r.HI@2) / 4 "), "20");

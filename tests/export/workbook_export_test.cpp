@@ -1,6 +1,9 @@
 #include "export/workbook_export.h"
 
 #include "export/archive_testing.h"
+#include "window/column_analysis.h"
+
+#include <cmath>
 
 #include <filesystem>
 #include <string>
@@ -26,21 +29,27 @@ int Count(const std::string& text, const std::string& what) {
 }
 
 // A cell's value, the shared string's text prefixed "s:" for a string.
-std::string CellAt(const std::vector<testing::StoredEntry>& book, const std::string& ref) {
-    const std::string sheet = EntryData(book, "xl/worksheets/sheet1.xml");
+std::string CellAt(const std::vector<testing::StoredEntry>& book, const std::string& ref,
+                   const std::string& sheetFile = "sheet1.xml") {
+    const std::string sheet = EntryData(book, "xl/worksheets/" + sheetFile);
     const std::size_t open = sheet.find("<c r=\"" + ref + "\"");
     if (open == std::string::npos)
         return "<empty>";
     const std::size_t v = sheet.find("<v>", open) + 3;
     const std::string value = sheet.substr(v, sheet.find("</v>", v) - v);
-    const std::string stringCell = "<c r=\"" + ref + "\" t=\"s\">";
-    if (sheet.compare(open, stringCell.size(), stringCell) != 0)
+    const std::string tag = sheet.substr(open, sheet.find('>', open) - open);
+    if (tag.find(" t=\"s\"") == std::string::npos)
         return value;
     const std::string shared = EntryData(book, "xl/sharedStrings.xml");
     std::size_t p = shared.find("<sst");
     for (int i = std::stoi(value); i >= 0; --i)
-        p = shared.find("<si><t>", p + 1);
-    return "s:" + shared.substr(p + 7, shared.find("</t>", p) - p - 7);
+        p = shared.find("<si>", p + 1);
+    p = shared.find('>', shared.find("<t", p + 4)) + 1;
+    return "s:" + shared.substr(p, shared.find("</t>", p) - p);
+}
+
+std::string AnalysisCell(const std::vector<testing::StoredEntry>& book, const std::string& ref) {
+    return CellAt(book, ref, "sheet2.xml");
 }
 
 struct WorkbookExport : testing::ScratchFolder {
@@ -68,6 +77,53 @@ TEST_F(WorkbookExport, TableFromA3AndAScatterChartOfEveryCount) {
     EXPECT_EQ(Count(chart, "<c:f>Hoja1!$D$5:$D$7</c:f>"), 1);
     for (const char* title : {"HI", "Temps (s)", "Nombre de partícules"})
         EXPECT_EQ(Count(chart, "<a:t>" + std::string(title) + "</a:t>"), 1) << title;
+}
+
+// A second-order fall sampled each second, with the settings it was taken with.
+DataRows SecondOrderTable(int rows) {
+    DataRows t{true, {"Temps", "HI", "H2"}, {}, {"HI", 144, 1.5f, 50, true, 0}};
+    for (int i = 0; i < rows; ++i) {
+        const int n = static_cast<int>(std::lround(1 / (1.0 / 144 + 0.001 * i)));
+        t.rows.push_back({static_cast<float>(i), {n, (144 - n) / 2}});
+    }
+    return t;
+}
+
+TEST_F(WorkbookExport, TheAnalysisSheetHoldsTheSettingsTheFitsAndTheirCharts) {
+    const DataRows t = SecondOrderTable(21);
+    ASSERT_TRUE(EscriureLlibreDades(path, t, "HI"));
+    const auto book = ReadArchive(path);
+    const std::string workbook = EntryData(book, "xl/workbook.xml");
+    EXPECT_LT(workbook.find("<sheet name=\"Hoja1\""), workbook.find("<sheet name=\"Anàlisi\""));
+    EXPECT_EQ(CellAt(book, "B5"), "144"); // the first sheet as it was
+    EXPECT_EQ(Count(EntryData(book, "xl/charts/chart1.xml"), "<c:ser>"), 2);
+
+    EXPECT_EQ(AnalysisCell(book, "B4"), "144");
+    EXPECT_EQ(AnalysisCell(book, "B5"), "s:1,5:1");
+    EXPECT_EQ(AnalysisCell(book, "B7"), "s:sí");
+    // HI: N, ln N and 1/N, the last the best; then H2 (0 at first: left out
+    // of ln N and 1/N), whose N line climbs.
+    const ColumnAnalysis hi = AnalyseColumn(t, 1);
+    EXPECT_EQ(AnalysisCell(book, "G12"), "s:2");
+    for (int order = 0; order < 3; ++order) {
+        const std::string row = std::to_string(12 + order);
+        EXPECT_DOUBLE_EQ(std::stod(AnalysisCell(book, "D" + row)), hi.fits->fits[order].line.r2);
+        EXPECT_DOUBLE_EQ(std::stod(AnalysisCell(book, "E" + row)), hi.fits->fits[order].line.slope);
+        EXPECT_DOUBLE_EQ(std::stod(AnalysisCell(book, "F" + row)), hi.fits->fits[order].k);
+    }
+    EXPECT_EQ(AnalysisCell(book, "A15"), "s:H2");
+    EXPECT_GT(std::stod(AnalysisCell(book, "E15")), 0);
+    EXPECT_EQ(AnalysisCell(book, "N12"), "<empty>");
+
+    // A chart of each line of each species, with its least-squares line.
+    const std::string last = EntryData(book, "xl/charts/chart7.xml");
+    EXPECT_NE(last.find("<c:trendlineType val=\"linear\"/>"), std::string::npos);
+    EXPECT_EQ(EntryData(book, "xl/charts/chart8.xml"), "<missing>");
+    EXPECT_EQ(Count(EntryData(book, "xl/charts/chart3.xml"), "$K$12:$K$32</c:f>"), 1);
+
+    // Too few rows: each species asks for more data.
+    ASSERT_TRUE(EscriureLlibreDades(path, SecondOrderTable(3), "HI"));
+    EXPECT_EQ(AnalysisCell(ReadArchive(path), "B13"), "s:Calen més dades");
 }
 
 TEST_F(WorkbookExport, TablesWithoutRowsGetASheetAndNoChart) {

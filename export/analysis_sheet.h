@@ -1,0 +1,18 @@
+#pragma once
+
+#include "window/data_table.h"
+
+#include <xlsxwriter.h>
+
+namespace tarvon {
+
+// The workbook's second sheet.
+inline constexpr char kFullaAnalisi[] = "Anàlisi";
+
+// Adds the sheet "Anàlisi": the settings the table was taken with, the
+// least-squares lines of N, ln N and 1/N against time (R², slope, k) for each
+// species column, the values they were fitted to, and a chart of each line.
+// False on any error of the library.
+bool AfegirFullaAnalisi(lxw_workbook* book, const DataRows& Taula);
+
+} // namespace tarvon
