@@ -9,9 +9,6 @@ namespace tarvon {
 
 namespace {
 
-// Below it no line describes the data well, whichever fits best.
-constexpr double kPoorFit = 0.9;
-
 constexpr const char* kAxisOf[3] = {"N", "ln N", "1/N"};
 // k in particles and seconds, by order.
 constexpr const char* kUnitOf[3] = {"partícules/s", "1/s", "1/(partícules·s)"};
@@ -83,11 +80,19 @@ void Describe(OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
         r.lines.push_back(FitLine(a, order, sep));
     r.lines.push_back("k és el valor absolut del pendent, en partícules i segons, sense cap "
                       "factor estequiomètric.");
-    if (r.rising)
+    if (r.rising) {
         r.lines.push_back(r.column +
                           " és un producte: la recta d'ordre 0 dóna la seva "
                           "velocitat de formació, " +
                           FormatSignificant(a.fits[0].k, sep) + " partícules/s.");
+        if (!r.constantRate) {
+            r.lines.push_back(r.column + " no es forma a velocitat constant, i les rectes de ln N "
+                                         "i 1/N d'un producte no donen l'ordre de la reacció: "
+                                         "per trobar-lo, trieu un reactiu.");
+            r.lines.push_back(InitialRateLine(r, a, sep));
+            return;
+        }
+    }
     r.lines.push_back("L'ordre que s'ajusta millor és " + std::to_string(a.best) + ".");
     if (a.fits[a.best].line.r2 < kPoorFit)
         r.lines.push_back("Cap de les tres rectes no s'ajusta bé a les dades (el millor R² és "
@@ -112,6 +117,7 @@ OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char sep
     const ColumnAnalysis a = AnalyseColumn(table, column);
     r.column = table.columns[column];
     r.rising = a.rises;
+    r.constantRate = FormedAtConstantRate(a);
     r.fits = a.fits;
     CollectPoints(r, table, column);
     if (!r.fits) {

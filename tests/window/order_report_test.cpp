@@ -65,6 +65,8 @@ TEST(OrderReport, ARisingProductIsAnalysedAsARateOfFormation) {
     ASSERT_TRUE(r.fits);
     EXPECT_TRUE(r.rising);
     EXPECT_EQ(r.fits->best, 0);
+    EXPECT_TRUE(r.constantRate);
+    EXPECT_TRUE(Says(r, "L'ordre que s'ajusta millor és 0."));
     EXPECT_TRUE(Says(r, "B és un producte: la recta d'ordre 0 dóna la seva velocitat de "
                         "formació, 4 partícules/s."));
     EXPECT_TRUE(Says(r, "no s'aplica")); // no half-life from a product
@@ -73,6 +75,19 @@ TEST(OrderReport, ARisingProductIsAnalysedAsARateOfFormation) {
     EXPECT_EQ(r.points[1].t.size(), 19u);
     EXPECT_EQ(r.points[2].t.size(), 19u);
     EXPECT_TRUE(Says(r, "Ordre 0 (N): R² = 1.0000, pendent = 4, k = 4 partícules/s"));
+}
+
+TEST(OrderReport, AProductFormedEverMoreSlowlyGivesNoOrderOfItsOwn) {
+    // The product of a second-order fall: its 1/N line may fit, but says nothing.
+    const DataRows t = Table(31, [](double x) { return 1 / (1.0 / 400 + 0.0005 * x); });
+    const OrderReport r = BuildOrderReport(t, 2, ',');
+    ASSERT_TRUE(r.fits);
+    EXPECT_TRUE(r.rising);
+    EXPECT_FALSE(r.constantRate);
+    EXPECT_TRUE(Says(r, "B no es forma a velocitat constant"));
+    EXPECT_FALSE(Says(r, "s'ajusta millor"));
+    EXPECT_FALSE(Says(r, "semireacció"));
+    EXPECT_TRUE(Says(r, "Velocitat inicial de formació"));
 }
 
 TEST(OrderReport, TooFewRowsOrTooManyZerosAskForMoreData) {
