@@ -90,6 +90,13 @@ struct Formats {
     lxw_format* r2;
 };
 
+// A product's ln N and 1/N lines give no order; only a constant rate of formation does.
+std::string BestOrderText(const ColumnAnalysis& a) {
+    if (a.rises && !FormedAtConstantRate(a))
+        return "cap (producte: trieu un reactiu)";
+    return a.fits->decided ? std::to_string(a.fits->best) : "no es pot decidir";
+}
+
 lxw_row_t WriteFits(SheetWriter& w, const DataRows& t, const Formats& f) {
     const char* header[] = {"Espècie", "Ordre", "Recta", "R²", "Pendent", "k", "Millor ordre"};
     for (lxw_col_t c = 0; c < 7; ++c)
@@ -102,7 +109,7 @@ lxw_row_t WriteFits(SheetWriter& w, const DataRows& t, const Formats& f) {
             w.text(r++, 1, "Calen més dades");
             continue;
         }
-        w.text(r, 6, a.fits->decided ? std::to_string(a.fits->best) : "no es pot decidir");
+        w.text(r, 6, BestOrderText(a));
         for (int order = 0; order < 3; ++order, ++r) {
             const analysis::OrderFit& fit = a.fits->fits[order];
             w.number(r, 1, order);

@@ -2,6 +2,8 @@
 
 #include "export/file_writers.h"
 
+#include "kinetics/live_graph_window.h"
+#include "kinetics/order_window.h"
 #include "mainwindow/help_window.h"
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/window_notice.h"
@@ -13,6 +15,7 @@
 #include "window/document_commands.h"
 #include "window/freeze_marking.h"
 #include "window/initial_state.h"
+#include "window/kinetics_commands.h"
 #include "window/mechanism_view.h"
 #include "window/particle_settings.h"
 #include "window/reaction_choice.h"
@@ -93,7 +96,37 @@ void TarvonWindow::createDocumentServices(const TarvonStart& start) {
 void TarvonWindow::closeEvent(QCloseEvent* event) {
     if (frmAjuda_)
         frmAjuda_->close();
+    if (liveGraph_)
+        liveGraph_->close();
+    if (orderWindow_)
+        orderWindow_->close();
     QMainWindow::closeEvent(event);
+}
+
+void TarvonWindow::CineGrafica() {
+    if (!liveGraph_)
+        liveGraph_ = std::make_unique<LiveGraphWindow>(model_->w.FactorPantalla,
+                                                       documents_->documentsFolder);
+    liveGraph_->refresh(*model_);
+    liveGraph_->show();
+    liveGraph_->raise();
+    liveGraph_->activateWindow();
+}
+
+void TarvonWindow::CineAnalisi() {
+    if (!orderWindow_)
+        orderWindow_ = std::make_unique<OrderWindow>(model_->w.FactorPantalla);
+    orderWindow_->refresh(*model_);
+    orderWindow_->show();
+    orderWindow_->raise();
+    orderWindow_->activateWindow();
+}
+
+void TarvonWindow::refreshKinetics() {
+    if (liveGraph_ && liveGraph_->isVisible())
+        liveGraph_->refresh(*model_);
+    if (orderWindow_ && orderWindow_->isVisible())
+        orderWindow_->refresh(*model_);
 }
 
 void TarvonWindow::mnuAjuda() {
@@ -185,6 +218,7 @@ void TarvonWindow::run(const std::string& name) {
         {"EinesDiamAfDi", [&] { EinesDiamAfDiCommand(m); }},
         {"EinesVel", [&] { EinesVel(m); }},
         {"EinesCrono", [&] { EinesCrono(m); }},
+        {"EinesVolumConstant", [&] { EinesVolumConstant(m); }},
         {"CineDades05", [&] { CineDades(m, 0.5f); }},
         {"CineDades1", [&] { CineDades(m, 1); }},
         {"CineDades2", [&] { CineDades(m, 2); }},
@@ -195,6 +229,9 @@ void TarvonWindow::run(const std::string& name) {
         {"CineEsborrar", [&] { CineEsborrar(m); }},
         {"CineMeca", [&] { CineMeca(m); }},
         {"CineTornar", [&] { CineTornar(m); }},
+        {"CineExperimentNou", [&] { CineExperimentNou(m); }},
+        {"CineGrafica", [&] { CineGrafica(); }},
+        {"CineAnalisi", [&] { CineAnalisi(); }},
     };
     if (const auto found = commands.find(name); found != commands.end())
         found->second();
@@ -230,6 +267,7 @@ void TarvonWindow::tmrRellotge_Timer() {
     }
     applyControls();
     sync_->tick(*model_);
+    refreshKinetics();
     c_.Caja->requestFrame(); // the ticks may outrun the screen's frames
 }
 
@@ -237,6 +275,7 @@ void TarvonWindow::sync() {
     menus_->apply(model_->menus);
     menus_->action("AccionsCongelar")->setText(QString::fromStdString(model_->d.AccionsCongelar));
     sync_->apply(*model_);
+    refreshKinetics();
     applyControls();
     c_.Caja->update();
 }

@@ -33,6 +33,8 @@ struct TarvonStart {
 };
 
 class HelpWindow;
+class LiveGraphWindow;
+class OrderWindow;
 struct QtDocumentPlatform;
 
 // The simulation's main window. It routes ticks and commands to the model and
@@ -52,6 +54,9 @@ public:
     QTimer& Crono() { return crono_; }
     // The help window, once mnuAjuda has shown it.
     HelpWindow* frmAjuda() const { return frmAjuda_.get(); }
+    // The kinetics windows, once their items have shown them.
+    LiveGraphWindow* liveGraph() const { return liveGraph_.get(); }
+    OrderWindow* orderWindow() const { return orderWindow_.get(); }
 
     // A menu item's command, if the item can be clicked now. An error abandons
     // the command; the window goes on.
@@ -73,6 +78,10 @@ private:
     void createWindow(const TarvonStart& start);
     void createDocumentServices(const TarvonStart& start);
     void mnuAjuda();
+    void CineGrafica();
+    void CineAnalisi();
+    // The open kinetics windows follow the table.
+    void refreshKinetics();
     void connectControls();
     void run(const std::string& name);
     // Runs an event handler; an error abandons it and the window goes on.
@@ -99,6 +108,8 @@ private:
     std::unique_ptr<QtDocumentPlatform> platform_;
     std::unique_ptr<DocumentServices> documents_;
     std::unique_ptr<HelpWindow> frmAjuda_;
+    std::unique_ptr<LiveGraphWindow> liveGraph_;
+    std::unique_ptr<OrderWindow> orderWindow_;
     QTimer tmrRellotge_;
     QTimer crono_;
 };

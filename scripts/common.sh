@@ -3,7 +3,7 @@
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-charts-dev qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libxlsxwriter-dev libminizip-dev xdg-utils
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35

@@ -49,6 +49,11 @@ ColumnAnalysis AnalyseColumn(const DataRows& t, std::size_t column) {
     return a;
 }
 
+bool FormedAtConstantRate(const ColumnAnalysis& a) {
+    return a.rises && a.fits && a.fits->decided && a.fits->best == 0 &&
+           a.fits->fits[0].line.r2 >= kPoorFit;
+}
+
 std::optional<std::size_t> SpeciesColumn(const DataRows& t, const std::string& species) {
     for (std::size_t c = 1; c < t.columns.size(); ++c)
         if (t.columns[c] == species)

@@ -29,6 +29,13 @@ struct ColumnAnalysis {
     std::optional<analysis::OrderAnalysis> fits;
 };
 
+// Below it no line describes the data well, whichever fits best.
+inline constexpr double kPoorFit = 0.9;
+
+// A product's ln N and 1/N lines say nothing of the reaction's order; only a
+// straight N line does: formed at a constant rate, the reaction is of order 0.
+bool FormedAtConstantRate(const ColumnAnalysis& a);
+
 // Throws std::out_of_range for a column that is not a species of the table.
 ColumnAnalysis AnalyseColumn(const DataRows& t, std::size_t column);
 

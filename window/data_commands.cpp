@@ -34,11 +34,15 @@ RunSettings CurrentRunSettings(const TarvonModel& m, std::time_t started) {
 }
 
 void IniciarDadesFinestra(TarvonModel& m) {
+    if (m.data.NombreRegistres == 0) // a new table replaces the one shown
+        m.runs.end(m.data.Taula);
     const TableStart start = IniciarDades(m.data, m.s, m.clock.now());
     if (start == TableStart::New) {
         m.data.Taula.settings = CurrentRunSettings(m, std::time(nullptr));
         newTableMenus(m.menus);
         m.d.txtDades = true;
+        if (m.s.Reaccio != nullptr)
+            m.runs.begin(m.s.Reaccio->key, RunLabel(m.data.Taula.settings));
         if (m.s.Reaccio != nullptr)
             m.w.TextCinetica = m.s.Reaccio->texts().TextCinetica;
     }
@@ -47,6 +51,7 @@ void IniciarDadesFinestra(TarvonModel& m) {
 }
 
 void EsborrarDadesFinestra(TarvonModel& m) {
+    m.runs.end(m.data.Taula);
     EsborrarDades(m.data);
     for (const char* item : {"CineMeca", "CineDadesCrono", "mnuEines"})
         m.menus.enable(item);

@@ -16,4 +16,12 @@ std::optional<std::filesystem::path> ReservarNomLliure(const std::filesystem::pa
                                                        const std::string& extension,
                                                        std::error_code& error);
 
+// The same, for a caller that does not tell why.
+inline std::optional<std::filesystem::path> ReservarNomLliure(const std::filesystem::path& folder,
+                                                              const std::string& stem,
+                                                              const std::string& extension) {
+    std::error_code ignored;
+    return ReservarNomLliure(folder, stem, extension, ignored);
+}
+
 } // namespace tarvon

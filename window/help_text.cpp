@@ -70,7 +70,13 @@ const std::vector<Section>& Sections() {
           {"Cronòmetre", "Serveix per mesurar el temps en alguns experiments."},
           {"Velocitat del procés",
            "Mostra una barra de desplaçament que accelera el moviment de les partícules, "
-           "tant com ho permeti l'ordinador."}}},
+           "tant com ho permeti l'ordinador."},
+          {"Volum constant",
+           "Quan està marcat, la caixa conserva la mida que té amb el nombre més gran de "
+           "partícules que permet \"Augmentar\" en aquest ordinador, amb el diàmetre triat. "
+           "Així, en canviar el nombre de partícules canvia la concentració, i es pot "
+           "aplicar el mètode de les velocitats inicials. Desmarcat, la mida de la caixa "
+           "segueix el nombre de partícules."}}},
         {"Reaccions (Alt-R):", false, reactionEntries()},
         {"Cinètica (Alt-N):",
          true,
@@ -84,7 +90,27 @@ const std::vector<Section>& Sections() {
            "Mostra el desenvolupament de la reacció en dos instants, amb una part de la "
            "caixa i les partícules més grans. El botó Continuar fa passar d'un instant al "
            "següent."},
-          {"Tornar a Reaccions", "Torna a la pantalla de la reacció."}}},
+          {"Tornar a Reaccions", "Torna a la pantalla de la reacció."},
+          {"Experiment nou",
+           "Torna a començar la reacció amb el nombre de partícules, el diàmetre i la "
+           "velocitat triats, i torna a prendre dades amb el mateix interval, o amb el "
+           "cronòmetre si es prenien així. Les dades anteriors es poden comparar a la "
+           "gràfica."},
+          {"Gràfica en directe",
+           "Obre una finestra amb el nombre de partícules de cada substància en funció del "
+           "temps, que creix a mesura que es prenen dades. Hi apareixen, més clares, fins a "
+           "quatre experiments anteriors de la mateixa reacció, amb el nom de les seves "
+           "condicions. A sota hi ha els xocs entre molècules i els efectius, o bé, a "
+           "l'òxid de ferro(II), les molècules d'oxigen que arriben a la superfície i les "
+           "que l'oxiden, comptats des que ha començat l'experiment. \"Desar imatge…\" la desa "
+           "en PNG o SVG a la carpeta Documents sense esborrar cap fitxer anterior. La tecla "
+           "Esc tanca la finestra."},
+          {"Anàlisi de l'ordre",
+           "Per a una columna de la taula, representa N, ln N i 1/N en funció del temps amb "
+           "les rectes de mínims quadrats, i en dona R², el pendent i la constant k (el "
+           "valor absolut del pendent, sense factor estequiomètric). Indica l'ordre que "
+           "s'ajusta millor, o que les dades no permeten decidir-lo, el temps de "
+           "semireacció i la velocitat inicial. Necessita almenys quatre files de dades."}}},
         {"Finestra (Alt -F):",
          false,
          {{"Presentació", "Resum en diapositives d'alguns conceptes del model."},

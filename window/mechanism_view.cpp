@@ -1,10 +1,11 @@
 #include "window/mechanism_view.h"
 
-#include "window/freeze_marking.h"
-#include "window/particle_settings.h"
-#include "window/reaction_choice.h"
 #include "reactions/mechanism_continue.h"
 #include "reactions/reaction_settings.h"
+#include "window/freeze_marking.h"
+#include "window/kinetics_commands.h"
+#include "window/particle_settings.h"
+#include "window/reaction_choice.h"
 
 #include <cmath>
 #include <cstdint>
@@ -21,12 +22,14 @@ void menusForView(MenuStates& menus) {
     for (const char* item : {"CineMeca", "mnuAccions", "mnuEines", "mnuReaccions", "CineDades",
                              "CineEsborrar", "CineNoDades"})
         menus.disable(item);
+    EnableKineticsItems(menus, true);
 }
 
 void menusForReactions(MenuStates& menus) {
     for (const char* item : {"mnuAccions", "mnuEines", "mnuReaccions", "CineMeca", "CineDades"})
         menus.enable(item);
     menus.disable("CineTornar");
+    EnableKineticsItems(menus, false);
 }
 
 // A place in twips for the reference screen, scaled to this one. FontSize 0:

@@ -43,6 +43,7 @@ std::vector<MenuItemDef> buildTree() {
         {"EinesDiamAfDi", "(-)", "EinesDiamAf", "Ctrl+D"},
         {"EinesCrono", "Cronòmetre", "mnuEines", ""},
         {"EinesVel", "Velocitat del procés", "mnuEines", ""},
+        {"EinesVolumConstant", "Volum constant", "mnuEines", ""},
         {"mnuReaccions", "&Reaccions", "", ""},
     };
     addReactions(tree);
@@ -59,6 +60,9 @@ std::vector<MenuItemDef> buildTree() {
                                 {"CineEsborrar", "......Esborrar dades", "mnuCine", ""},
                                 {"CineMeca", "Desenvolupament de la reacció", "mnuCine", ""},
                                 {"CineTornar", "......Tornar a Reaccions", "mnuCine", ""},
+                                {"CineExperimentNou", "Experiment nou", "mnuCine", ""},
+                                {"CineGrafica", "Gràfica en directe", "mnuCine", ""},
+                                {"CineAnalisi", "Anàlisi de l'ordre", "mnuCine", ""},
                                 {"mnuFinestra", "&Finestra", "", ""},
                                 {"FinPre", "Presentació", "mnuFinestra", ""},
                                 {"FinTeo", "Introducció teòrica", "mnuFinestra", ""},

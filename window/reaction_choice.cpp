@@ -1,12 +1,13 @@
 #include "window/reaction_choice.h"
 
+#include "reactions/buidar_sistema.h"
+#include "reactions/crea_poblacio.h"
+#include "reactions/reaction_settings.h"
 #include "window/box_view.h"
 #include "window/data_commands.h"
 #include "window/freeze_marking.h"
 #include "window/initial_state.h"
-#include "reactions/buidar_sistema.h"
-#include "reactions/crea_poblacio.h"
-#include "reactions/reaction_settings.h"
+#include "window/kinetics_commands.h"
 
 #include <cmath>
 #include <cstdint>
@@ -42,6 +43,7 @@ void PrepararReaccio(TarvonModel& m) {
         m.menus.enable(item);
     for (const char* item : {"CineEsborrar", "CineNoDades", "CineTornar"})
         m.menus.disable(item);
+    EnableKineticsItems(m.menus, false);
     m.d.picRI = true;
     m.d.txt = {};
     ShowCounterBoxes(m);

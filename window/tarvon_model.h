@@ -1,11 +1,12 @@
 #pragma once
 
+#include "engine/caja_picture.h"
 #include "engine/clock.h"
 #include "engine/simulation_state.h"
 #include "engine/uniform_random.h"
-#include "engine/caja_picture.h"
 #include "window/chronometer.h"
 #include "window/data_table.h"
+#include "window/kinetics_runs.h"
 #include "window/menu_states.h"
 #include "window/window_state.h"
 
@@ -28,6 +29,7 @@ struct TarvonModel {
     MenuStates menus;
     DataTaking data;
     Chronometer crono;
+    KineticsRuns runs; // the tables the live graph overlays
 };
 
 } // namespace tarvon

@@ -113,6 +113,8 @@ TEST_F(WorkbookExport, TheAnalysisSheetHoldsTheSettingsTheFitsAndTheirCharts) {
     }
     EXPECT_EQ(AnalysisCell(book, "A15"), "s:H2");
     EXPECT_GT(std::stod(AnalysisCell(book, "E15")), 0);
+    // A product whose rate of formation falls gives no order of its own.
+    EXPECT_EQ(AnalysisCell(book, "G15"), "s:cap (producte: trieu un reactiu)");
     EXPECT_EQ(AnalysisCell(book, "N12"), "<empty>");
 
     // A chart of each line of each species, with its least-squares line.
