@@ -1,12 +1,13 @@
 #include "launcher/orvalis_window.h"
 
 #include "launcher/ball_view.h"
+#include "launcher/textured_background.h"
+#include "platform/calibration_store.h"
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
-#include "launcher/textured_background.h"
+#include "qtcommon/centred_stage.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
-#include "platform/calibration_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,12 +87,15 @@ Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherS
     client_->setObjectName("Fons");
     setCentralWidget(client_);
     createMenus();
-    createPanels(client_);
-    createLabels(client_);
-    createBox(client_);
+    const Extent extent = OrvalisLayoutExtent(screen.FactorPantalla);
+    stage_ = new CentredStage(client_, twipsToPixels(0, 0, extent.width, extent.height).size(),
+                              screen.fitted);
+    createPanels(stage_);
+    createLabels(stage_);
+    createBox(stage_);
 
-    for (QWidget* w : {client_, static_cast<QWidget*>(lblSubtitol_), static_cast<QWidget*>(lblFi_),
-                       static_cast<QWidget*>(caja_)}) {
+    for (QWidget* w : {client_, stage_, static_cast<QWidget*>(lblSubtitol_),
+                       static_cast<QWidget*>(lblFi_), static_cast<QWidget*>(caja_)}) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
@@ -238,7 +242,7 @@ bool Orvalis::eventFilter(QObject* watched, QEvent* event) {
             tmrRellotge_.start(); // the animation resumes after a model start
             return true;
         }
-        if (watched == client_) {
+        if (watched == client_ || watched == stage_) {
             highlight(lblSubtitol_, false);
             highlight(lblFi_, false);
         }

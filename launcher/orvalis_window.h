@@ -1,7 +1,7 @@
 #pragma once
 
-#include "launcher_rules/ball_engine.h"
 #include "launcher/launcher_services.h"
+#include "launcher_rules/ball_engine.h"
 #include "launcher_rules/orvalis_layout.h"
 
 #include <QCursor>
@@ -77,6 +77,7 @@ private:
     QAction* finRecom_ = nullptr;
     QAction* mnuAutor_ = nullptr;
     QWidget* client_ = nullptr;
+    QWidget* stage_ = nullptr; // the controls, centred when the layout is fitted
     QLabel* lblSubtitol_ = nullptr;
     QLabel* lblTitol0_ = nullptr;
     QLabel* lblTitol4_ = nullptr;

@@ -1,5 +1,7 @@
 #include "launcher_rules/orvalis_layout.h"
 
+#include <algorithm>
+
 namespace tarvon {
 
 namespace {
@@ -71,6 +73,30 @@ OrvalisLayout OrvalisLayoutFor(const ScreenClass& screen) {
     l.Caja.left = l.shpMenu.right() - l.Caja.width;
     l.box = LauncherBox(screen.CanviPantalla ? f : 1.0f);
     return l;
+}
+
+namespace {
+
+// A label sized to its one line of text: about 1.25 of its font's height,
+// 20 twips a point.
+double labelBottom(const LabelPlace& p) {
+    return p.top + 1.25 * 20 * p.fontPoints;
+}
+
+} // namespace
+
+Extent OrvalisLayoutExtent(float f) {
+    const OrvalisLayout l = OrvalisLayoutFor({f, true});
+    Extent e;
+    // picMenu is never shown: shpMenu is the menu panel.
+    for (const TwipsRect* r : {&l.picSobre, &l.cmdSobre, &l.picRecom, &l.cmdRecom, &l.shpMenu,
+                               &l.Caja, &l.bars[0], &l.bars[1], &l.bars[2]}) {
+        e.width = std::max(e.width, static_cast<double>(r->right()));
+        e.height = std::max(e.height, static_cast<double>(r->top + r->height));
+    }
+    for (const LabelPlace* p : {&l.lblSubtitol, &l.lblTitol0, &l.lblFi})
+        e.height = std::max(e.height, labelBottom(*p));
+    return e;
 }
 
 } // namespace tarvon

@@ -2,6 +2,7 @@
 
 #include "launcher_rules/ball_box.h"
 #include "startup/screen_class.h"
+#include "startup/screen_fit.h"
 
 #include <string>
 
@@ -37,5 +38,9 @@ struct OrvalisLayout {
 };
 
 OrvalisLayout OrvalisLayoutFor(const ScreenClass& screen);
+
+// What the launcher window shows at factor f: panels, pictures, buttons,
+// title labels and the box, twips from the client area's top left.
+Extent OrvalisLayoutExtent(float f);
 
 } // namespace tarvon

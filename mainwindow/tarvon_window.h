@@ -4,13 +4,13 @@
 #include "engine/simulation_state.h"
 #include "layout/window_layout.h"
 #include "mainwindow/data_pictures.h"
-#include "window/document_services.h"
-#include "window/tarvon_model.h"
-#include "window/tick_hooks.h"
 #include "mainwindow/window_controls.h"
 #include "mainwindow/window_menus.h"
 #include "mainwindow/window_sync.h"
 #include "startup/screen_class.h"
+#include "window/document_services.h"
+#include "window/tarvon_model.h"
+#include "window/tick_hooks.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -60,6 +60,7 @@ public:
 protected:
     // The help window has no owner; it must not keep the program running.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 public slots:
     // One animation step, then one repaint.

@@ -35,6 +35,11 @@ public:
     // Called with the point, in twips, where a mouse button went down.
     std::function<void(float x, float y)> onMouseDown;
 
+    // Atoms narrower than this are drawn this wide about their centre, in
+    // logical pixels; 0 draws every atom at its own size.
+    void setMinimumAtomDiameter(double dip);
+    double minimumAtomDiameter() const { return minimumAtom_; }
+
     // Erases what was drawn, leaving the back colour.
     void clearPicture();
     // Where drawing commands go; they stay until the picture is cleared.
@@ -50,6 +55,7 @@ private:
     void fitPicture();
 
     const CajaShapes& shapes_;
+    double minimumAtom_ = 0;
     QColor back_{192, 255, 255};
     QImage picture_;
     PictureCanvas canvas_{picture_};
