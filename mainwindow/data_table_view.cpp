@@ -18,6 +18,22 @@ double ColumnWidth(const QFont& font) {
     return QFontMetricsF(font).horizontalAdvance(kColumn);
 }
 
+// The lines' height with each wrapped to the width, as the header shows them.
+double HeaderHeight(const QString& text, const QFont& font, double width) {
+    const QFontMetricsF metrics(font);
+    double height = 0;
+    for (const QString& line : text.split('\n')) {
+        const double one = metrics.lineSpacing();
+        if (line.contains('\t') || width <= 0) {
+            height += one; // the column names, a tab stop apart, stay on one line
+            continue;
+        }
+        const QRectF r = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, line);
+        height += std::max(one, std::round(r.height() / one) * one);
+    }
+    return height;
+}
+
 } // namespace
 
 DataTableView::DataTableView(QWidget* parent)
@@ -27,7 +43,9 @@ DataTableView::DataTableView(QWidget* parent)
     header_->setFrameShape(QFrame::NoFrame);
     header_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    header_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A title wider than the table, as with projector mode's font, wraps.
+    header_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    header_->setWordWrapMode(QTextOption::WordWrap);
     header_->setFocusPolicy(Qt::NoFocus);
     header_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placeHeader();
@@ -85,12 +103,13 @@ void DataTableView::placeHeader() {
     const double column = ColumnWidth(font());
     setTabStopDistance(column);
     header_->setTabStopDistance(column);
-    const int lines = header_->toPlainText().isEmpty() ? 0 : header_->blockCount();
     const double margin = header_->document()->documentMargin();
+    const QString text = header_->toPlainText();
+    const double wrapWidth = viewport()->width() - 2 * margin;
     const int height =
-        lines == 0
+        text.isEmpty()
             ? 0
-            : static_cast<int>(std::ceil(lines * QFontMetricsF(font()).lineSpacing() + 2 * margin));
+            : static_cast<int>(std::ceil(HeaderHeight(text, font(), wrapWidth) + 2 * margin));
     setViewportMargins(0, height, 0, 0);
     const QRect view = viewport()->geometry();
     header_->setGeometry(view.left(), view.top() - height, view.width(), height);

@@ -11,6 +11,7 @@
 #include "window/document_commands.h"
 
 #include <QAction>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -184,6 +185,12 @@ TEST_F(HelpAndDocuments, ProjectorModeGrowsTheTextsKeepsTheTableAndIsRemembered)
     EXPECT_GT(c.txtDades->font().pointSizeF(), table);
     EXPECT_LE(c.txtDades->font().pointSizeF(), 1.5 * table);
     EXPECT_EQ(c.txtDades->header()->font(), c.txtDades->font());
+    // A title now wider than the table wraps inside the header, above the rows.
+    const QFontMetricsF metrics(c.txtDades->font());
+    const QString title = copied.section('\n', 0, 0);
+    const int lines = metrics.horizontalAdvance(title) > header->width() ? 3 : 2;
+    EXPECT_GE(header->height(), lines * metrics.lineSpacing());
+    EXPECT_LE(header->geometry().bottom(), c.txtDades->viewport()->geometry().top());
     // Nothing overlaps on the right-hand panel.
     for (int i = 0; i < 4; ++i) {
         EXPECT_FALSE(c.txt[i]->geometry().intersects(c.lblPropietats->geometry())) << i;
