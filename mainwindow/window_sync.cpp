@@ -1,6 +1,5 @@
 #include "mainwindow/window_sync.h"
 
-#include "layout/layout_extent.h"
 #include "layout/panel_growth.h"
 #include "mainwindow/circle_widget.h"
 #include "mainwindow/data_table_view.h"
@@ -111,7 +110,7 @@ void WindowSync::panel(const TarvonModel& m) {
     // The client area, and at least the layout the screen was fitted for.
     in.bottom =
         std::max(static_cast<float>(c_.lblPropietats->parentWidget()->height() * kTwipsPerPixel),
-                 static_cast<float>(TarvonLayoutExtent(factor_).height));
+                 layoutBottom_);
     in.projector = m.w.ModeProjector;
     const PanelPlaces p = PlacePanel(in);
     for (std::size_t i = 0; i < 5; ++i) {

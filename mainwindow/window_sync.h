@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/layout_extent.h"
 #include "mainwindow/data_pictures.h"
 #include "mainwindow/window_controls.h"
 #include "window/tarvon_model.h"
@@ -18,6 +19,7 @@ public:
     // layout: the window's, at screen factor f.
     WindowSync(TarvonControls& controls, DataPictures pictures, const WindowLayout& layout, float f)
         : c_(controls), pictures_(std::move(pictures)), layout_(layout), factor_(f),
+          layoutBottom_(static_cast<float>(TarvonLayoutExtent(f).height)),
           minLabelWidth_(layout.at("lblDS1").Width), propietats_(layout.at("lblPropietats")) {}
 
     void apply(const TarvonModel& m);
@@ -43,6 +45,7 @@ private:
     DataPictures pictures_;
     const WindowLayout& layout_;
     float factor_;
+    float layoutBottom_; // twips
     float minLabelWidth_;
     ControlGeometry propietats_;
     std::optional<std::uint64_t> taulaShown_; // the table revision on show
