@@ -74,8 +74,9 @@ QFont arial(double points) {
 
 Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherServices services,
                  UniformRandom& rnd, std::function<void()> endProgram, QWidget* parent)
-    : QMainWindow(parent), layout_(OrvalisLayoutFor(screen)), dataFolder_(dataFolder),
-      services_(services), rnd_(rnd), endProgram_(std::move(endProgram)), balls_(layout_.box) {
+    : QMainWindow(parent), layout_(OrvalisLayoutFor(screen)), fitted_(screen.fitted),
+      dataFolder_(dataFolder), services_(services), rnd_(rnd), endProgram_(std::move(endProgram)),
+      balls_(layout_.box) {
     setWindowTitle("Orvalis");
     QFont windowFont = font();
     windowFont.setPointSizeF(layout_.windowFontPoints);
@@ -155,6 +156,18 @@ void Orvalis::createPanels(QWidget* client) {
     cmdSobre_ = makeClose("cmdSobre", layout_.cmdSobre, picSobre_);
     picRecom_ = makePicture("picRecom", layout_.picRecom, layout_.picRecomFile);
     cmdRecom_ = makeClose("cmdRecom", layout_.cmdRecom, picRecom_);
+    if (fitted_) {
+        fitToPicture(picSobre_, cmdSobre_, layout_.picSobre, layout_.cmdSobre);
+        fitToPicture(picRecom_, cmdRecom_, layout_.picRecom, layout_.cmdRecom);
+    }
+}
+
+void Orvalis::fitToPicture(QLabel* pic, QPushButton* button, TwipsRect panel, TwipsRect close) {
+    const QSize size = pic->pixmap().size();
+    FitPanelToPicture(panel, close, static_cast<float>(size.width() * kTwipsPerPixel),
+                      static_cast<float>(size.height() * kTwipsPerPixel));
+    pic->setGeometry(pixels(panel));
+    button->setGeometry(pixels(close));
 }
 
 void Orvalis::createLabels(QWidget* client) {

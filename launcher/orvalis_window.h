@@ -56,6 +56,8 @@ protected:
 private:
     void createMenus();
     void createPanels(QWidget* client);
+    // A picture smaller than its panel's place: the panel shrinks to it.
+    void fitToPicture(QLabel* pic, QPushButton* button, TwipsRect panel, TwipsRect close);
     void createLabels(QWidget* client);
     void createBox(QWidget* client);
     void showSobre();
@@ -64,6 +66,7 @@ private:
     QPixmap picture(const std::string& name) const;
 
     OrvalisLayout layout_;
+    bool fitted_; // the screen factor is fitted, not a class's
     QString dataFolder_;
     LauncherServices services_;
     UniformRandom& rnd_;

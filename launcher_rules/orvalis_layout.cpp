@@ -57,7 +57,9 @@ void EscalaPantalla(OrvalisLayout& l, float f) {
     for (TwipsRect& bar : l.bars)
         scale(bar, f);
     scale(l.shpMenu, f);
-    const char* variant = f < 1 ? "800" : "1152";
+    // The largest variant not larger than its place: a fitted factor between
+    // the classes' takes the smaller one's.
+    const char* variant = f >= 1.125f ? "1152" : f >= 1 ? "" : "800";
     l.picSobreFile = std::string("SobreAquestTreball") + variant + ".jpg";
     l.picRecomFile = std::string("Recomana") + variant + ".jpg";
 }
@@ -97,6 +99,18 @@ Extent OrvalisLayoutExtent(float f) {
     for (const LabelPlace* p : {&l.lblSubtitol, &l.lblTitol0, &l.lblFi})
         e.height = std::max(e.height, labelBottom(*p));
     return e;
+}
+
+void FitPanelToPicture(TwipsRect& panel, TwipsRect& button, float pictureWidth,
+                       float pictureHeight) {
+    if (pictureWidth <= 0 || pictureHeight <= 0)
+        return; // a missing picture leaves its place as it is
+    const float fromRight = panel.right() - button.right();
+    const float fromBottom = panel.top + panel.height - (button.top + button.height);
+    panel.width = std::min(panel.width, pictureWidth);
+    panel.height = std::min(panel.height, pictureHeight);
+    button.left = panel.right() - fromRight - button.width;
+    button.top = panel.top + panel.height - fromBottom - button.height;
 }
 
 } // namespace tarvon
