@@ -28,14 +28,6 @@ TEST(OrvalisScreenFit, FourThreeClassesStayAndSixteenNineScreensFit) {
     }
 }
 
-TEST(OrvalisScreenFit, TheExtentFollowsTheScaledLayout) {
-    const OrvalisLayout wide = OrvalisLayoutFor({1.125f, true});
-    const Extent e = OrvalisLayoutExtent(1.125f);
-    EXPECT_GE(e.width, wide.shpMenu.right());
-    EXPECT_GE(e.height, wide.picRecom.top + wide.picRecom.height);
-    EXPECT_GT(OrvalisLayoutExtent(1.5f).height, e.height);
-}
-
 TEST(FitPanelToPicture, ShrinksToASmallerPictureAndKeepsTheButtonInItsCorner) {
     const OrvalisLayout l = OrvalisLayoutFor({1.65f, true, true});
     for (const auto& [place, close] :

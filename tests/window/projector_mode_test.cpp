@@ -45,20 +45,5 @@ TEST(ProjectorMode, ItemIsUsableInEveryStateAndKeepsItsMarkThroughThem) {
     }
 }
 
-TEST(ProjectorMode, TurningItOnLeavesTheModelAsItWas) {
-    LoadedWindow w;
-    TriaReaccio(w.m, kHI);
-    const std::vector<AtomShape> before = w.state->caja.AtomA.all();
-    const float caixa = w.state->CaixaX;
-    SetModeProjector(w.m, true);
-    const std::vector<AtomShape>& after = w.state->caja.AtomA.all();
-    ASSERT_EQ(after.size(), before.size());
-    for (std::size_t i = 0; i < after.size(); ++i) {
-        EXPECT_EQ(after[i].left, before[i].left);
-        EXPECT_EQ(after[i].width, before[i].width);
-    }
-    EXPECT_EQ(w.state->CaixaX, caixa);
-}
-
 } // namespace
 } // namespace tarvon
