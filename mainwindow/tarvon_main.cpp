@@ -1,12 +1,13 @@
 #include "engine/clock.h"
 #include "engine/uniform_random.h"
+#include "layout/layout_extent.h"
 #include "mainwindow/single_instance.h"
 #include "mainwindow/tarvon_window.h"
-#include "reactions/reaction_rules.h"
 #include "qtcommon/calibration_path.h"
 #include "qtcommon/control_pantalla.h"
-#include "startup/data_folder.h"
 #include "qtcommon/file_calibration_store.h"
+#include "reactions/reaction_rules.h"
+#include "startup/data_folder.h"
 #include "startup/particle_budget.h"
 
 #include <QApplication>
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<tarvon::TarvonWindow> window;
     std::unique_ptr<tarvon::ControlPantalla> start;
     start = std::make_unique<tarvon::ControlPantalla>(
-        tarvon::ControlPantalla::Program::Tarvon, [&](const tarvon::ScreenClass& screen) {
+        tarvon::ControlPantalla::Program::Tarvon,
+        [&](const tarvon::ScreenClass& screen) {
             // A copy already running is brought forward instead.
             if (!guard.claim()) {
                 QApplication::quit();
@@ -53,7 +55,8 @@ int main(int argc, char** argv) {
                              [&] { tarvon::BringForward(*window); });
             window->showMaximized();
             start->hide();
-        });
+        },
+        tarvon::TarvonLayoutExtent);
     start->showMaximized();
     return app.exec();
 }
