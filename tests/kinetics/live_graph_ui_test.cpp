@@ -152,6 +152,20 @@ TEST(LiveGraph, SavingWritesANewFileAndOverwritesNone) {
     EXPECT_NE(window.save(ImageFormat::Svg)->filename(), svg->filename());
 }
 
+TEST(LiveGraph, FollowsTheProjectorModeOfTheMainWindow) {
+    GraphFixture f;
+    LiveGraphWindow window(1.0f, f.documents.path().toStdString());
+    window.refresh(f.m);
+    const double designed = window.collisions()->font().pointSizeF();
+    f.m.w.ModeProjector = true;
+    window.refresh(f.m);
+    EXPECT_DOUBLE_EQ(window.collisions()->font().pointSizeF(), designed * 1.5);
+    EXPECT_DOUBLE_EQ(window.view()->font().pointSizeF(), designed * 1.5);
+    f.m.w.ModeProjector = false;
+    window.refresh(f.m);
+    EXPECT_DOUBLE_EQ(window.collisions()->font().pointSizeF(), designed);
+}
+
 TEST(LiveGraph, EscapeClosesIt) {
     GraphFixture f;
     LiveGraphWindow window(1.0f, f.documents.path().toStdString());
