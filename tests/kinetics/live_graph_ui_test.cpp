@@ -7,7 +7,7 @@
 #include "window/data_commands.h"
 #include "window/kinetics_commands.h"
 #include "window/reaction_choice.h"
-#include "window/species_colours.h"
+#include "window/line_colours.h"
 #include "window/tick_hooks.h"
 #include "window/window_fixture.h"
 
