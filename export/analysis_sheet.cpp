@@ -92,8 +92,9 @@ struct Formats {
 
 // A product's ln N and 1/N lines give no order; only a constant rate of formation does.
 std::string BestOrderText(const ColumnAnalysis& a) {
-    if (a.rises && !FormedAtConstantRate(a))
-        return "cap (producte: trieu un reactiu)";
+    if (a.rises)
+        return a.constantRate ? "0 (velocitat de formació constant)"
+                              : "cap (producte: trieu un reactiu)";
     return a.fits->decided ? std::to_string(a.fits->best) : "no es pot decidir";
 }
 

@@ -1,7 +1,7 @@
 #include "kinetics/live_graph_view.h"
 
 #include "kinetics/plot_area.h"
-#include "window/species_colours.h"
+#include "window/line_colours.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -40,6 +40,7 @@ LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
 }
 
 void LiveGraphWindow::refresh(const TarvonModel& m) {
+    FollowProjectorMode(*this, m.w.ModeProjector);
     view_->setSeparator(m.w.SeparadorDecimal);
     view_->refresh(m.runs, m.data.Taula, m.data.Revisio);
     reaction_ = m.runs.currentReaction(); // kept when the table is cleared

@@ -43,6 +43,7 @@ OrderWindow::OrderWindow(float s)
 }
 
 void OrderWindow::refresh(const TarvonModel& m) {
+    FollowProjectorMode(*this, m.w.ModeProjector);
     table_ = &m.data.Taula;
     separator_ = m.w.SeparadorDecimal;
     if (m.data.Revisio == revision_)

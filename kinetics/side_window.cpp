@@ -3,6 +3,7 @@
 #include "qtcommon/twips.h"
 #include "window/side_window_place.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QScreen>
@@ -22,6 +23,18 @@ void PlaceBesideMain(QWidget& window, float s, float widthTwips, float heightTwi
     const QRect px = twipsToPixels(r.Left, r.Top, r.Width, r.Height);
     window.move(px.topLeft());
     window.resize(px.size());
+}
+
+void FollowProjectorMode(QWidget& window, bool on) {
+    constexpr const char* kDesignSize = "designPointSize";
+    if (!window.property(kDesignSize).isValid())
+        window.setProperty(kDesignSize, window.font().pointSizeF());
+    const double size = window.property(kDesignSize).toDouble() * (on ? 1.5 : 1.0);
+    if (window.font().pointSizeF() == size)
+        return;
+    QFont font = window.font();
+    font.setPointSizeF(size);
+    window.setFont(font);
 }
 
 void CloseOnEscape(QWidget& window) {

@@ -8,6 +8,10 @@ namespace tarvon {
 // reference screen in twips, kept on the screen it opens on.
 void PlaceBesideMain(QWidget& window, float FactorPantalla, float widthTwips, float heightTwips);
 
+// In projector mode a side window's texts are half as large again, as the
+// main window's counters and description are; off, they are as designed.
+void FollowProjectorMode(QWidget& window, bool on);
+
 // Escape closes a side window, whichever of its controls has the focus.
 void CloseOnEscape(QWidget& window);
 

@@ -2,6 +2,7 @@
 
 #include "launcher/optim_boles.h"
 #include "launcher/orvalis_window.h"
+#include "launcher_rules/orvalis_layout.h"
 #include "qtcommon/control_pantalla.h"
 
 namespace tarvon {
@@ -14,8 +15,9 @@ LauncherSequence::LauncherSequence(Clock& clock, UniformRandom& rnd, LauncherSer
 LauncherSequence::~LauncherSequence() = default;
 
 void LauncherSequence::start() {
-    control_ = std::make_unique<ControlPantalla>(ControlPantalla::Program::Orvalis3,
-                                                 [this](const ScreenClass& s) { classified(s); });
+    control_ = std::make_unique<ControlPantalla>(
+        ControlPantalla::Program::Orvalis3, [this](const ScreenClass& s) { classified(s); },
+        OrvalisLayoutExtent);
     control_->showMaximized();
 }
 

@@ -1,12 +1,13 @@
 #include "launcher/orvalis_window.h"
 
 #include "launcher/ball_view.h"
+#include "launcher/textured_background.h"
+#include "platform/calibration_store.h"
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
-#include "launcher/textured_background.h"
+#include "qtcommon/centred_stage.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
-#include "platform/calibration_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,8 +74,9 @@ QFont arial(double points) {
 
 Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherServices services,
                  UniformRandom& rnd, std::function<void()> endProgram, QWidget* parent)
-    : QMainWindow(parent), layout_(OrvalisLayoutFor(screen)), dataFolder_(dataFolder),
-      services_(services), rnd_(rnd), endProgram_(std::move(endProgram)), balls_(layout_.box) {
+    : QMainWindow(parent), layout_(OrvalisLayoutFor(screen)), fitted_(screen.fitted),
+      dataFolder_(dataFolder), services_(services), rnd_(rnd), endProgram_(std::move(endProgram)),
+      balls_(layout_.box) {
     setWindowTitle("Orvalis");
     QFont windowFont = font();
     windowFont.setPointSizeF(layout_.windowFontPoints);
@@ -86,12 +88,15 @@ Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherS
     client_->setObjectName("Fons");
     setCentralWidget(client_);
     createMenus();
-    createPanels(client_);
-    createLabels(client_);
-    createBox(client_);
+    const Extent extent = OrvalisLayoutExtent(screen.FactorPantalla);
+    stage_ = new CentredStage(client_, twipsToPixels(0, 0, extent.width, extent.height).size(),
+                              screen.fitted);
+    createPanels(stage_);
+    createLabels(stage_);
+    createBox(stage_);
 
-    for (QWidget* w : {client_, static_cast<QWidget*>(lblSubtitol_), static_cast<QWidget*>(lblFi_),
-                       static_cast<QWidget*>(caja_)}) {
+    for (QWidget* w : {client_, stage_, static_cast<QWidget*>(lblSubtitol_),
+                       static_cast<QWidget*>(lblFi_), static_cast<QWidget*>(caja_)}) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
@@ -151,6 +156,18 @@ void Orvalis::createPanels(QWidget* client) {
     cmdSobre_ = makeClose("cmdSobre", layout_.cmdSobre, picSobre_);
     picRecom_ = makePicture("picRecom", layout_.picRecom, layout_.picRecomFile);
     cmdRecom_ = makeClose("cmdRecom", layout_.cmdRecom, picRecom_);
+    if (fitted_) {
+        fitToPicture(picSobre_, cmdSobre_, layout_.picSobre, layout_.cmdSobre);
+        fitToPicture(picRecom_, cmdRecom_, layout_.picRecom, layout_.cmdRecom);
+    }
+}
+
+void Orvalis::fitToPicture(QLabel* pic, QPushButton* button, TwipsRect panel, TwipsRect close) {
+    const QSize size = pic->pixmap().size();
+    FitPanelToPicture(panel, close, static_cast<float>(size.width() * kTwipsPerPixel),
+                      static_cast<float>(size.height() * kTwipsPerPixel));
+    pic->setGeometry(pixels(panel));
+    button->setGeometry(pixels(close));
 }
 
 void Orvalis::createLabels(QWidget* client) {
@@ -238,7 +255,7 @@ bool Orvalis::eventFilter(QObject* watched, QEvent* event) {
             tmrRellotge_.start(); // the animation resumes after a model start
             return true;
         }
-        if (watched == client_) {
+        if (watched == client_ || watched == stage_) {
             highlight(lblSubtitol_, false);
             highlight(lblFi_, false);
         }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "launcher_rules/ball_engine.h"
 #include "launcher/launcher_services.h"
+#include "launcher_rules/ball_engine.h"
 #include "launcher_rules/orvalis_layout.h"
 
 #include <QCursor>
@@ -56,6 +56,8 @@ protected:
 private:
     void createMenus();
     void createPanels(QWidget* client);
+    // A picture smaller than its panel's place: the panel shrinks to it.
+    void fitToPicture(QLabel* pic, QPushButton* button, TwipsRect panel, TwipsRect close);
     void createLabels(QWidget* client);
     void createBox(QWidget* client);
     void showSobre();
@@ -64,6 +66,7 @@ private:
     QPixmap picture(const std::string& name) const;
 
     OrvalisLayout layout_;
+    bool fitted_; // the screen factor is fitted, not a class's
     QString dataFolder_;
     LauncherServices services_;
     UniformRandom& rnd_;
@@ -77,6 +80,7 @@ private:
     QAction* finRecom_ = nullptr;
     QAction* mnuAutor_ = nullptr;
     QWidget* client_ = nullptr;
+    QWidget* stage_ = nullptr; // the controls, centred when the layout is fitted
     QLabel* lblSubtitol_ = nullptr;
     QLabel* lblTitol0_ = nullptr;
     QLabel* lblTitol4_ = nullptr;

@@ -1,5 +1,7 @@
 #include "launcher_rules/orvalis_layout.h"
 
+#include <algorithm>
+
 namespace tarvon {
 
 namespace {
@@ -55,7 +57,9 @@ void EscalaPantalla(OrvalisLayout& l, float f) {
     for (TwipsRect& bar : l.bars)
         scale(bar, f);
     scale(l.shpMenu, f);
-    const char* variant = f < 1 ? "800" : "1152";
+    // The largest variant not larger than its place: a fitted factor between
+    // the classes' takes the smaller one's.
+    const char* variant = f >= 1.125f ? "1152" : f >= 1 ? "" : "800";
     l.picSobreFile = std::string("SobreAquestTreball") + variant + ".jpg";
     l.picRecomFile = std::string("Recomana") + variant + ".jpg";
 }
@@ -71,6 +75,42 @@ OrvalisLayout OrvalisLayoutFor(const ScreenClass& screen) {
     l.Caja.left = l.shpMenu.right() - l.Caja.width;
     l.box = LauncherBox(screen.CanviPantalla ? f : 1.0f);
     return l;
+}
+
+namespace {
+
+// A label sized to its one line of text: about 1.25 of its font's height,
+// 20 twips a point.
+double labelBottom(const LabelPlace& p) {
+    return p.top + 1.25 * 20 * p.fontPoints;
+}
+
+} // namespace
+
+Extent OrvalisLayoutExtent(float f) {
+    const OrvalisLayout l = OrvalisLayoutFor({f, true});
+    Extent e;
+    // picMenu is never shown: shpMenu is the menu panel.
+    for (const TwipsRect* r : {&l.picSobre, &l.cmdSobre, &l.picRecom, &l.cmdRecom, &l.shpMenu,
+                               &l.Caja, &l.bars[0], &l.bars[1], &l.bars[2]}) {
+        e.width = std::max(e.width, static_cast<double>(r->right()));
+        e.height = std::max(e.height, static_cast<double>(r->top + r->height));
+    }
+    for (const LabelPlace* p : {&l.lblSubtitol, &l.lblTitol0, &l.lblFi})
+        e.height = std::max(e.height, labelBottom(*p));
+    return e;
+}
+
+void FitPanelToPicture(TwipsRect& panel, TwipsRect& button, float pictureWidth,
+                       float pictureHeight) {
+    if (pictureWidth <= 0 || pictureHeight <= 0)
+        return; // a missing picture leaves its place as it is
+    const float fromRight = panel.right() - button.right();
+    const float fromBottom = panel.top + panel.height - (button.top + button.height);
+    panel.width = std::min(panel.width, pictureWidth);
+    panel.height = std::min(panel.height, pictureHeight);
+    button.left = panel.right() - fromRight - button.width;
+    button.top = panel.top + panel.height - fromBottom - button.height;
 }
 
 } // namespace tarvon

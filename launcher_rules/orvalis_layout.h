@@ -2,6 +2,7 @@
 
 #include "launcher_rules/ball_box.h"
 #include "startup/screen_class.h"
+#include "startup/screen_fit.h"
 
 #include <string>
 
@@ -37,5 +38,16 @@ struct OrvalisLayout {
 };
 
 OrvalisLayout OrvalisLayoutFor(const ScreenClass& screen);
+
+// A picture panel whose picture is smaller than its place, as on a screen
+// whose factor is fitted rather than a class's (pictures are never scaled up),
+// takes the picture's size; its close button keeps its distance from the
+// panel's bottom right corner. Sizes in twips.
+void FitPanelToPicture(TwipsRect& panel, TwipsRect& button, float pictureWidth,
+                       float pictureHeight);
+
+// What the launcher window shows at factor f: panels, pictures, buttons,
+// title labels and the box, twips from the client area's top left.
+Extent OrvalisLayoutExtent(float f);
 
 } // namespace tarvon

@@ -1,20 +1,29 @@
 #include "mainwindow/help_window.h"
 
-#include "window/help_text.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
+#include "window/help_text.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
 
 namespace tarvon {
 
 HelpWindow::HelpWindow(float FactorPantalla)
     : QWidget(nullptr), txtAjuda_(new QPlainTextEdit(this)) {
     setWindowTitle("Ajuda");
-    const AjudaPlacement p = PlacementAjuda(FactorPantalla);
+    // Within the screen's free area, title bar included.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const AjudaPlacement p =
+        FitAjuda(PlacementAjuda(FactorPantalla), static_cast<float>(free.width() * kTwipsPerPixel),
+                 static_cast<float>((free.height() - title) * kTwipsPerPixel));
     // The twips include the frame; the text box is the client area.
-    move(twipsToPixels(p.Left, p.Top, 0, 0).topLeft());
+    move(free.topLeft() + twipsToPixels(p.Left, p.Top, 0, 0).topLeft());
     const QRect text = twipsToPixels(0, 0, p.TextWidth, p.TextHeight);
     resize(text.size());
     txtAjuda_->setGeometry(text);

@@ -1,5 +1,6 @@
 #include "engine/clock.h"
 #include "engine/uniform_random.h"
+#include "layout/layout_extent.h"
 #include "mainwindow/single_instance.h"
 #include "mainwindow/tarvon_window.h"
 #include "qtcommon/calibration_path.h"
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<tarvon::TarvonWindow> window;
     std::unique_ptr<tarvon::ControlPantalla> start;
     start = std::make_unique<tarvon::ControlPantalla>(
-        tarvon::ControlPantalla::Program::Tarvon, [&](const tarvon::ScreenClass& screen) {
+        tarvon::ControlPantalla::Program::Tarvon,
+        [&](const tarvon::ScreenClass& screen) {
             // Everything that reads files comes before the claim: once this copy
             // owns the socket, later starts hand over to it and show nothing,
             // so nothing may hold it up until its window is on screen.
@@ -56,7 +58,8 @@ int main(int argc, char** argv) {
                              [&] { tarvon::BringForward(*window); });
             window->showMaximized();
             start->hide();
-        });
+        },
+        tarvon::TarvonLayoutExtent);
     start->showMaximized();
     return app.exec();
 }

@@ -4,10 +4,13 @@
 
 #include "kinetics/live_graph_window.h"
 #include "kinetics/order_window.h"
+#include "layout/layout_extent.h"
 #include "mainwindow/help_window.h"
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/window_notice.h"
 #include "qtcommon/caja_view.h"
+#include "qtcommon/centred_stage.h"
+#include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 #include "reactions/registry.h"
 #include "window/chrono_panel.h"
@@ -18,6 +21,7 @@
 #include "window/kinetics_commands.h"
 #include "window/mechanism_view.h"
 #include "window/particle_settings.h"
+#include "window/projector_mode.h"
 #include "window/reaction_choice.h"
 
 #include <QApplication>
@@ -29,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 
 #include <cstdio>
 #include <exception>
@@ -38,6 +43,11 @@
 namespace tarvon {
 
 namespace {
+
+// Where the user's choices are kept.
+const char* const kOrganisation = "Orvalis";
+const char* const kApplication = "Tarvon";
+const char* const kProjectorKey = "ModeProjector";
 
 // The user's decimal separator for the data table's times.
 char DecimalSeparator() {
@@ -71,6 +81,7 @@ TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& 
     model_->w.FactorPantalla = start.screen.FactorPantalla;
     model_->w.SeparadorDecimal = DecimalSeparator();
     FormLoad(*model_, start.NPOptim, layout_);
+    SetModeProjector(*model_, QSettings(kOrganisation, kApplication).value(kProjectorKey).toBool());
     tmrRellotge_.setTimerType(Qt::PreciseTimer); // 1 ms must mean 1 ms
     connect(&tmrRellotge_, &QTimer::timeout, this, &TarvonWindow::tmrRellotge_Timer);
     c_.VScrollVel->setValue(model_->s.controls.tmrRellotgeInterval);
@@ -143,18 +154,17 @@ void TarvonWindow::createWindow(const TarvonStart& start) {
     font.setPointSizeF(layout_.FontSize);
     client->setFont(font);
     setCentralWidget(client);
-    c_ = CreateControls(client, state_.caja);
+    const Extent extent = TarvonLayoutExtent(start.screen.FactorPantalla);
+    auto* stage = new CentredStage(client, twipsToPixels(0, 0, extent.width, extent.height).size(),
+                                   start.screen.fitted);
+    c_ = CreateControls(stage, state_.caja);
     ApplyLayout(c_, layout_);
-    // Table columns eight digits wide: every count of a reaction fits the box.
-    const QFontMetricsF metrics(c_.txtDades->font());
-    c_.txtDades->setTabStopDistance(metrics.horizontalAdvance(QString(8, '0')));
     const QPixmap portada =
         start.pictures.shown(layout_.picPortada, start.screen.FactorPantalla, devicePixelRatioF());
     c_.picPortada->setPixmap(portada);
     c_.picPortada->resize(portada.deviceIndependentSize().toSize());
-    const float labelWidth = layout_.at("lblDS1").Width;
-    sync_ =
-        std::make_unique<WindowSync>(c_, start.pictures, labelWidth, layout_.at("lblPropietats"));
+    sync_ = std::make_unique<WindowSync>(c_, start.pictures, layout_, start.screen.FactorPantalla);
+    stage->installEventFilter(this);
     menus_ = std::make_unique<WindowMenus>(menuBar(), [this](const std::string& n) { command(n); });
 }
 
@@ -205,6 +215,11 @@ void TarvonWindow::run(const std::string& name) {
         {"FinTeo", [&] { ObrirDocument(*documents_, "T_Tarvon.pdf"); }},
         {"FinProp", [&] { ObrirDocument(*documents_, "P_Tarvon.pdf"); }},
         {"FinGuia", [&] { ObrirDocument(*documents_, "G_Tarvon.pdf"); }},
+        {"FinProjector",
+         [&] {
+             FinProjector(m);
+             QSettings(kOrganisation, kApplication).setValue(kProjectorKey, m.w.ModeProjector);
+         }},
         {"mnuAjuda", [&] { mnuAjuda(); }},
         {"AccionsInici", [&] { AccionsInici(m); }},
         {"AccionsCongelar", [&] { AccionsCongelar(m); }},
@@ -271,8 +286,16 @@ void TarvonWindow::tmrRellotge_Timer() {
     c_.Caja->requestFrame(); // the ticks may outrun the screen's frames
 }
 
+bool TarvonWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The panel re-flows to the client area's height.
+    if (event->type() == QEvent::Resize && sync_ && model_)
+        sync_->panel(*model_);
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TarvonWindow::sync() {
     menus_->apply(model_->menus);
+    c_.Caja->setMinimumAtomDiameter(MinimumAtomDiameter(*model_));
     menus_->action("AccionsCongelar")->setText(QString::fromStdString(model_->d.AccionsCongelar));
     sync_->apply(*model_);
     refreshKinetics();

@@ -69,6 +69,7 @@ public:
 protected:
     // The help window has no owner; it must not keep the program running.
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 public slots:
     // One animation step; the box is painted at the screen's next frame.

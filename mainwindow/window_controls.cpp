@@ -1,7 +1,8 @@
 #include "mainwindow/window_controls.h"
 
-#include "qtcommon/caja_view.h"
 #include "mainwindow/circle_widget.h"
+#include "mainwindow/data_table_view.h"
+#include "qtcommon/caja_view.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 
@@ -64,7 +65,7 @@ void createTexts(TarvonControls& c, QWidget* client) {
         c.txt[i]->setReadOnly(true);           // counters show the simulation, nothing to type
         c.txt[i]->setFocusPolicy(Qt::NoFocus); // no caret or selection after a rebuild
     }
-    c.txtDades = named(c, new QPlainTextEdit(client), "txtDades");
+    c.txtDades = named(c, new DataTableView(client), "txtDades");
     c.txtDades->setReadOnly(true);
     c.txtDades->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c.txtDades->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -132,9 +133,11 @@ void FitTextToHeight(QLabel* label) {
     if (base <= 0 || !label->wordWrap())
         return;
     QFont font = label->font();
+    const QVariant least = label->property(kLeastPointSize);
     // A quarter point at a time, down to 70 %: fonts do not scale exactly
     // with the screen class, and a line more would hide the next label's text.
-    for (double size = base; size >= 0.7 * base; size -= 0.25) {
+    const double smallest = least.isValid() ? least.toDouble() : 0.7 * base;
+    for (double size = base; size >= smallest; size -= 0.25) {
         font.setPointSizeF(size);
         label->setFont(font);
         if (label->heightForWidth(label->width()) <= label->height())

@@ -19,6 +19,7 @@ namespace tarvon {
 
 class CajaView;
 class CircleWidget;
+class DataTableView;
 
 // The main window's controls, named as the window names them.
 struct TarvonControls {
@@ -32,7 +33,7 @@ struct TarvonControls {
     QLabel* lblDS2 = nullptr;
     QLabel* lblPropietats = nullptr;
     std::array<QLineEdit*, 5> txt{};
-    QPlainTextEdit* txtDades = nullptr;
+    DataTableView* txtDades = nullptr;
     QPushButton* cmdContinuar = nullptr;
     QScrollBar* VScrollVel = nullptr;
     QLabel* lblVelocitat = nullptr;
@@ -59,6 +60,8 @@ void ApplyLayout(TarvonControls& c, const WindowLayout& layout);
 
 // The layout's font size of a control, kept as a property of it.
 inline constexpr char kLayoutPointSize[] = "layoutPointSize";
+// The smallest size its text may shrink to; 70 % of the layout's without it.
+inline constexpr char kLeastPointSize[] = "leastPointSize";
 
 // A word-wrapped label whose text does not fit its height at the layout's
 // font size gets a slightly smaller font.

@@ -1,6 +1,8 @@
 #include "mainwindow/window_sync.h"
 
+#include "layout/panel_growth.h"
 #include "mainwindow/circle_widget.h"
+#include "mainwindow/data_table_view.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/twips.h"
 #include "reactions/llegenda.h"
@@ -46,6 +48,7 @@ void WindowSync::apply(const TarvonModel& m) {
     setText(c_.lblTempus, m.d.lblTempus);
     c_.txtDades->setVisible(m.d.txtDades);
     tick(m);
+    panel(m);
 }
 
 void WindowSync::tick(const TarvonModel& m) {
@@ -70,7 +73,11 @@ void WindowSync::dataTable(const TarvonModel& m) {
     QString shown = text(TaulaDades(m.data.Taula, m.w.SeparadorDecimal)).replace("\r\n", "\n");
     if (shown.endsWith('\n'))
         shown.chop(1); // no empty line under the last row
-    c_.txtDades->setPlainText(shown);
+    // The title and the column names stay above the rows.
+    const qsizetype second = shown.indexOf('\n', shown.indexOf('\n') + 1);
+    const bool rows = second >= 0;
+    c_.txtDades->setTable(rows ? shown.left(second) : shown, rows ? shown.mid(second + 1) : "");
+    dataTableFont(m, tableMost_);
     // The newest row stays in view.
     c_.txtDades->verticalScrollBar()->setValue(c_.txtDades->verticalScrollBar()->maximum());
 }
@@ -88,15 +95,62 @@ void WindowSync::texts(const TarvonModel& m) {
         const QSize hint = label->sizeHint();
         label->resize(std::max(least, hint.width()), std::max(label->height(), hint.height()));
     }
-    const ControlGeometry& g = m.d.lblPropietatsPlace.value_or(propietats_);
-    if (g.Left != propietatsShown_.Left || g.Top != propietatsShown_.Top ||
-        g.Width != propietatsShown_.Width || g.Height != propietatsShown_.Height) {
-        propietatsShown_ = g;
-        c_.lblPropietats->setGeometry(twipsToPixels(g.Left, g.Top, g.Width, g.Height));
-        c_.lblPropietats->setText(QString()); // fitted again below
-    }
     setText(c_.lblPropietats, m.d.lblPropietatsCaption);
     c_.lblPropietats->setVisible(m.d.lblPropietats);
+}
+
+void WindowSync::panel(const TarvonModel& m) {
+    PanelInput in;
+    in.layout = &layout_;
+    in.factor = factor_;
+    in.counters = m.d.txt;
+    in.description = m.d.lblPropietatsPlace.value_or(propietats_);
+    if (in.description.FontSize <= 0)
+        in.description.FontSize = propietats_.FontSize;
+    // The client area, and at least the layout the screen was fitted for.
+    in.bottom =
+        std::max(static_cast<float>(c_.lblPropietats->parentWidget()->height() * kTwipsPerPixel),
+                 layoutBottom_);
+    in.projector = m.w.ModeProjector;
+    const PanelPlaces p = PlacePanel(in);
+    for (std::size_t i = 0; i < 5; ++i) {
+        const ControlGeometry& g = p.counters[i];
+        ControlGeometry& shown = countersShown_[i];
+        if (g.Left == shown.Left && g.Top == shown.Top && g.Width == shown.Width &&
+            g.Height == shown.Height && g.FontSize == shown.FontSize)
+            continue;
+        shown = g;
+        c_.txt[i]->setGeometry(twipsToPixels(g.Left, g.Top, g.Width, g.Height));
+        QFont font = c_.txt[i]->font();
+        font.setPointSizeF(g.FontSize);
+        c_.txt[i]->setFont(font);
+    }
+    description(p.description, p.descriptionLeast);
+    tableMost_ = p.tableFontSize;
+    dataTableFont(m, tableMost_);
+}
+
+void WindowSync::description(const ControlGeometry& g, double least) {
+    const ControlGeometry& shown = propietatsShown_;
+    if (g.Left == shown.Left && g.Top == shown.Top && g.Width == shown.Width &&
+        g.Height == shown.Height && g.FontSize == shown.FontSize)
+        return;
+    propietatsShown_ = g;
+    QLabel* l = c_.lblPropietats;
+    l->setGeometry(twipsToPixels(g.Left, g.Top, g.Width, g.Height));
+    l->setProperty(kLayoutPointSize, g.FontSize);
+    l->setProperty(kLeastPointSize, least);
+    QFont font = l->font();
+    font.setPointSizeF(g.FontSize);
+    l->setFont(font);
+    FitTextToHeight(l);
+}
+
+// As large as asked while every column fits the table's width.
+void WindowSync::dataTableFont(const TarvonModel& m, double most) {
+    const int columns = static_cast<int>(m.data.Taula.columns.size());
+    const double base = layout_.at("txtDades").FontSize;
+    c_.txtDades->growFont(base, std::max(base, most), std::max(columns, 1));
 }
 
 void WindowSync::counters(const TarvonModel& m) {

@@ -117,6 +117,14 @@ void CajaView::mousePressEvent(QMouseEvent* event) {
     onMouseDown(static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
+void CajaView::setMinimumAtomDiameter(double dip) {
+    if (dip == minimumAtom_)
+        return;
+    minimumAtom_ = dip;
+    painter_.setMinimumAtomDiameter(dip);
+    update();
+}
+
 void CajaView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const double scale = deviceScale(painter);

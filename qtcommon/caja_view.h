@@ -39,6 +39,11 @@ public:
     // Called with the point, in twips, where a mouse button went down.
     std::function<void(float x, float y)> onMouseDown;
 
+    // Atoms narrower than this are drawn this wide about their centre, in
+    // logical pixels; 0 draws every atom at its own size.
+    void setMinimumAtomDiameter(double dip);
+    double minimumAtomDiameter() const { return minimumAtom_; }
+
     // Erases what was drawn, leaving the back colour.
     void clearPicture();
     // The persistent picture, in device pixels.
@@ -71,6 +76,7 @@ private:
     void changed();
 
     const CajaShapes& shapes_;
+    double minimumAtom_ = 0;
     QColor back_{192, 255, 255};
     QImage picture_;
     double scale_ = 1; // device pixels per pixel of picture_

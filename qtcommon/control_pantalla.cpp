@@ -4,7 +4,9 @@
 #include "qtcommon/widget_colours.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 
 namespace tarvon {
 
@@ -14,8 +16,9 @@ const QColor kTarvonLabelBack(255, 255, 192);
 const QColor kLabelText(0, 0, 192);
 } // namespace
 
-ControlPantalla::ControlPantalla(Program program, Done done, QWidget* parent)
-    : QWidget(parent), done_(std::move(done)) {
+ControlPantalla::ControlPantalla(Program program, Done done, LayoutExtentAt layoutAt,
+                                 QWidget* parent)
+    : QWidget(parent), done_(std::move(done)), layoutAt_(std::move(layoutAt)) {
     setWindowTitle(program == Program::Tarvon ? "Tarvon" : "Orvalis");
     setBackColour(this, kWindowBack);
 
@@ -53,10 +56,28 @@ int ControlPantalla::maximisedWidthPixels() const {
     return s ? s->availableGeometry().width() : width();
 }
 
+QSize ControlPantalla::clientAreaPixels() const {
+    const QScreen* s = screen();
+    const QRect available = s ? s->availableGeometry() : rect();
+    // The title bar as the window manager draws it, once it has; the style's
+    // guess before.
+    int title = frameGeometry().height() - geometry().height();
+    if (title <= 0)
+        title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QMenuBar bar;
+    bar.addMenu("&Arxiu");
+    return {available.width(), available.height() - title - bar.sizeHint().height()};
+}
+
 void ControlPantalla::Timer1_Timer() {
     label1_->hide();
     label2_->hide();
-    const ScreenClass screenClass = ClassifyScreen(maximisedWidthPixels() * kTwipsPerPixel);
+    ScreenClass screenClass = ClassifyScreen(maximisedWidthPixels() * kTwipsPerPixel);
+    if (layoutAt_) {
+        const QSize client = clientAreaPixels();
+        screenClass = FitScreen({client.width() * kTwipsPerPixel, client.height() * kTwipsPerPixel},
+                                layoutAt_);
+    }
     timer1_.stop();
     if (done_)
         done_(screenClass);

@@ -6,6 +6,9 @@ namespace tarvon {
 struct ScreenClass {
     float FactorPantalla = 1.0f; // 1.0, 1.125 or 0.78125
     bool CanviPantalla = false;  // the layout must be rescaled
+    // The factor was fitted to the screen rather than taken from the class;
+    // the window centres its layout.
+    bool fitted = false;
 };
 
 // Classifies the width a maximised window gets, in twips: above 16000 (1152

@@ -1,5 +1,8 @@
 #include "window/column_analysis.h"
 
+#include "analysis/least_squares.h"
+
+#include <span>
 #include <stdexcept>
 
 namespace tarvon {
@@ -24,6 +27,23 @@ bool rises(const DataRows& t, std::size_t column) {
            t.rows.back().counts.at(column - 1) > t.rows.front().counts.at(column - 1);
 }
 
+// Straight enough that no curvature shows: a product of a first- or
+// second-order reaction stays well below it even in short tables.
+constexpr double kStraightGrowth = 0.98;
+
+// The slope of the count while it grows, when that is a straight line; 0 otherwise.
+double StraightGrowth(const DataRows& t, std::size_t column) {
+    const std::vector<double> time = ColumnValues(t, 0), n = ColumnValues(t, column);
+    std::size_t end = 0;
+    while (n[end] != n.back())
+        ++end;
+    if (end + 1 < static_cast<std::size_t>(analysis::kMinimumRows))
+        return 0;
+    const analysis::LineFit line =
+        analysis::FitLine(std::span(time).first(end + 1), std::span(n).first(end + 1));
+    return line.slope > 0 && line.r2 >= kStraightGrowth ? line.slope : 0;
+}
+
 } // namespace
 
 std::size_t DefaultAnalysisColumn(const DataRows& t) {
@@ -41,17 +61,14 @@ ColumnAnalysis AnalyseColumn(const DataRows& t, std::size_t column) {
     ColumnAnalysis a;
     a.column = column;
     a.rises = rises(t, column);
+    a.formationRate = a.rises ? StraightGrowth(t, column) : 0;
+    a.constantRate = a.formationRate > 0;
     try {
         a.fits = analysis::AnalyseOrders(ColumnValues(t, 0), ColumnValues(t, column));
     } catch (const std::invalid_argument&) {
         // Too few rows, or a species absent from all but one: more data needed.
     }
     return a;
-}
-
-bool FormedAtConstantRate(const ColumnAnalysis& a) {
-    return a.rises && a.fits && a.fits->decided && a.fits->best == 0 &&
-           a.fits->fits[0].line.r2 >= kPoorFit;
 }
 
 std::optional<std::size_t> SpeciesColumn(const DataRows& t, const std::string& species) {

@@ -24,17 +24,16 @@ struct ColumnAnalysis {
     // Its count grew from the first row to the last: a product, whose
     // zero-order line is its rate of formation.
     bool rises = false;
+    // A product's ln N and 1/N lines say nothing of the reaction's order;
+    // only a straight N line does: formed at a constant rate, the reaction is
+    // of order 0. Judged until the count first reaches its last value, so
+    // that a reactant used up before the table ends does not hide it.
+    bool constantRate = false;
+    double formationRate = 0; // particles per second while it grows, if constant
     // Empty while the table has too few rows, or too few with the species
     // present, for every line.
     std::optional<analysis::OrderAnalysis> fits;
 };
-
-// Below it no line describes the data well, whichever fits best.
-inline constexpr double kPoorFit = 0.9;
-
-// A product's ln N and 1/N lines say nothing of the reaction's order; only a
-// straight N line does: formed at a constant rate, the reaction is of order 0.
-bool FormedAtConstantRate(const ColumnAnalysis& a);
 
 // Throws std::out_of_range for a column that is not a species of the table.
 ColumnAnalysis AnalyseColumn(const DataRows& t, std::size_t column);

@@ -3,6 +3,7 @@
 #include "reactions/registry.h"
 #include "window/word_wrap.h"
 
+#include <algorithm>
 #include <sstream>
 #include <vector>
 
@@ -119,7 +120,13 @@ const std::vector<Section>& Sections() {
            "Fitxer PDF amb una col·lecció d'experiments per fer amb el model."},
           {"Guia didàctica",
            "Fitxer PDF amb orientacions sobre com s'ha construït el model i com es pot "
-           "utilitzar."}}},
+           "utilitzar."},
+          {"Mode projector",
+           "Per veure-ho des del fons de l'aula: cada àtom es dibuixa com a mínim de 8 "
+           "píxels d'amplada, sense canviar-ne la posició ni el model, i la lletra dels "
+           "comptadors, de la descripció i de la taula de dades es fa més gran, fins a una "
+           "vegada i mitja, tant com hi càpiga. Es torna a desactivar de la mateixa manera, "
+           "i el programa recorda l'elecció."}}},
     };
     return sections;
 }
@@ -159,6 +166,18 @@ AjudaPlacement PlacementAjuda(float s) {
     p.TextHeight = p.Height - 550 * s;
     p.TextWidth = p.Width - 100 * s;
     p.FontSize = 10 * s;
+    return p;
+}
+
+AjudaPlacement FitAjuda(AjudaPlacement p, float screenWidth, float screenHeight) {
+    const float shorter = std::max(0.0f, p.Height - screenHeight);
+    const float narrower = std::max(0.0f, p.Width - screenWidth);
+    p.Height -= shorter;
+    p.TextHeight -= shorter;
+    p.Width -= narrower;
+    p.TextWidth -= narrower;
+    p.Left = std::clamp(p.Left, 0.0f, screenWidth - p.Width);
+    p.Top = std::clamp(p.Top, 0.0f, screenHeight - p.Height);
     return p;
 }
 

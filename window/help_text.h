@@ -20,4 +20,9 @@ struct AjudaPlacement {
 
 AjudaPlacement PlacementAjuda(float FactorPantalla);
 
+// The placement moved, and cut shorter or narrower where it must, to lie
+// within a screen area of the given size, twips; the text box keeps its
+// margins to the window.
+AjudaPlacement FitAjuda(AjudaPlacement p, float screenWidth, float screenHeight);
+
 } // namespace tarvon

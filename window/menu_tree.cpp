@@ -68,6 +68,7 @@ std::vector<MenuItemDef> buildTree() {
                                 {"FinTeo", "Introducció teòrica", "mnuFinestra", ""},
                                 {"FinProp", "Propostes de treball", "mnuFinestra", ""},
                                 {"FinGuia", "Guia didàctica", "mnuFinestra", ""},
+                                {"FinProjector", "Mode projector", "mnuFinestra", ""},
                                 {"mnuAjuda", "A&juda", "", ""},
                             });
     return tree;

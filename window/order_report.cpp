@@ -35,6 +35,9 @@ std::string Fixed(double value, int decimals, char separator) {
     return WithSeparator(std::string(buf, res.ptr), separator);
 }
 
+// Below it no line describes the data well, whichever fits best.
+constexpr double kPoorFit = 0.9;
+
 void CollectPoints(OrderReport& r, const DataRows& table, std::size_t column) {
     const std::vector<double> t = ColumnValues(table, 0), n = ColumnValues(table, column);
     r.points[0] = {t, n};
@@ -85,13 +88,17 @@ void Describe(OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
                           " és un producte: la recta d'ordre 0 dóna la seva "
                           "velocitat de formació, " +
                           FormatSignificant(a.fits[0].k, sep) + " partícules/s.");
-        if (!r.constantRate) {
+        if (r.constantRate)
+            r.lines.push_back(r.column + " es forma a velocitat constant mentre augmenta, " +
+                              FormatSignificant(r.formationRate, sep) +
+                              " partícules/s: la reacció és d'ordre 0.");
+        else
             r.lines.push_back(r.column + " no es forma a velocitat constant, i les rectes de ln N "
                                          "i 1/N d'un producte no donen l'ordre de la reacció: "
                                          "per trobar-lo, trieu un reactiu.");
-            r.lines.push_back(InitialRateLine(r, a, sep));
-            return;
-        }
+        r.lines.push_back(HalfLifeLine(r, a, sep));
+        r.lines.push_back(InitialRateLine(r, a, sep));
+        return;
     }
     r.lines.push_back("L'ordre que s'ajusta millor és " + std::to_string(a.best) + ".");
     if (a.fits[a.best].line.r2 < kPoorFit)
@@ -117,7 +124,8 @@ OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char sep
     const ColumnAnalysis a = AnalyseColumn(table, column);
     r.column = table.columns[column];
     r.rising = a.rises;
-    r.constantRate = FormedAtConstantRate(a);
+    r.constantRate = a.constantRate;
+    r.formationRate = a.formationRate;
     r.fits = a.fits;
     CollectPoints(r, table, column);
     if (!r.fits) {

@@ -21,6 +21,7 @@ struct OrderReport {
     char separator = ',';              // the decimal separator its numbers are written with
     bool rising = false;               // a product: the count grows
     bool constantRate = false;         // a product formed at a constant rate: order 0
+    double formationRate = 0;          // its particles per second while it grows
     std::array<OrderPoints, 3> points; // by order; N = 0 left out of orders 1 and 2
     std::optional<analysis::OrderAnalysis> fits; // empty until there are data enough
     std::vector<std::string> lines;              // the text, one line each

@@ -26,6 +26,7 @@ struct WindowSettings {
     char SeparadorDecimal = ','; // of the user's locale, for the data table
     int NombrePDesat = 0;        // particle number restored after the mechanism view
     ColorsFonsTable ColorsFons = kColorsFons;
+    bool ModeProjector = false; // larger atoms and texts
 };
 
 // What the window shows besides the box and the menus; the view mirrors it.

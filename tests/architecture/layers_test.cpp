@@ -24,7 +24,7 @@ const std::map<std::string, Layer>& Layers() {
         {"platform", {{}, false}},
         {"analysis", {{}, false}},
         {"engine", {{}, false}},
-        {"layout", {{"engine"}, false}},
+        {"layout", {{"engine", "startup"}, false}},
         {"reactions", {{"engine", "layout"}, false}},
         {"startup", {{"platform"}, false}},
         {"launcher_rules", {{"engine", "startup"}, false}},

@@ -7,7 +7,7 @@
 #include "window/data_commands.h"
 #include "window/kinetics_commands.h"
 #include "window/reaction_choice.h"
-#include "window/species_colours.h"
+#include "window/line_colours.h"
 #include "window/tick_hooks.h"
 #include "window/window_fixture.h"
 
@@ -150,6 +150,20 @@ TEST(LiveGraph, SavingWritesANewFileAndOverwritesNone) {
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains("<svg") && text.contains("Nombre de part"));
     EXPECT_NE(window.save(ImageFormat::Svg)->filename(), svg->filename());
+}
+
+TEST(LiveGraph, FollowsTheProjectorModeOfTheMainWindow) {
+    GraphFixture f;
+    LiveGraphWindow window(1.0f, f.documents.path().toStdString());
+    window.refresh(f.m);
+    const double designed = window.collisions()->font().pointSizeF();
+    f.m.w.ModeProjector = true;
+    window.refresh(f.m);
+    EXPECT_DOUBLE_EQ(window.collisions()->font().pointSizeF(), designed * 1.5);
+    EXPECT_DOUBLE_EQ(window.view()->font().pointSizeF(), designed * 1.5);
+    f.m.w.ModeProjector = false;
+    window.refresh(f.m);
+    EXPECT_DOUBLE_EQ(window.collisions()->font().pointSizeF(), designed);
 }
 
 TEST(LiveGraph, EscapeClosesIt) {

@@ -33,7 +33,7 @@ TEST(OrderWindow, ChoosesAColumnAndShowsItsFits) {
 
     HgOTable(w.m, 12);
     window.refresh(w.m);
-    EXPECT_TRUE(window.text()->text().contains("L'ordre que s'ajusta millor és 0."));
+    EXPECT_TRUE(window.text()->text().contains("es forma a velocitat constant"));
     EXPECT_TRUE(window.text()->text().contains("Hg és un producte"));
     EXPECT_EQ(window.plot(0)->points(), 12);
     EXPECT_EQ(window.plot(1)->points(), 11); // t = 0 has N = 0

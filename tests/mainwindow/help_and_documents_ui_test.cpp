@@ -2,13 +2,21 @@
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
 #include "export/file_writers.h"
+#include "mainwindow/data_table_view.h"
 #include "mainwindow/help_window.h"
 #include "mainwindow/qt_document_services.h"
 #include "mainwindow/tarvon_window.h"
+#include "mainwindow/window_controls.h"
+#include "qtcommon/caja_view.h"
 #include "window/document_commands.h"
 
 #include <QAction>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -133,6 +141,73 @@ TEST_F(HelpAndDocuments, AnOpenerThatFailsIsToldOnceItHasEnded) {
     EXPECT_TRUE(fake.shown.empty()) << "the window does not wait for the opener";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.shown.empty(); }, 10000));
     EXPECT_EQ(fake.shown, std::vector<std::string>{kProcesFallat});
+}
+
+// The table as the data commands hand it over, one line each.
+QString Table(const std::string& copied) {
+    return QString::fromStdString(copied).replace("\r\n", "\n").trimmed();
+}
+
+TEST_F(HelpAndDocuments, ProjectorModeGrowsTheTextsKeepsTheTableAndIsRemembered) {
+    QSettings("Orvalis", "Tarvon").clear();
+    std::ofstream(folder.filePath("Dades.txt").toStdString()) << "Dades";
+    auto w = window(1.0f);
+    w->resize(1024, 720);
+    w->show();
+    EXPECT_FALSE(w->action("FinProjector")->isChecked()) << "off by default";
+    w->command("HI");
+    w->command("CineDades05");
+    for (int i = 0; i < 40; ++i) {
+        clock.t += 0.5;
+        w->tmrRellotge_Timer();
+    }
+    const TarvonControls& c = w->controls();
+    w->command("ArxiuText");
+    ASSERT_EQ(fake.clipboard.size(), 1u);
+    const QString copied = Table(fake.clipboard.back());
+    // The title and column names stay above the rows, scrolled to the last one.
+    const QPlainTextEdit* header = c.txtDades->header();
+    EXPECT_TRUE(header->isVisible());
+    EXPECT_EQ(header->toPlainText(), copied.section('\n', 0, 1));
+    EXPECT_LE(header->geometry().bottom(), c.txtDades->viewport()->geometry().top());
+    EXPECT_EQ(c.txtDades->verticalScrollBar()->value(), c.txtDades->verticalScrollBar()->maximum());
+    EXPECT_GT(c.txtDades->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(c.txtDades->shownText(), copied);
+
+    const double counter = c.txt[0]->font().pointSizeF();
+    const double table = c.txtDades->font().pointSizeF();
+    w->command("FinProjector");
+    EXPECT_TRUE(w->action("FinProjector")->isChecked());
+    EXPECT_EQ(c.Caja->minimumAtomDiameter(), 8);
+    EXPECT_GT(c.txt[0]->font().pointSizeF(), counter);
+    EXPECT_LE(c.txt[0]->font().pointSizeF(), 1.5 * counter);
+    EXPECT_GT(c.txtDades->font().pointSizeF(), table);
+    EXPECT_LE(c.txtDades->font().pointSizeF(), 1.5 * table);
+    EXPECT_EQ(c.txtDades->header()->font(), c.txtDades->font());
+    // A title now wider than the table wraps inside the header, above the rows.
+    const QFontMetricsF metrics(c.txtDades->font());
+    const QString title = copied.section('\n', 0, 0);
+    const int lines = metrics.horizontalAdvance(title) > header->width() ? 3 : 2;
+    EXPECT_GE(header->height(), lines * metrics.lineSpacing());
+    EXPECT_LE(header->geometry().bottom(), c.txtDades->viewport()->geometry().top());
+    // Nothing overlaps on the right-hand panel.
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(c.txt[i]->geometry().intersects(c.lblPropietats->geometry())) << i;
+        EXPECT_FALSE(c.txt[i]->geometry().intersects(c.VScrollVel->geometry())) << i;
+        if (i > 0) {
+            EXPECT_FALSE(c.txt[i]->geometry().intersects(c.txt[i - 1]->geometry())) << i;
+        }
+    }
+    EXPECT_LE(c.lblPropietats->heightForWidth(c.lblPropietats->width()), c.lblPropietats->height());
+    w->command("ArxiuText");
+    EXPECT_EQ(Table(fake.clipboard.back()), copied) << "the copied table is the same";
+    EXPECT_EQ(c.txtDades->shownText(), copied);
+
+    // Remembered for the next run, on and off.
+    EXPECT_TRUE(window(1.0f)->action("FinProjector")->isChecked());
+    w->command("FinProjector");
+    EXPECT_FALSE(window(1.0f)->action("FinProjector")->isChecked());
+    EXPECT_EQ(c.Caja->minimumAtomDiameter(), 0);
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 #include "engine/mostra_captura.h"
 #include "engine/reaction_hooks.h"
 #include "engine/uniform_random.h"
-#include "qtcommon/caja_view.h"
+#include "layout/layout_extent.h"
 #include "mainwindow/circle_widget.h"
+#include "mainwindow/data_table_view.h"
 #include "mainwindow/tarvon_window.h"
-#include "qtcommon/twips.h"
 #include "mainwindow/window_controls.h"
+#include "qtcommon/caja_view.h"
+#include "qtcommon/twips.h"
 #include "reactions/atom_colours.h"
 #include "reactions/nh3/nh3.h"
 #include "reactions/reaction_rules.h"
@@ -250,7 +252,7 @@ TEST_F(WindowFixture, DataRowsStopWhileFrozenAndTheTableShowsItsLastRow) {
     clock.t += 3; // frozen: no ticks, no rows
     window.command("AccionsCongelar");
     window.tmrRellotge_Timer(); // one row at once, with the next row's time
-    const QStringList lines = c.txtDades->toPlainText().split('\n');
+    const QStringList lines = c.txtDades->shownText().split('\n');
     EXPECT_EQ(lines.size(), 2 + 42);
     EXPECT_TRUE(lines.back().startsWith("20,5\t"));
     const QScrollBar* bar = c.txtDades->verticalScrollBar();
@@ -277,7 +279,7 @@ TEST_F(WindowFixture, ChronometerPanelRunsInItsScriptFont) {
     c.cmdIniciCrono->click(); // the lap goes to the table on the next tick
     EXPECT_FALSE(window.Crono().isActive());
     window.tmrRellotge_Timer();
-    EXPECT_TRUE(c.txtDades->toPlainText().split('\n').back().startsWith("2.1\t"));
+    EXPECT_TRUE(c.txtDades->shownText().split('\n').back().startsWith("2.1\t"));
     EXPECT_TRUE(window.Crono().isActive());
     c.cmdTancarCrono->click();
     EXPECT_FALSE(c.picCrono->isVisible() || window.Crono().isActive());
@@ -332,6 +334,10 @@ TEST_F(WindowFixture, ReactionTextsFitTheirLabelWithoutShrinking) {
             SCOPED_TRACE(testing::Message() << reaction << " " << shown << " at factor " << f);
             EXPECT_EQ(l->font().pointSizeF(), l->property(kLayoutPointSize).toDouble());
             EXPECT_LE(l->heightForWidth(l->width()), l->height());
+            // The screen fit counts the description only as high as its text.
+            if (std::string(shown) != "mechanism") {
+                EXPECT_LE(l->heightForWidth(l->width()), kDescriptionTextHeight * f / 15);
+            }
         };
         for (const ReactionDescription* r : Reactions()) {
             const char* reaction = r->key;
@@ -346,6 +352,35 @@ TEST_F(WindowFixture, ReactionTextsFitTheirLabelWithoutShrinking) {
             window.command("CineTornar");
         }
     }
+}
+
+TEST_F(WindowFixture, FittedLayoutIsCentredAndEveryControlShows) {
+    // 1920 x 1080 less the title and menu bars.
+    const Extent area{1920 * 15.0, 1030 * 15.0};
+    TarvonStart s = start();
+    s.screen = FitScreen(area, TarvonLayoutExtent);
+    ASSERT_TRUE(s.screen.fitted);
+    TarvonWindow window(*state, clock, rnd, hooks, s);
+    window.show();
+    window.centralWidget()->resize(1920, 1030);
+    window.command("FeO");
+    window.command("CineDades05");
+    const QWidget* stage = window.controls().Caja->parentWidget();
+    const Extent e = TarvonLayoutExtent(s.screen.FactorPantalla);
+    EXPECT_NEAR(stage->x(), (1920 - e.width / 15) / 2, 1);
+    EXPECT_NEAR(stage->y(), (1030 - e.height / 15) / 2, 1);
+    const QRect client = window.centralWidget()->rect();
+    for (const auto& [name, w] : window.controls().byName) {
+        if (!w->isVisible() || w->parentWidget() != stage || name == "lblPropietats" ||
+            w->size().isEmpty())
+            continue; // a missing picture has no size
+        const QRect r(stage->mapTo(window.centralWidget(), w->pos()), w->size());
+        EXPECT_TRUE(client.contains(r)) << name.toStdString();
+    }
+    // The description's text ends inside the client area.
+    const QLabel* p = window.controls().lblPropietats;
+    const QPoint top = p->mapTo(window.centralWidget(), QPoint(0, 0));
+    EXPECT_LE(top.y() + p->heightForWidth(p->width()), client.height());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "window/species_colours.h"
+#include "window/line_colours.h"
 
 #include "reactions/atom_colours.h"
 
