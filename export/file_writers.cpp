@@ -6,13 +6,13 @@
 namespace tarvon {
 
 bool FileWriters::workbook(const std::string& path, const DataRows& taula,
-                           const std::string& Reaccio) {
-    return EscriureLlibreDades(path, taula, Reaccio);
+                           const std::string& Reaccio, std::string& reason) {
+    return EscriureLlibreDades(path, taula, Reaccio, &reason);
 }
 
 bool FileWriters::reportForm(const std::string& origen, const std::string& desti,
-                             const std::string& text) {
-    return CopiarFitxaAmbText(origen, desti, text);
+                             const std::string& text, std::string& reason) {
+    return CopiarFitxaAmbText(origen, desti, text, &reason);
 }
 
 } // namespace tarvon

@@ -1,9 +1,12 @@
 #include "export/report_form.h"
 
 #include "export/odf_first_line.h"
+#include "export/write_failure.h"
 #include "export/zip_archive.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -27,23 +30,39 @@ bool InsertIntoContent(std::vector<ZipEntry>& entries, const std::string& text) 
     return true;
 }
 
+// The file is missing or no file: the system says so; else it is no archive.
+std::string WhyUnreadable(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec)
+        return ec.message();
+    if (!std::filesystem::is_regular_file(status))
+        return "no és un fitxer ordinari";
+    return "no és un document ODF vàlid";
+}
+
 } // namespace
 
 bool CopiarFitxaAmbText(const std::string& origen, const std::string& desti,
-                        const std::string& text) {
+                        const std::string& text, std::string* reason) {
     // The whole document is read before desti is opened, so a failed read
     // leaves nothing behind.
     auto entries = ReadZipEntries(origen);
-    if (!entries || !InsertIntoContent(*entries, text))
-        return false;
+    if (!entries)
+        return WriteFailed(reason, "no s'ha pogut llegir " + origen + ": " + WhyUnreadable(origen));
+    if (!InsertIntoContent(*entries, text))
+        return WriteFailed(reason, origen + " no té cap paràgraf on posar el títol");
     std::stable_partition(entries->begin(), entries->end(),
                           [](const ZipEntry& e) { return e.name == kMimetype; });
+    errno = 0;
     if (WriteZipEntries(desti, *entries, kMimetype))
         return true;
+    const int system = errno; // from the file operation that failed, if any
     std::error_code ec;
     if (std::filesystem::is_regular_file(desti, ec))
         std::filesystem::remove(desti, ec);
-    return false;
+    return WriteFailed(reason,
+                       system != 0 ? std::strerror(system) : "error en escriure el document");
 }
 
 } // namespace tarvon

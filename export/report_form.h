@@ -5,8 +5,9 @@
 namespace tarvon {
 
 // Copies the ODF text document `origen` to `desti` with `text` inserted at the
-// start of its first line. False on any error (desti removed then).
+// start of its first line. False on any error (desti removed then), with its
+// cause in `reason` when given.
 bool CopiarFitxaAmbText(const std::string& origen, const std::string& desti,
-                        const std::string& text);
+                        const std::string& text, std::string* reason = nullptr);
 
 } // namespace tarvon

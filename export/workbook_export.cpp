@@ -1,9 +1,12 @@
 #include "export/workbook_export.h"
 
 #include "export/analysis_sheet.h"
+#include "export/write_failure.h"
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -98,22 +101,24 @@ bool FillWorkbook(lxw_workbook* book, const DataRows& t, const std::string& Reac
 
 } // namespace
 
-bool EscriureLlibreDades(const std::string& path, const DataRows& Taula,
-                         const std::string& Reaccio) {
+bool EscriureLlibreDades(const std::string& path, const DataRows& Taula, const std::string& Reaccio,
+                         std::string* reason) {
     lxw_workbook* book = workbook_new(path.c_str());
     if (book == nullptr)
-        return false;
+        return WriteFailed(reason, "no s'ha pogut crear el llibre");
     if (!FillWorkbook(book, Taula, Reaccio)) {
         // Nothing is written before workbook_close, so there is no file yet.
         lxw_workbook_free(book);
-        return false;
+        return WriteFailed(reason, "no s'ha pogut omplir el full de càlcul");
     }
-    if (workbook_close(book) != LXW_NO_ERROR) {
+    errno = 0;
+    if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) {
+        const int system = errno; // from the file operation that failed, if any
         // A part-written file, never a folder that happened to be named so.
         std::error_code ec;
         if (std::filesystem::is_regular_file(path, ec))
             std::filesystem::remove(path, ec);
-        return false;
+        return WriteFailed(reason, system != 0 ? std::strerror(system) : lxw_strerror(error));
     }
     return true;
 }

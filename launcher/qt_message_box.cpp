@@ -5,8 +5,12 @@
 
 namespace tarvon {
 
-void QtMessageBox::show(const std::string& text) {
-    QMessageBox::critical(QApplication::activeWindow(), "Orvalis", QString::fromStdString(text));
+void QtMessageBox::show(const std::string& text, const std::string& detail) {
+    QMessageBox box(QMessageBox::Critical, "Orvalis", QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    if (!detail.empty())
+        box.setDetailedText(QString::fromStdString(detail));
+    box.exec();
 }
 
 } // namespace tarvon

@@ -6,7 +6,8 @@ namespace tarvon {
 
 class QtMessageBox final : public MessageBox {
 public:
-    void show(const std::string& text) override;
+    void show(const std::string& text, const std::string& detail) override;
+    using MessageBox::show;
 };
 
 } // namespace tarvon

@@ -32,12 +32,12 @@ QStringList DesktopOpener::DesktopOpenerCommand() {
 #endif
 }
 
-void DesktopOpener::open(const std::filesystem::path& file, std::function<void()> failed) {
+void DesktopOpener::open(const std::filesystem::path& file, Failed failed) {
     std::error_code ignored;
     const QString path = QString::fromStdString(std::filesystem::absolute(file, ignored).string());
     if (command_.isEmpty()) {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            failed();
+            failed("el sistema no té cap aplicació que l'obri");
         return;
     }
     // No parent: deleting a running QProcess kills it, and xdg-open may wait
@@ -45,16 +45,20 @@ void DesktopOpener::open(const std::filesystem::path& file, std::function<void()
     auto* process = new QProcess;
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
-    auto tell = std::make_shared<std::function<void()>>(std::move(failed));
+    auto tell = std::make_shared<Failed>(std::move(failed));
+    const QString program = command_.front();
     QObject::connect(process, &QProcess::finished, &watcher_,
-                     [tell](int code, QProcess::ExitStatus status) {
-                         if (status != QProcess::NormalExit || code != 0)
-                             (*tell)();
+                     [tell, program](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit)
+                             (*tell)(program.toStdString() + " s'ha aturat abans d'acabar");
+                         else if (code != 0)
+                             (*tell)(program.toStdString() + " ha acabat amb el codi " +
+                                     std::to_string(code));
                      });
     QObject::connect(process, &QProcess::errorOccurred, &watcher_,
-                     [tell](QProcess::ProcessError error) {
+                     [tell, process, program](QProcess::ProcessError error) {
                          if (error == QProcess::FailedToStart) // no finished() then
-                             (*tell)();
+                             (*tell)((program + ": " + process->errorString()).toStdString());
                      });
     QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
     QObject::connect(process, &QProcess::errorOccurred, process,
@@ -65,8 +69,12 @@ void DesktopOpener::open(const std::filesystem::path& file, std::function<void()
     process->start(command_.front(), command_.mid(1) << path);
 }
 
-void TarvonMessageBox::show(const std::string& text) {
-    QMessageBox::information(owner_, "Tarvon", QString::fromStdString(text));
+void TarvonMessageBox::show(const std::string& text, const std::string& detail) {
+    QMessageBox box(QMessageBox::Information, "Tarvon", QString::fromStdString(text),
+                    QMessageBox::Ok, owner_);
+    if (!detail.empty())
+        box.setDetailedText(QString::fromStdString(detail));
+    box.exec();
 }
 
 std::filesystem::path DocumentsFolder() {

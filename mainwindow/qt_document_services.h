@@ -22,7 +22,7 @@ class DesktopOpener final : public DocumentOpener {
 public:
     // The program and its first arguments; the file's path comes last.
     explicit DesktopOpener(QStringList command = DesktopOpenerCommand());
-    void open(const std::filesystem::path& file, std::function<void()> failed) override;
+    void open(const std::filesystem::path& file, Failed failed) override;
 
     static QStringList DesktopOpenerCommand();
 
@@ -37,7 +37,8 @@ private:
 class TarvonMessageBox final : public MessageBox {
 public:
     explicit TarvonMessageBox(QWidget* owner) : owner_(owner) {}
-    void show(const std::string& text) override;
+    void show(const std::string& text, const std::string& detail) override;
+    using MessageBox::show;
 
 private:
     QWidget* owner_;

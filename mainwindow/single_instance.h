@@ -10,8 +10,9 @@ class QWidget;
 
 namespace tarvon {
 
-// The per-user name of the socket: the program name and the user's id (the
-// user name on Windows), so two users on one machine each get their own copy.
+// The socket's path: the program name in a folder only this user can enter
+// (the user name on Windows). Empty, with the reason on standard error, when
+// there is no such folder; the program then runs without the guard.
 QString SingleInstanceName(const QString& program);
 
 // Makes sure one copy of the program runs per user.
@@ -21,9 +22,10 @@ public:
     explicit SingleInstance(QString name, QObject* parent = nullptr);
 
     // True when this is the first copy: it now listens and emits
-    // handOverRequested when a later copy starts. False when another copy is
-    // running: it has been sent the hand-over request, and the caller ends
-    // without showing its window.
+    // handOverRequested when a later copy starts. False when another copy of
+    // this user is running: it has been sent the hand-over request, and the
+    // caller ends without showing its window. A listener of another user is
+    // ignored. An empty name means no guard: always true.
     bool claim();
 
 signals:

@@ -43,14 +43,17 @@ int main(int argc, char** argv) {
     start = std::make_unique<tarvon::ControlPantalla>(
         tarvon::ControlPantalla::Program::Tarvon,
         [&](const tarvon::ScreenClass& screen) {
+            // Everything that reads files comes before the claim: once this copy
+            // owns the socket, later starts hand over to it and show nothing,
+            // so nothing may hold it up until its window is on screen.
+            tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
+                                  tarvon::DataPictures(dataFolder())};
+            window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
             // A copy already running is brought forward instead.
             if (!guard.claim()) {
                 QApplication::quit();
                 return;
             }
-            tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
-                                  tarvon::DataPictures(dataFolder())};
-            window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
             QObject::connect(&guard, &tarvon::SingleInstance::handOverRequested, window.get(),
                              [&] { tarvon::BringForward(*window); });
             window->showMaximized();

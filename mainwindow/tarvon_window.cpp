@@ -192,6 +192,8 @@ void TarvonWindow::guarded(const std::string& name, const std::function<void()>&
     try {
         handler();
     } catch (const std::exception& e) {
+        ++abandoned_;
+        lastError_ = name + ": " + e.what();
         std::fprintf(stderr, "Tarvon: %s abandoned: %s\n", name.c_str(), e.what());
     }
 }
@@ -274,7 +276,10 @@ void TarvonWindow::VScrollVel_Change(int value) {
 }
 
 void TarvonWindow::tmrRellotge_Timer() {
-    step_->guardedTick(); // an error abandons this tick only
+    if (std::string error; !step_->guardedTick(&error)) { // an error abandons this tick only
+        ++abandoned_;
+        lastError_ = "tmrRellotge: " + error;
+    }
     applyControls();
     sync_->tick(*model_);
     refreshKinetics();

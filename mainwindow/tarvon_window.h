@@ -62,6 +62,10 @@ public:
     // the command; the window goes on.
     void command(const std::string& name);
 
+    // Event handlers and ticks abandoned on an error so far, and the last error.
+    int abandoned() const { return abandoned_; }
+    const std::string& lastError() const { return lastError_; }
+
 protected:
     // The help window has no owner; it must not keep the program running.
     void closeEvent(QCloseEvent* event) override;
@@ -82,7 +86,7 @@ private:
     void connectControls();
     void run(const std::string& name);
     // Runs an event handler; an error abandons it and the window goes on.
-    static void guarded(const std::string& name, const std::function<void()>& handler);
+    void guarded(const std::string& name, const std::function<void()>& handler);
     void VScrollVel_Change(int value);
     void cmdContinuar_Click();
     // A button of the window: its handler, guarded, then the display.
@@ -94,6 +98,8 @@ private:
 
     SimulationState& state_;
     WindowLayout layout_;
+    int abandoned_ = 0;
+    std::string lastError_;
     TarvonControls c_;
     std::unique_ptr<TarvonModel> model_;
     std::unique_ptr<TickHooks> hooks_;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace tarvon {
 
@@ -9,9 +10,11 @@ namespace tarvon {
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
-    // `failed` runs once when the file could not be opened: at once, or later,
-    // when the desktop's opener, a separate process, reports it.
-    virtual void open(const std::filesystem::path& file, std::function<void()> failed) = 0;
+    // `failed` runs once, with the reason, when the file could not be opened:
+    // at once, or later, when the desktop's opener, a separate process,
+    // reports it.
+    using Failed = std::function<void(const std::string& reason)>;
+    virtual void open(const std::filesystem::path& file, Failed failed) = 0;
 };
 
 } // namespace tarvon

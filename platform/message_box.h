@@ -8,7 +8,9 @@ namespace tarvon {
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    virtual void show(const std::string& text) = 0;
+    // `detail`, when not empty, says what failed and where, for whoever asks.
+    virtual void show(const std::string& text, const std::string& detail) = 0;
+    void show(const std::string& text) { show(text, {}); }
 };
 
 } // namespace tarvon

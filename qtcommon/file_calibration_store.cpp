@@ -1,5 +1,7 @@
 #include "qtcommon/file_calibration_store.h"
 
+#include "startup/plain_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,17 +11,21 @@ namespace tarvon {
 
 namespace {
 // The file is two short lines; anything much longer is not one of ours.
-constexpr qint64 kMostBytesRead = 4096;
+constexpr std::size_t kMostBytesRead = 4096;
+
+// A FIFO, a device or a folder at the path is not ours to replace or delete.
+std::string notAFile(const char* what, const QString& path) {
+    return QString("No es pot %1 %2: no és un fitxer ordinari").arg(what, path).toStdString();
+}
 } // namespace
 
 std::optional<std::string> FileCalibrationStore::read() {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.read(kMostBytesRead).toStdString();
+    return ReadPlainFile(QFile::encodeName(path_).toStdString(), kMostBytesRead);
 }
 
 std::optional<std::string> FileCalibrationStore::write(const std::string& bytes) {
+    if (KindOf(QFile::encodeName(path_).toStdString()) == PathKind::Other)
+        return notAFile("escriure", path_);
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
         return QString("No s'ha pogut crear la carpeta %1").arg(folder).toStdString();
@@ -34,8 +40,14 @@ std::optional<std::string> FileCalibrationStore::write(const std::string& bytes)
 
 CalibrationStore::RemoveResult FileCalibrationStore::remove() {
     QFile file(path_);
-    if (!QFileInfo(path_).isSymLink() && !file.exists())
-        return {Removal::NotThere, {}};
+    // A link goes whatever it points to; what it points to stays.
+    if (!QFileInfo(path_).isSymLink()) {
+        const PathKind kind = KindOf(QFile::encodeName(path_).toStdString());
+        if (kind == PathKind::Missing)
+            return {Removal::NotThere, {}};
+        if (kind == PathKind::Other)
+            return {Removal::Failed, notAFile("esborrar", path_)};
+    }
     if (!file.remove())
         return {Removal::Failed, file.errorString().toStdString()};
     return {Removal::Deleted, {}};

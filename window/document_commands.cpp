@@ -1,8 +1,8 @@
 #include "window/document_commands.h"
 
+#include "reactions/reaction_description.h"
 #include "window/free_file_name.h"
 #include "window/tarvon_model.h"
-#include "reactions/reaction_description.h"
 
 #include <functional>
 #include <optional>
@@ -12,71 +12,98 @@ namespace tarvon {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr char kTitol[] = "Tarvon";
 
-bool Exists(const std::filesystem::path& file) {
+bool Exists(const fs::path& file) {
     std::error_code ignored;
-    return std::filesystem::is_regular_file(file, ignored);
+    return fs::is_regular_file(file, ignored);
+}
+
+// What failed and where, as the message box's detail text.
+std::string Detail(const std::string& what, const fs::path& where, const std::string& why) {
+    return what + " " + where.string() + ": " + why;
+}
+
+// Why a document the program looks for is not there to open or copy.
+std::string Missing(const fs::path& file) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (!ec && status.type() == fs::file_type::not_found)
+        ec = std::make_error_code(std::errc::no_such_file_or_directory);
+    return Detail("No s'ha trobat", file, ec ? ec.message() : "no és un fitxer ordinari");
+}
+
+void Fail(DocumentServices& s, const std::string& detail) {
+    s.messages.show(kProcesFallat, detail);
 }
 
 // The opener may fail long after the command has returned; the failure is
 // told whenever it comes.
-void Open(DocumentServices& s, const std::filesystem::path& file) {
-    s.opener.open(file, [&messages = s.messages] { messages.show(kProcesFallat); });
+void Open(DocumentServices& s, const fs::path& file) {
+    s.opener.open(file, [&messages = s.messages, file](const std::string& reason) {
+        messages.show(kProcesFallat, Detail("No s'ha pogut obrir", file, reason));
+    });
 }
 
-bool OpenExisting(DocumentServices& s, const std::filesystem::path& file) {
-    if (!Exists(file))
-        return false;
-    Open(s, file);
-    return true;
+void OpenExisting(DocumentServices& s, const fs::path& file) {
+    if (Exists(file))
+        Open(s, file);
+    else
+        Fail(s, Missing(file));
 }
+
+// Writes `path`; false with the reason on failure.
+using Writer = std::function<bool(const fs::path& path, std::string& reason)>;
 
 // Writes a new document in the documents folder and tells the user where it
 // went. A document that could not be written is removed; nothing the user
-// kept is touched.
-std::optional<std::filesystem::path>
-WriteNew(DocumentServices& s, const std::string& stem, const std::string& extension,
-         const std::function<bool(const std::filesystem::path&)>& write) {
-    const auto path = ReservarNomLliure(s.documentsFolder, stem, extension);
-    if (!path)
+// kept is touched. On failure the user is told what failed and where.
+std::optional<fs::path> WriteNew(DocumentServices& s, const std::string& stem,
+                                 const std::string& extension, const Writer& write) {
+    std::error_code error;
+    const auto path = ReservarNomLliure(s.documentsFolder, stem, extension, error);
+    if (!path) {
+        Fail(s, Detail("No s'ha pogut crear", s.documentsFolder / (stem + extension),
+                       error.message()));
         return std::nullopt;
-    if (!write(*path)) {
+    }
+    std::string reason;
+    if (!write(*path, reason)) {
         std::error_code ignored;
-        std::filesystem::remove(*path, ignored);
+        fs::remove(*path, ignored);
+        Fail(s, Detail("No s'ha pogut escriure", *path, reason));
         return std::nullopt;
     }
     s.notice.show(kDesatA + path->string());
     return path;
 }
 
-bool WriteAndOpen(DocumentServices& s, const std::string& stem, const std::string& extension,
-                  const std::function<bool(const std::filesystem::path&)>& write) {
-    const auto path = WriteNew(s, stem, extension, write);
-    if (path)
+void WriteAndOpen(DocumentServices& s, const std::string& stem, const std::string& extension,
+                  const Writer& write) {
+    if (const auto path = WriteNew(s, stem, extension, write))
         Open(s, *path);
-    return path.has_value();
-}
-
-void Report(DocumentServices& s, bool done) {
-    if (!done)
-        s.messages.show(kProcesFallat);
 }
 
 // The session's notes file: the one made earlier, or a new copy of the data
 // folder's Dades.txt when there is none yet or the user has deleted it.
-std::optional<std::filesystem::path> NotesFile(DocumentServices& s) {
+std::optional<fs::path> NotesFile(DocumentServices& s) {
     if (Exists(s.notesFile))
         return s.notesFile;
-    const std::filesystem::path model = s.dataFolder / "Dades.txt";
-    if (!Exists(model))
+    const fs::path model = s.dataFolder / "Dades.txt";
+    if (!Exists(model)) {
+        Fail(s, Missing(model));
         return std::nullopt;
-    auto made = WriteNew(s, std::string("Dades ") + kTitol, ".txt", [&](const auto& path) {
-        std::error_code error;
-        std::filesystem::copy_file(model, path, std::filesystem::copy_options::overwrite_existing,
-                                   error);
-        return !error;
-    });
+    }
+    auto made = WriteNew(
+        s, std::string("Dades ") + kTitol, ".txt", [&](const fs::path& path, std::string& reason) {
+            std::error_code error;
+            fs::copy_file(model, path, fs::copy_options::overwrite_existing, error);
+            if (error)
+                reason = "no s'ha pogut copiar " + model.string() + ": " + error.message();
+            return !error;
+        });
     if (made)
         s.notesFile = *made;
     return made;
@@ -86,36 +113,37 @@ std::optional<std::filesystem::path> NotesFile(DocumentServices& s) {
 
 void ArxiuText(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
-    const auto notes = NotesFile(s);
-    if (notes)
+    if (const auto notes = NotesFile(s))
         Open(s, *notes);
-    Report(s, notes.has_value());
 }
 
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
     const std::string reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
-    Report(s, WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const auto& path) {
-               return s.writers.workbook(path.string(), m.data.Taula, reaccio);
-           }));
+    WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const fs::path& path, std::string& reason) {
+        return s.writers.workbook(path.string(), m.data.Taula, reaccio, reason);
+    });
 }
 
 void ArxiuInformExem(DocumentServices& s) {
-    Report(s, OpenExisting(s, s.dataFolder / "InformExemTarvon.odt"));
+    OpenExisting(s, s.dataFolder / "InformExemTarvon.odt");
 }
 
 void ArxiuInformFitxa(DocumentServices& s) {
     s.clipboard.setText(kTitol);
-    const std::filesystem::path form = s.dataFolder / "InformFitxa.odt";
-    Report(s,
-           Exists(form) &&
-               WriteAndOpen(s, "InformFitxa" + std::string(kTitol), ".odt", [&](const auto& path) {
-                   return s.writers.reportForm(form.string(), path.string(), kTitol);
-               }));
+    const fs::path form = s.dataFolder / "InformFitxa.odt";
+    if (!Exists(form)) {
+        Fail(s, Missing(form));
+        return;
+    }
+    WriteAndOpen(s, "InformFitxa" + std::string(kTitol), ".odt",
+                 [&](const fs::path& path, std::string& reason) {
+                     return s.writers.reportForm(form.string(), path.string(), kTitol, reason);
+                 });
 }
 
 void ObrirDocument(DocumentServices& s, const std::string& name) {
-    Report(s, OpenExisting(s, s.dataFolder / name));
+    OpenExisting(s, s.dataFolder / name);
 }
 
 } // namespace tarvon

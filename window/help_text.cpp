@@ -1,6 +1,7 @@
 #include "window/help_text.h"
 
 #include "reactions/registry.h"
+#include "window/word_wrap.h"
 
 #include <algorithm>
 #include <sstream>
@@ -130,31 +131,6 @@ const std::vector<Section>& Sections() {
     return sections;
 }
 
-// Characters, not bytes: the texts are UTF-8.
-int Characters(const std::string& s) {
-    int n = 0;
-    for (const unsigned char c : s)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
-
-// Greedy word wrap; a word longer than the width gets a line of its own.
-std::vector<std::string> Wrap(const std::string& text, int width) {
-    std::vector<std::string> lines;
-    std::istringstream words(text);
-    std::string word, line;
-    while (words >> word) {
-        if (!line.empty() && Characters(line) + 1 + Characters(word) > width) {
-            lines.push_back(line);
-            line.clear();
-        }
-        line += (line.empty() ? "" : " ") + word;
-    }
-    if (!line.empty())
-        lines.push_back(line);
-    return lines;
-}
-
 void AppendSection(std::string& text, const Section& section) {
     text.append(section.heading).append(kCrLf);
     if (section.needsReaction)
@@ -164,7 +140,7 @@ void AppendSection(std::string& text, const Section& section) {
             .append(kCrLf);
     for (const Entry& entry : section.entries) {
         text.append(kCrLf).append("-- ").append(entry.name).append(":").append(kCrLf);
-        for (const std::string& line : Wrap(entry.explanation, kAmpladaAjuda))
+        for (const std::string& line : WrapWords(entry.explanation, kAmpladaAjuda))
             text.append("    ").append(line).append(kCrLf);
     }
 }

@@ -43,6 +43,10 @@ const std::map<std::string, Layer>& Layers() {
           true}},
         {"launcher", {{"platform", "engine", "startup", "launcher_rules", "qtcommon"}, true}},
         {"assets", {{"analysis", "engine", "layout", "reactions", "window", "tools"}, true}},
+        {"soak",
+         {{"platform", "engine", "reactions", "window", "export", "qtcommon", "mainwindow"}, true}},
+        // The fuzz targets read through the Qt-free code only.
+        {"fuzz", {{"startup", "reactions", "window", "export", "tools"}, false}},
     };
     return layers;
 }

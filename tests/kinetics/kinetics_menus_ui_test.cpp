@@ -20,8 +20,9 @@ namespace {
 
 struct Quiet : Clipboard, DocumentOpener, MessageBox, Notice {
     void setText(const std::string&) override {}
-    void open(const std::filesystem::path&, std::function<void()>) override {}
-    void show(const std::string&) override {}
+    void open(const std::filesystem::path&, Failed) override {}
+    void show(const std::string&, const std::string&) override {} // the message box
+    void show(const std::string&) override {}                     // the notice
 };
 
 struct KineticsMenus : ::testing::Test {

@@ -1,9 +1,9 @@
 #pragma once
 // Test doubles for the launcher's platform services.
 
+#include "platform/calibration_store.h"
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
-#include "platform/calibration_store.h"
 
 #include <functional>
 #include <optional>
@@ -15,7 +15,8 @@ namespace tarvon::test {
 class RecordingMessages : public MessageBox {
 public:
     std::vector<std::string> shown;
-    void show(const std::string& text) override { shown.push_back(text); }
+    void show(const std::string& text, const std::string&) override { shown.push_back(text); }
+    using MessageBox::show;
 };
 
 class FakeStarter : public ProcessStarter {

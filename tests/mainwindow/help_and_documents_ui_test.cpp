@@ -34,10 +34,9 @@ namespace fs = std::filesystem;
 struct RecordingServices : Clipboard, DocumentOpener, MessageBox {
     std::vector<std::string> clipboard, opened, shown;
     void setText(const std::string& text) override { clipboard.push_back(text); }
-    void open(const fs::path& file, std::function<void()>) override {
-        opened.push_back(file.filename().string());
-    }
-    void show(const std::string& text) override { shown.push_back(text); }
+    void open(const fs::path& file, Failed) override { opened.push_back(file.filename().string()); }
+    void show(const std::string& text, const std::string&) override { shown.push_back(text); }
+    using MessageBox::show;
 };
 
 struct RecordingNotice : Notice {

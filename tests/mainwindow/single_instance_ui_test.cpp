@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
-#include <QUuid>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -18,10 +20,14 @@
 namespace tarvon {
 namespace {
 
-// Tests run in parallel processes: each takes a name of its own.
-QString uniqueName() {
-    return QStringLiteral("tarvon-test-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
+// Every test has a runtime folder of its own, so that copies started by tests
+// running in parallel never meet.
+struct SingleInstanceTest : ::testing::Test {
+    QTemporaryDir runtime;
+    QString name(const QString& program = QStringLiteral("Tarvon")) const {
+        return runtime.filePath(program);
+    }
+};
 
 // Sends raw bytes to a listening copy, as some other program might.
 void sendRaw(const QString& name, const QByteArray& bytes) {
@@ -33,39 +39,63 @@ void sendRaw(const QString& name, const QByteArray& bytes) {
     socket.disconnectFromServer();
 }
 
-TEST(SingleInstance, LaterCopyHandsOverToTheFirstOfItsNameOnly) {
-    EXPECT_EQ(SingleInstanceName("Tarvon"), "Tarvon-" + QString::number(::getuid()));
-    const QString name = uniqueName();
-    SingleInstance first(name);
-    SingleInstance otherProgram(uniqueName());
+TEST_F(SingleInstanceTest, LaterCopyHandsOverToTheFirstOfItsNameOnly) {
+    SingleInstance first(name());
+    SingleInstance otherProgram(name("Orvalis3"));
     ASSERT_TRUE(first.claim());
     ASSERT_TRUE(otherProgram.claim());
     QSignalSpy spy(&first, &SingleInstance::handOverRequested);
     QSignalSpy otherSpy(&otherProgram, &SingleInstance::handOverRequested);
 
-    SingleInstance second(name);
+    SingleInstance second(name());
     EXPECT_FALSE(second.claim());
     EXPECT_TRUE(spy.wait(2000));
     QCoreApplication::processEvents();
     EXPECT_EQ(otherSpy.count(), 0);
 }
 
-TEST(SingleInstance, OtherUsersCannotReachTheSocketWhateverTheUmask) {
-    const QString name = uniqueName();
+TEST_F(SingleInstanceTest, OtherUsersCannotReachTheSocketWhateverTheUmask) {
     const mode_t before = ::umask(0);
-    SingleInstance first(name);
+    SingleInstance first(name());
     const bool claimed = first.claim();
     ::umask(before);
     ASSERT_TRUE(claimed);
-    const QFileInfo socketFile(QDir::tempPath() + QLatin1Char('/') + name);
+    const QFileInfo socketFile(name());
     ASSERT_TRUE(socketFile.exists());
     const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
     EXPECT_EQ(socketFile.permissions() & others, QFile::Permissions());
 }
 
+// The name's folder comes from the environment of the test's own process.
+TEST_F(SingleInstanceTest, TheSocketLivesInThePrivateRuntimeFolderOrAPrivateOneMadeForIt) {
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    EXPECT_EQ(SingleInstanceName("Tarvon"), name());
+
+    QTemporaryDir temp;
+    qputenv("TMPDIR", temp.path().toLocal8Bit());
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime.path()).constData(), 0755), 0);
+    const QString fallback = temp.filePath("tarvon-" + QString::number(::getuid()));
+    const mode_t before = ::umask(0);
+    EXPECT_EQ(SingleInstanceName("Tarvon"), fallback + "/Tarvon");
+    ::umask(before);
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(SingleInstanceName("Tarvon"), fallback + "/Tarvon");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(fallback).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+
+    // Opened to others: no guard, and the program still starts.
+    ASSERT_EQ(::chmod(QFile::encodeName(fallback).constData(), 0777), 0);
+    const QString none = SingleInstanceName("Tarvon");
+    EXPECT_TRUE(none.isEmpty()) << qPrintable(none);
+    SingleInstance guardless(none);
+    EXPECT_TRUE(guardless.claim());
+    EXPECT_TRUE(QDir(fallback).isEmpty(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot));
+}
+
 // A copy that crashed leaves its socket file behind: bound, never listening.
 void leaveStaleSocket(const QString& name) {
-    const QByteArray path = QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + name);
+    const QByteArray path = QFile::encodeName(name);
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
     ASSERT_LT(path.size(), static_cast<qsizetype>(sizeof addr.sun_path));
@@ -81,28 +111,27 @@ void leaveStaleSocket(const QString& name) {
     ASSERT_EQ(probe.error(), QLocalSocket::ConnectionRefusedError);
 }
 
-TEST(SingleInstance, StaleSocketOrAnEndedCopyDoesNotStopTheNextStart) {
-    const QString name = uniqueName();
-    leaveStaleSocket(name);
+TEST_F(SingleInstanceTest, StaleSocketOrAnEndedCopyDoesNotStopTheNextStart) {
+    leaveStaleSocket(name());
     {
-        SingleInstance first(name);
+        SingleInstance first(name());
         ASSERT_TRUE(first.claim());
         QSignalSpy spy(&first, &SingleInstance::handOverRequested);
-        SingleInstance second(name);
+        SingleInstance second(name());
         EXPECT_FALSE(second.claim());
         EXPECT_TRUE(spy.wait(2000));
     }
-    SingleInstance afterEnd(name);
+    SingleInstance afterEnd(name());
     EXPECT_TRUE(afterEnd.claim());
 }
 
-TEST(SingleInstance, UnusableNameStillLetsTheProgramRun) {
-    SingleInstance guardless(QStringLiteral("/no-such-folder/") + uniqueName());
+TEST_F(SingleInstanceTest, UnusableNameStillLetsTheProgramRun) {
+    SingleInstance guardless(runtime.filePath("no-such-folder/Tarvon"));
     EXPECT_TRUE(guardless.claim());
 }
 
-TEST(SingleInstance, AnythingButTheRequestIsIgnoredAndTheCopyKeepsListening) {
-    const QString name = uniqueName();
+TEST_F(SingleInstanceTest, AnythingButTheRequestIsIgnoredAndTheCopyKeepsListening) {
+    const QString name = this->name();
     SingleInstance first(name);
     ASSERT_TRUE(first.claim());
     QSignalSpy spy(&first, &SingleInstance::handOverRequested);
@@ -124,6 +153,70 @@ TEST(SingleInstance, AnythingButTheRequestIsIgnoredAndTheCopyKeepsListening) {
     EXPECT_FALSE(later.claim());
     EXPECT_TRUE(spy.wait(2000));
     EXPECT_EQ(spy.count(), 1);
+}
+
+// A folder that another user (uid 65534) can work in too.
+struct SecondUser : ::testing::Test {
+    QByteArray shared;
+    void SetUp() override {
+        if (::getuid() != 0)
+            GTEST_SKIP() << "needs root to act as a second user";
+        char tmpl[] = "/tmp/tarvon-second-user-XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        shared = tmpl;
+        ASSERT_EQ(::chmod(tmpl, 01777), 0);
+    }
+    void TearDown() override {
+        if (!shared.isEmpty())
+            QDir(QString::fromLocal8Bit(shared)).removeRecursively();
+    }
+    QString at(const QString& file) const { return QString::fromLocal8Bit(shared) + "/" + file; }
+
+    // Runs a program as the second user; it is not waited for.
+    void startAsSecondUser(QProcess& p, const QStringList& command) {
+        p.start("setpriv",
+                QStringList{"--reuid=65534", "--regid=65534", "--clear-groups"} + command);
+        ASSERT_TRUE(p.waitForStarted(5000)) << qPrintable(p.errorString());
+    }
+};
+
+TEST_F(SecondUser, AFolderOfTheSocketsNameMadeByAnotherUserIsNotUsed) {
+    const QString squatted = at("tarvon-" + QString::number(::getuid()));
+    QProcess mkdir;
+    startAsSecondUser(mkdir, {"mkdir", "-m", "0700", squatted});
+    ASSERT_TRUE(mkdir.waitForFinished(5000));
+    ASSERT_EQ(mkdir.exitCode(), 0) << mkdir.readAllStandardError().constData();
+
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", shared);
+    const QString name = SingleInstanceName("Tarvon");
+    EXPECT_TRUE(name.isEmpty()) << qPrintable(name);
+    SingleInstance guardless(name);
+    EXPECT_TRUE(guardless.claim());
+}
+
+TEST_F(SecondUser, AnotherUsersListenerGetsNoHandOverAndTheProgramStartsNormally) {
+    // The listener runs from the shared folder: the build folder may be closed to that user.
+    const QString listener = at("foreign_listener");
+    ASSERT_TRUE(QFile::copy(FOREIGN_LISTENER, listener));
+    ASSERT_TRUE(QFile::setPermissions(listener, QFile::ReadOwner | QFile::ExeOwner |
+                                                    QFile::ReadOther | QFile::ExeOther));
+    const QString socketName = at("Tarvon");
+    QProcess squatter;
+    startAsSecondUser(squatter, {listener, socketName});
+    ASSERT_TRUE(squatter.waitForReadyRead(5000));
+    ASSERT_EQ(squatter.readLine(), "ready\n");
+
+    SingleInstance first(socketName);
+    EXPECT_TRUE(first.claim()); // started normally, not handed over
+    ASSERT_TRUE(squatter.waitForFinished(10000));
+    EXPECT_EQ(squatter.readAll(), "nothing\n");
+
+    // This copy now holds the name: a later copy of the same user hands over to it.
+    QSignalSpy spy(&first, &SingleInstance::handOverRequested);
+    SingleInstance second(socketName);
+    EXPECT_FALSE(second.claim());
+    EXPECT_TRUE(spy.wait(2000));
 }
 
 // A minimised window comes back as it was before; any other keeps its state.

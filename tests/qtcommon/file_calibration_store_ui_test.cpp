@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace tarvon {
 namespace {
 
@@ -48,6 +50,41 @@ TEST_F(CalibrationFile, AFailedWriteGivesTheFileOperationsMessage) {
     blocker.close();
     const std::optional<std::string> error = store.write(" .07\r\n 150\r\n");
     EXPECT_TRUE(error && !error->empty());
+}
+
+TEST_F(CalibrationFile, SomethingOtherThanAFileAtThePathIsNeitherReplacedNorDeleted) {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("cache")));
+    const QByteArray fifo = QFile::encodeName(store.path());
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    // Read as a damaged file: the smallest budget, at once.
+    EXPECT_EQ(ReadParticleBudget(store), (ParticleBudget{81, 9}));
+
+    const std::optional<std::string> refused = store.write(" .07\r\n 150\r\n");
+    ASSERT_TRUE(refused);
+    EXPECT_NE(refused->find(store.path().toStdString()), std::string::npos) << *refused;
+    const CalibrationStore::RemoveResult kept = store.remove();
+    EXPECT_EQ(kept.outcome, CalibrationStore::Removal::Failed);
+    EXPECT_NE(kept.error.find(store.path().toStdString()), std::string::npos) << kept.error;
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(QDir(dir.filePath("cache"))
+                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .size(),
+              1);
+}
+
+TEST_F(CalibrationFile, ALinkToTheFileIsReadWrittenThroughAndDeletedAlone) {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("cache")));
+    const QString real = dir.filePath("real.txt");
+    ASSERT_TRUE(QFile::link(real, store.path()));
+    EXPECT_EQ(store.remove().outcome, CalibrationStore::Removal::Deleted); // dangling link
+    ASSERT_TRUE(QFile::link(real, store.path()));
+    ASSERT_EQ(store.write(" .07\r\n 400\r\n"), std::nullopt);
+    EXPECT_EQ(ReadParticleBudget(store), (ParticleBudget{400, 20}));
+    EXPECT_EQ(store.remove().outcome, CalibrationStore::Removal::Deleted);
+    EXPECT_FALSE(QFileInfo(store.path()).isSymLink());
+    EXPECT_TRUE(QFile::exists(real));
 }
 
 } // namespace

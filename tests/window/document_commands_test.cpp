@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -30,20 +31,51 @@ struct FakeClipboard : Clipboard {
 struct FakeOpener : DocumentOpener {
     bool works = true;
     std::vector<fs::path> opened;
-    std::vector<std::function<void()>> running;
-    void open(const fs::path& file, std::function<void()> failed) override {
+    std::vector<Failed> running;
+    void open(const fs::path& file, Failed failed) override {
         opened.push_back(file);
         if (works)
             running.push_back(std::move(failed));
         else
-            failed();
+            failed("no application");
     }
 };
 
 struct FakeMessages : MessageBox {
-    std::vector<std::string> shown;
-    void show(const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown, details;
+    void show(const std::string& text, const std::string& detail) override {
+        shown.push_back(text);
+        details.push_back(detail);
+    }
 };
+
+// Writers that fail with a reason of their own, after the name was taken.
+struct FailingWriters : DocumentWriters {
+    bool workbook(const std::string& path, const DataRows&, const std::string&,
+                  std::string& reason) override {
+        std::ofstream(path) << "half a workbook";
+        reason = "disk full";
+        return false;
+    }
+    bool reportForm(const std::string&, const std::string&, const std::string&,
+                    std::string& reason) override {
+        reason = "disk full";
+        return false;
+    }
+};
+
+// The detail names the file and gives the reason.
+::testing::AssertionResult Tells(const std::string& detail, const fs::path& file,
+                                 const std::string& reason) {
+    if (detail.find(file.string()) != std::string::npos && detail.ends_with(": " + reason))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "\"" << detail << "\" should name " << file << " and end with " << reason;
+}
+
+std::string SystemSays(int error) {
+    return std::make_error_code(static_cast<std::errc>(error)).message();
+}
 
 struct FakeNotice : Notice {
     std::vector<std::string> shown;
@@ -97,13 +129,16 @@ TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
     ObrirDocument(s, "G_Tarvon.pdf"); // missing: not even asked
     EXPECT_EQ(opener.opened.size(), 2u);
     EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_TRUE(Tells(messages.details.at(0), data / "G_Tarvon.pdf", SystemSays(ENOENT)));
     opener.works = false;
     ObrirDocument(s, "T_Tarvon.pdf");
     EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_TRUE(Tells(messages.details.at(1), data / "T_Tarvon.pdf", "no application"));
 
     // The opener of the example report fails after the command has returned.
-    opener.running.at(1)();
+    opener.running.at(1)("exit status 4");
     EXPECT_EQ(messages.shown, Texts(3, kProcesFallat));
+    EXPECT_TRUE(Tells(messages.details.at(2), data / "InformExemTarvon.odt", "exit status 4"));
     EXPECT_TRUE(notice.shown.empty()) << "nothing was written";
 }
 
@@ -143,6 +178,9 @@ TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
     s.documentsFolder = docs;
     ArxiuText(w.m, s);
     EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_TRUE(Tells(messages.details.at(0), data / "Dades.txt" / "sub" / "Dades Tarvon.txt",
+                      SystemSays(ENOTDIR)));
+    EXPECT_TRUE(Tells(messages.details.at(1), data / "Dades.txt", SystemSays(ENOENT)));
     EXPECT_EQ(clipboard.texts.size(), 2u) << "the clipboard keeps the table";
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_TRUE(notice.shown.empty());
@@ -170,15 +208,41 @@ TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
     s.documentsFolder = data / "Dades.txt" / "sub"; // cannot be made
     ArxiuExcel(w.m, s);
     EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_TRUE(Tells(messages.details.at(0), data / "Dades.txt" / "sub" / "DadesCineHI.xlsx",
+                      SystemSays(ENOTDIR)));
     EXPECT_EQ(opener.opened.size(), 2u);
     EXPECT_EQ(clipboard.texts.size(), 3u);
     EXPECT_EQ(notice.shown.size(), 2u);
+}
+
+TEST_F(Documents, AWriterThatFailsIsToldWithItsReasonAndLeavesNothing) {
+    std::ofstream(data / "InformFitxa.odt") << "not a zip";
+    FailingWriters failing;
+    DocumentServices f{clipboard, opener, messages, notice, failing, data, docs};
+    ArxiuExcel(w.m, f);
+    ArxiuInformFitxa(f);
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_TRUE(Tells(messages.details.at(0), docs / "DadesCine.xlsx", "disk full"));
+    EXPECT_TRUE(Tells(messages.details.at(1), docs / "InformFitxaTarvon.odt", "disk full"));
+    EXPECT_TRUE(fs::is_empty(docs));
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(notice.shown.empty());
+
+    // The library's own writer says which form it could not read.
+    ArxiuInformFitxa(s);
+    ASSERT_EQ(messages.details.size(), 3u);
+    EXPECT_NE(messages.details[2].find((docs / "InformFitxaTarvon.odt").string()),
+              std::string::npos);
+    EXPECT_NE(messages.details[2].find((data / "InformFitxa.odt").string()), std::string::npos)
+        << messages.details[2];
+    EXPECT_TRUE(fs::is_empty(docs));
 }
 
 TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
     ArxiuInformFitxa(s); // no form in the data folder
     EXPECT_EQ(clipboard.texts, Texts{"Tarvon"});
     EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_TRUE(Tells(messages.details.at(0), data / "InformFitxa.odt", SystemSays(ENOENT)));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty copy left behind";
     EXPECT_TRUE(notice.shown.empty());
