@@ -75,16 +75,22 @@ QFont arial(double points) {
 Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherServices services,
                  UniformRandom& rnd, std::function<void()> endProgram, QWidget* parent)
     : QMainWindow(parent), layout_(OrvalisLayoutFor(screen)), fitted_(screen.fitted),
-      dataFolder_(dataFolder), services_(services), rnd_(rnd), endProgram_(std::move(endProgram)),
-      balls_(layout_.box) {
+      factor_(screen.CanviPantalla ? screen.FactorPantalla : 1.0), dataFolder_(dataFolder),
+      pictures_(std::filesystem::path(dataFolder.toStdString())), services_(services), rnd_(rnd),
+      endProgram_(std::move(endProgram)), balls_(layout_.box) {
     setWindowTitle("Orvalis");
     QFont windowFont = font();
     windowFont.setPointSizeF(layout_.windowFontPoints);
     setFont(windowFont);
-    const QPixmap pointer = picture("Punter.png");
+    const QPixmap pointer = pictures_.load("Punter.png");
     pointer_ = pointer.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(pointer, 0, 0);
 
-    client_ = new TexturedBackground(kWindowBack, picture("FonsOrvalis.jpg"), this);
+    client_ = new TexturedBackground(
+        kWindowBack,
+        [pictures = pictures_](QSize area, double ratio) {
+            return pictures.covering("FonsOrvalis.jpg", area, ratio);
+        },
+        this);
     client_->setObjectName("Fons");
     setCentralWidget(client_);
     createMenus();
@@ -116,7 +122,7 @@ void Orvalis::createMenus() {
 
 QPixmap Orvalis::picture(const std::string& name) const {
     // A missing picture leaves its area empty.
-    return QPixmap(QDir(dataFolder_).filePath(QString::fromStdString(name)));
+    return pictures_.shown(name, factor_, devicePixelRatioF());
 }
 
 void Orvalis::createPanels(QWidget* client) {
@@ -163,7 +169,7 @@ void Orvalis::createPanels(QWidget* client) {
 }
 
 void Orvalis::fitToPicture(QLabel* pic, QPushButton* button, TwipsRect panel, TwipsRect close) {
-    const QSize size = pic->pixmap().size();
+    const QSizeF size = pic->pixmap().deviceIndependentSize();
     FitPanelToPicture(panel, close, static_cast<float>(size.width() * kTwipsPerPixel),
                       static_cast<float>(size.height() * kTwipsPerPixel));
     pic->setGeometry(pixels(panel));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datapictures/data_pictures.h"
 #include "launcher/launcher_services.h"
 #include "launcher_rules/ball_engine.h"
 #include "launcher_rules/orvalis_layout.h"
@@ -63,11 +64,14 @@ private:
     void showSobre();
     void showRecom();
     void highlight(QLabel* label, bool on);
+    // As shown at the layout's factor on this window's screen.
     QPixmap picture(const std::string& name) const;
 
     OrvalisLayout layout_;
-    bool fitted_; // the screen factor is fitted, not a class's
+    bool fitted_;   // the screen factor is fitted, not a class's
+    double factor_; // the one the layout is drawn at
     QString dataFolder_;
+    DataPictures pictures_;
     LauncherServices services_;
     UniformRandom& rnd_;
     std::function<void()> endProgram_;

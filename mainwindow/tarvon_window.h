@@ -1,9 +1,9 @@
 #pragma once
 
+#include "datapictures/data_pictures.h"
 #include "engine/animation_step.h"
 #include "engine/simulation_state.h"
 #include "layout/window_layout.h"
-#include "mainwindow/data_pictures.h"
 #include "mainwindow/window_controls.h"
 #include "mainwindow/window_menus.h"
 #include "mainwindow/window_sync.h"

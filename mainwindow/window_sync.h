@@ -1,7 +1,7 @@
 #pragma once
 
+#include "datapictures/data_pictures.h"
 #include "layout/layout_extent.h"
-#include "mainwindow/data_pictures.h"
 #include "mainwindow/window_controls.h"
 #include "window/tarvon_model.h"
 

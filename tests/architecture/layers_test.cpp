@@ -39,10 +39,13 @@ const std::map<std::string, Layer>& Layers() {
           true}},
         {"mainwindow",
          {{"platform", "analysis", "engine", "layout", "reactions", "startup", "window", "export",
-           "qtcommon", "assets", "kinetics"},
+           "qtcommon", "datapictures", "kinetics"},
           true}},
-        {"launcher", {{"platform", "engine", "startup", "launcher_rules", "qtcommon"}, true}},
+        {"launcher",
+         {{"platform", "engine", "startup", "launcher_rules", "qtcommon", "datapictures"}, true}},
         {"assets", {{"analysis", "engine", "layout", "reactions", "window", "tools"}, true}},
+        // The generator's pictures as the windows show them.
+        {"datapictures", {{"startup", "assets"}, true}},
         {"soak",
          {{"platform", "engine", "reactions", "window", "export", "qtcommon", "mainwindow"}, true}},
         // The fuzz targets read through the Qt-free code only.

@@ -1,4 +1,4 @@
-#include "mainwindow/picture_scale.h"
+#include "datapictures/picture_scale.h"
 
 #include <vector>
 

@@ -23,9 +23,17 @@ public:
     // pixels, by the code that paints the file. Never a file scaled up: a
     // picture the program cannot paint is shown at its file's size.
     QPixmap shown(const std::string& name, double factor, double devicePixelRatio) const;
+    // A background picture as shown over `area` (device-independent pixels),
+    // which it covers from the top-left corner keeping its proportions: its
+    // file where that already covers the area on a ratio-1 screen, otherwise
+    // painted afresh just large enough.
+    QPixmap covering(const std::string& name, QSize area, double devicePixelRatio) const;
     const std::filesystem::path& folder() const { return folder_; }
 
 private:
+    // Painted `scale` times its file's size on a screen of `devicePixelRatio`.
+    QPixmap painted(const std::string& name, double scale, double devicePixelRatio) const;
+
     std::filesystem::path folder_;
 };
 

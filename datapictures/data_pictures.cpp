@@ -1,9 +1,9 @@
-#include "mainwindow/data_pictures.h"
+#include "datapictures/data_pictures.h"
 
 #include "assets/data_folder_pictures.h"
 #include "assets/picture_writer.h"
 #include "assets/text_overflow.h"
-#include "mainwindow/picture_scale.h"
+#include "datapictures/picture_scale.h"
 #include "startup/data_folder.h"
 
 #include <algorithm>
@@ -40,15 +40,30 @@ QPixmap DataPictures::load(const std::string& name) const {
 }
 
 QPixmap DataPictures::shown(const std::string& name, double factor, double devicePixelRatio) const {
-    const double scale = PictureScale(inFolder(name), factor) * devicePixelRatio;
-    if (name.empty() || std::abs(scale - 1) < 1e-6)
+    return painted(name, PictureScale(inFolder(name), factor), devicePixelRatio);
+}
+
+QPixmap DataPictures::covering(const std::string& name, QSize area, double devicePixelRatio) const {
+    const assets::PictureRecipe* recipe = recipeOf(inFolder(name));
+    const QSize own = recipe != nullptr ? recipe->size : load(name).size();
+    if (own.isEmpty())
+        return load(name);
+    const double scale =
+        std::max({1.0, double(area.width()) / own.width(), double(area.height()) / own.height()});
+    return painted(name, scale, devicePixelRatio);
+}
+
+QPixmap DataPictures::painted(const std::string& name, double scale,
+                              double devicePixelRatio) const {
+    const double pixels = scale * devicePixelRatio;
+    if (name.empty() || std::abs(pixels - 1) < 1e-6)
         return load(name);
     const assets::PictureRecipe* recipe = recipeOf(inFolder(name));
     if (recipe == nullptr)
         return load(name);
     QImage image;
     try {
-        image = assets::renderPicture(*recipe, scale);
+        image = assets::renderPicture(*recipe, pixels);
     } catch (const assets::TextOverflow&) {
         return load(name); // this machine's fonts do not fit it: the file as made
     }

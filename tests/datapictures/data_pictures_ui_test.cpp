@@ -2,8 +2,8 @@
 // at its own size, painted afresh at the size shown everywhere else.
 #include "assets/picture_lookup.h"
 #include "assets/picture_writer.h"
-#include "mainwindow/data_pictures.h"
-#include "mainwindow/picture_scale.h"
+#include "datapictures/data_pictures.h"
+#include "datapictures/picture_scale.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -92,6 +92,34 @@ TEST_F(DataPicturesTest, APictureThatCannotBePaintedIsShownAtItsFilesSize) {
     EXPECT_TRUE(isRed(p));
     EXPECT_EQ(p.size(), QSize(40, 20));
     EXPECT_EQ(p.deviceIndependentSize().toSize(), QSize(40, 20));
+}
+
+TEST_F(DataPicturesTest, ABackgroundIsItsFileWhileThatCoversTheAreaThenPaintedToCoverIt) {
+    const QSize own = assets::test::recipe("RT_HI.bmp").size;
+    const QPixmap file = pictures.covering("RT_HI.bmp", own - QSize(10, 1), 1);
+    EXPECT_TRUE(isRed(file));
+    EXPECT_EQ(file.size(), own);
+
+    // Wider than the picture: it grows with its proportions until it spans the width.
+    const QSize wide(own.width() * 3 / 2, own.height());
+    const QPixmap grown = pictures.covering("RT_HI.bmp", wide, 1);
+    EXPECT_FALSE(isRed(grown));
+    EXPECT_NEAR(grown.width(), wide.width(), 1);
+    EXPECT_NEAR(grown.height(), own.height() * 1.5, 1);
+    // Taller than wide-enough: the height decides.
+    const QSize tall(own.width(), own.height() * 2);
+    EXPECT_NEAR(pictures.covering("RT_HI.bmp", tall, 1).width(), own.width() * 2, 1);
+
+    // On a dense screen even a covering file is painted at the screen's pixels.
+    const QPixmap dense = pictures.covering("RT_HI.bmp", own / 2, 2);
+    EXPECT_FALSE(isRed(dense));
+    EXPECT_EQ(dense.deviceIndependentSize().toSize(), own);
+    EXPECT_EQ(dense.size(), own * 2);
+
+    // What the program cannot paint stays at its file's size, never enlarged.
+    const QPixmap kept = pictures.covering("NotPainted.bmp", QSize(400, 300), 2);
+    EXPECT_TRUE(isRed(kept));
+    EXPECT_EQ(kept.deviceIndependentSize().toSize(), QSize(40, 20));
 }
 
 } // namespace
