@@ -4,6 +4,7 @@
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev qt6-charts-dev qt6-svg-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     libxlsxwriter-dev libminizip-dev xdg-utils
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35

@@ -1,0 +1,15 @@
+#include "qtcommon/qt_language.h"
+
+#include <QCoreApplication>
+
+namespace tarvon {
+
+std::string QtLanguage::text(const TextKey& key) const {
+    return Tx(key).toStdString();
+}
+
+QString Tx(const TextKey& key) {
+    return QCoreApplication::translate(key.context, key.source);
+}
+
+} // namespace tarvon

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "texts/language.h"
+
+#include <QString>
+
+namespace tarvon {
+
+// The words of a key in the language whose catalogues are installed.
+class QtLanguage final : public Language {
+public:
+    std::string text(const TextKey& key) const override;
+};
+
+QString Tx(const TextKey& key);
+
+} // namespace tarvon
