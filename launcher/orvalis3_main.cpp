@@ -4,8 +4,10 @@
 #include "launcher/qt_message_box.h"
 #include "launcher/qt_process_starter.h"
 #include "qtcommon/calibration_path.h"
-#include "startup/data_folder.h"
 #include "qtcommon/file_calibration_store.h"
+#include "qtcommon/language_setting.h"
+#include "qtcommon/translations.h"
+#include "startup/data_folder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +15,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The user's language, chosen before any window is made; it holds for the whole run.
+    const tarvon::Translations translations(tarvon::IdiomaActual());
     QApplication::setFont(QFont("Liberation Sans"));
     tarvon::SteadyClock clock;
     tarvon::MersenneRandom rnd;

@@ -6,6 +6,8 @@
 #include "qtcommon/calibration_path.h"
 #include "qtcommon/control_pantalla.h"
 #include "qtcommon/file_calibration_store.h"
+#include "qtcommon/language_setting.h"
+#include "qtcommon/translations.h"
 #include "reactions/reaction_rules.h"
 #include "startup/data_folder.h"
 #include "startup/particle_budget.h"
@@ -27,6 +29,8 @@ std::filesystem::path dataFolder() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The user's language, chosen before any window is made; it holds for the whole run.
+    const tarvon::Translations translations(tarvon::IdiomaActual());
     // Metric twin of Arial: captions fit the sizes the layout gives them.
     QApplication::setFont(QFont("Liberation Sans"));
     auto state = std::make_unique<tarvon::SimulationState>();

@@ -10,6 +10,8 @@
 #include "mainwindow/window_notice.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/centred_stage.h"
+#include "qtcommon/qt_language.h"
+#include "qtcommon/settings_place.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 #include "reactions/registry.h"
@@ -45,8 +47,6 @@ namespace tarvon {
 namespace {
 
 // Where the user's choices are kept.
-const char* const kOrganisation = "Orvalis";
-const char* const kApplication = "Tarvon";
 const char* const kProjectorKey = "ModeProjector";
 
 // The user's decimal separator for the data table's times.
@@ -75,7 +75,7 @@ TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& 
       layout_(LayoutFor(start.screen.FactorPantalla, start.screen.CanviPantalla)) {
     createWindow(start);
     createDocumentServices(start);
-    model_ = std::make_unique<TarvonModel>(state, clock, rnd, *c_.Caja);
+    model_ = std::make_unique<TarvonModel>(state, clock, rnd, *c_.Caja, Traduit());
     hooks_ = std::make_unique<TickHooks>(*model_, hooks);
     step_ = std::make_unique<AnimationStep>(state, clock, rnd, *hooks_);
     model_->w.FactorPantalla = start.screen.FactorPantalla;

@@ -12,4 +12,9 @@ QString Tx(const TextKey& key) {
     return QCoreApplication::translate(key.context, key.source);
 }
 
+const Language& Traduit() {
+    static const QtLanguage language;
+    return language;
+}
+
 } // namespace tarvon

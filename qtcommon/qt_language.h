@@ -14,4 +14,7 @@ public:
 
 QString Tx(const TextKey& key);
 
+// The one the windows pass to the core: it keeps no state.
+const Language& Traduit();
+
 } // namespace tarvon

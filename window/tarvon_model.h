@@ -10,19 +10,23 @@
 #include "window/menu_states.h"
 #include "window/window_state.h"
 
+#include "texts/language.h"
+
 namespace tarvon {
 
 // Everything the main window's commands work on: the simulation, the
 // window's settings and display, its menus, the data table and the chronometer, with the
 // clock, the generator and the box picture they use. The window paints it.
 struct TarvonModel {
-    TarvonModel(SimulationState& state, Clock& clock, UniformRandom& rnd, CajaPicture& caja)
-        : s(state), clock(clock), rnd(rnd), Caja(caja) {}
+    TarvonModel(SimulationState& state, Clock& clock, UniformRandom& rnd, CajaPicture& caja,
+                const Language& lang = Catala())
+        : s(state), clock(clock), rnd(rnd), Caja(caja), lang(lang) {}
 
     SimulationState& s;
     Clock& clock;
     UniformRandom& rnd;
     CajaPicture& Caja;
+    const Language& lang; // the words of everything the commands put on screen
 
     WindowSettings w;
     WindowDisplay d;
