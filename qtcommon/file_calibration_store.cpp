@@ -2,6 +2,7 @@
 
 #include "startup/plain_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,9 +15,13 @@ namespace {
 constexpr std::size_t kMostBytesRead = 4096;
 
 // A FIFO, a device or a folder at the path is not ours to replace or delete.
-std::string notAFile(const char* what, const QString& path) {
-    return QString("No es pot %1 %2: no és un fitxer ordinari").arg(what, path).toStdString();
+std::string notAFile(const char* message, const QString& path) {
+    return QCoreApplication::translate("qtcommon", message).arg(path).toStdString();
 }
+const char* const kCannotWrite =
+    QT_TRANSLATE_NOOP("qtcommon", "No es pot escriure %1: no és un fitxer ordinari");
+const char* const kCannotDelete =
+    QT_TRANSLATE_NOOP("qtcommon", "No es pot esborrar %1: no és un fitxer ordinari");
 } // namespace
 
 std::optional<std::string> FileCalibrationStore::read() {
@@ -25,10 +30,12 @@ std::optional<std::string> FileCalibrationStore::read() {
 
 std::optional<std::string> FileCalibrationStore::write(const std::string& bytes) {
     if (KindOf(QFile::encodeName(path_).toStdString()) == PathKind::Other)
-        return notAFile("escriure", path_);
+        return notAFile(kCannotWrite, path_);
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
-        return QString("No s'ha pogut crear la carpeta %1").arg(folder).toStdString();
+        return QCoreApplication::translate("qtcommon", "No s'ha pogut crear la carpeta %1")
+            .arg(folder)
+            .toStdString();
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString().toStdString();
@@ -46,7 +53,7 @@ CalibrationStore::RemoveResult FileCalibrationStore::remove() {
         if (kind == PathKind::Missing)
             return {Removal::NotThere, {}};
         if (kind == PathKind::Other)
-            return {Removal::Failed, notAFile("esborrar", path_)};
+            return {Removal::Failed, notAFile(kCannotDelete, path_)};
     }
     if (!file.remove())
         return {Removal::Failed, file.errorString().toStdString()};
