@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Les dades es poden passar a un full de càlcul o a un informe, i el model s&apos;acompanya d&apos;una introducció teòrica, de propostes de treball i d&apos;una guia didàctica.</source>
-        <translation>The data can be copied to a spreadsheet or a report, and the model comes with a theoretical introduction, work proposals and a teaching guide.</translation>
+        <translation>The data can be copied to a spreadsheet or a report, and the model comes with a theoretical introduction, suggested activities and a teaching guide.</translation>
     </message>
     <message>
         <source>Perfil energètic d&apos;una reacció</source>
@@ -115,7 +115,7 @@ energy</translation>
     </message>
     <message>
         <source>Congeleu la imatge, o seguiu pas a pas el primer xoc eficaç amb «Desenvolupament de la reacció».</source>
-        <translation>Freeze the picture, or follow the first effective collision step by step with “Reaction development”.</translation>
+        <translation>Freeze the image, or follow the first effective collision step by step with “Course of the reaction”.</translation>
     </message>
     <message>
         <source>Passeu la taula de dades al full de càlcul i feu-ne gràfiques.</source>
@@ -127,7 +127,7 @@ energy</translation>
     </message>
     <message>
         <source>Trobareu propostes de treball i la guia didàctica al menú Finestra.</source>
-        <translation>You will find work proposals and the teaching guide in the Window menu.</translation>
+        <translation>You will find the suggested activities and the teaching guide in the Window menu.</translation>
     </message>
 </context>
 </TS>
