@@ -1,8 +1,8 @@
 #include "qtcommon/file_calibration_store.h"
 
+#include "qtcommon/qt_language.h"
 #include "startup/plain_file.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,13 +15,9 @@ namespace {
 constexpr std::size_t kMostBytesRead = 4096;
 
 // A FIFO, a device or a folder at the path is not ours to replace or delete.
-std::string notAFile(const char* message, const QString& path) {
-    return QCoreApplication::translate("qtcommon", message).arg(path).toStdString();
+std::string notAFile(const TextKey& message, const QString& path) {
+    return Tx(message).arg(path).toStdString();
 }
-const char* const kCannotWrite =
-    QT_TRANSLATE_NOOP("qtcommon", "No es pot escriure %1: no és un fitxer ordinari");
-const char* const kCannotDelete =
-    QT_TRANSLATE_NOOP("qtcommon", "No es pot esborrar %1: no és un fitxer ordinari");
 } // namespace
 
 std::optional<std::string> FileCalibrationStore::read() {
@@ -30,12 +26,10 @@ std::optional<std::string> FileCalibrationStore::read() {
 
 std::optional<std::string> FileCalibrationStore::write(const std::string& bytes) {
     if (KindOf(QFile::encodeName(path_).toStdString()) == PathKind::Other)
-        return notAFile(kCannotWrite, path_);
+        return notAFile(TX("qtcommon", "No es pot escriure %1: no és un fitxer ordinari"), path_);
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
-        return QCoreApplication::translate("qtcommon", "No s'ha pogut crear la carpeta %1")
-            .arg(folder)
-            .toStdString();
+        return Tx(TX("qtcommon", "No s'ha pogut crear la carpeta %1")).arg(folder).toStdString();
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString().toStdString();
@@ -53,7 +47,9 @@ CalibrationStore::RemoveResult FileCalibrationStore::remove() {
         if (kind == PathKind::Missing)
             return {Removal::NotThere, {}};
         if (kind == PathKind::Other)
-            return {Removal::Failed, notAFile(kCannotDelete, path_)};
+            return {
+                Removal::Failed,
+                notAFile(TX("qtcommon", "No es pot esborrar %1: no és un fitxer ordinari"), path_)};
     }
     if (!file.remove())
         return {Removal::Failed, file.errorString().toStdString()};

@@ -9,19 +9,19 @@
     </message>
     <message>
         <source>.............Calculant el nombre òptim de partícules .............................</source>
-        <translation>.............Calculating the best number of particles .............................</translation>
+        <translation>.............Calculating the optimal number of particles .............................</translation>
     </message>
     <message>
         <source>No es pot escriure %1: no és un fitxer ordinari</source>
         <translation>Cannot write %1: it is not a regular file</translation>
     </message>
     <message>
-        <source>No es pot esborrar %1: no és un fitxer ordinari</source>
-        <translation>Cannot delete %1: it is not a regular file</translation>
-    </message>
-    <message>
         <source>No s&apos;ha pogut crear la carpeta %1</source>
         <translation>Could not create the folder %1</translation>
+    </message>
+    <message>
+        <source>No es pot esborrar %1: no és un fitxer ordinari</source>
+        <translation>Cannot delete %1: it is not a regular file</translation>
     </message>
 </context>
 </TS>

@@ -16,12 +16,12 @@
         <translation>No se puede escribir %1: no es un archivo normal</translation>
     </message>
     <message>
-        <source>No es pot esborrar %1: no és un fitxer ordinari</source>
-        <translation>No se puede borrar %1: no es un archivo normal</translation>
-    </message>
-    <message>
         <source>No s&apos;ha pogut crear la carpeta %1</source>
         <translation>No se ha podido crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>No es pot esborrar %1: no és un fitxer ordinari</source>
+        <translation>No se puede borrar %1: no es un archivo normal</translation>
     </message>
 </context>
 </TS>
