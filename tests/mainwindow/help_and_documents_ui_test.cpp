@@ -140,7 +140,7 @@ TEST_F(HelpAndDocuments, AnOpenerThatFailsIsToldOnceItHasEnded) {
     w->action("FinGuia")->trigger();
     EXPECT_TRUE(fake.shown.empty()) << "the window does not wait for the opener";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.shown.empty(); }, 10000));
-    EXPECT_EQ(fake.shown, std::vector<std::string>{kProcesFallat});
+    EXPECT_EQ(fake.shown, std::vector<std::string>{kProcesFallat.source});
 }
 
 // The table as the data commands hand it over, one line each.
