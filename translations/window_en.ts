@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Serveix per mesurar el temps en alguns experiments.</source>
-        <translation>Measures time in some experiments.</translation>
+        <translation>Used to measure time in some experiments.</translation>
     </message>
     <message>
         <source>Velocitat del procés</source>
@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>Teoria del complex activat: la reacció es produeix quan les substàncies presents (reactius) han adquirit suficient energia (energia d&apos;activació ), a través dels xocs o d&apos;aportacions externes d&apos;energia calorífica, lluminosa, elèctrica, etc. Aleshores es dona lloc a un estat de transició d&apos;alta energia (complex activat ) en el que ja s&apos;han alterat els enllaços inicials, que es transforma ràpidament en els productes de la reacció.</source>
-        <translation>Activated complex theory: the reaction takes place when the substances present (reactants) have gained enough energy (activation energy), through collisions or external supplies of thermal, light, electrical energy, etc. A high-energy transition state (activated complex) then forms, in which the initial bonds have already been altered, and which rapidly turns into the products of the reaction.</translation>
+        <translation>Activated complex theory: the reaction takes place when the substances present (reactants) have gained enough energy (activation energy), through collisions or from external supplies of heat, light, electrical energy, etc. A high-energy transition state (activated complex) then forms, in which the initial bonds have already been altered, and which rapidly turns into the products of the reaction.</translation>
     </message>
     <message>
         <source>La cinètica química estudia la rapidesa amb la que es produeix una reacció i la forma com es desenvolupa.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>La rapidesa es pot conéixer determinant les concentracions dels reactius i productes que hi intervenen, en funció del temps.</source>
-        <translation>How fast it goes can be found by determining the concentrations of the reactants and products involved, as a function of time.</translation>
+        <translation>The rate can be found by determining the concentrations of the reactants and products involved, as a function of time.</translation>
     </message>
     <message>
         <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra són en català.</source>
