@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Experiment nou</source>
-        <translation>Experimento nuevo</translation>
+        <translation>Nuevo experimento</translation>
     </message>
     <message>
         <source>Torna a començar la reacció amb el nombre de partícules, el diàmetre i la velocitat triats, i torna a prendre dades amb el mateix interval, o amb el cronòmetre si es prenien així. Les dades anteriors es poden comparar a la gràfica.</source>
