@@ -99,7 +99,7 @@ TarvonWindow::~TarvonWindow() = default;
 
 void TarvonWindow::createDocumentServices(const TarvonStart& start) {
     if (start.documents) {
-        const DocumentServices& d = *start.documents;
+        const DocumentServices& d = *start.documents; // told in the window's language
         documents_ = std::make_unique<DocumentServices>(
             DocumentServices{d.clipboard, d.opener, d.messages, d.notice, d.writers, d.dataFolder,
                              d.documentsFolder, d.notesFile, Traduit()});

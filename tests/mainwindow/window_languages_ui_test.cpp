@@ -140,6 +140,13 @@ TEST_F(WindowInALanguage, ChoosingALanguageStoresItAndTellsOnlyWhenItDiffers) {
     DesaIdioma(Idioma::Catala);
 }
 
+TEST_F(WindowInALanguage, DocumentFailuresAreToldInTheWindowsLanguage) {
+    const Translations angles(Idioma::Angles);
+    auto w = window(Idioma::Angles);
+    w->command("FinTeo"); // the data folder has no PDF
+    EXPECT_EQ(fake.shown, std::vector<std::string>{"The requested process failed"});
+}
+
 // The text of a label or a button, as its font draws it, within its rectangle;
 // a wrapping label wraps at blanks and no word is wider than the label.
 std::string Overflow(const QWidget* w, const QString& text, bool wraps) {
