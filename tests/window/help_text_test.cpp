@@ -1,6 +1,5 @@
 #include "window/help_layout.h"
 
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,31 +19,6 @@ TEST(HelpText, SectionsEntriesAndLineRules) {
 
 TEST(HelpText, EntriesNameTheItemsOfTheirMenu) {
     help_layout::ExpectEntriesNameTheirItems(TextAjuda(Catala()), Catala());
-}
-
-// The rules themselves catch a text laid out wrong, in any language.
-TEST(HelpText, LayoutRulesCatchALongLineAndABareLineFeed) {
-    const std::string good = TextAjuda(Catala());
-    const std::size_t body = good.find("\r\n    ") + 6;
-    std::string longLine = good;
-    longLine.insert(good.find("\r\n", body), " " + std::string(kAmpladaAjuda, 'x'));
-    ::testing::TestPartResultArray failures;
-    {
-        ::testing::ScopedFakeTestPartResultReporter reporter(
-            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
-        help_layout::ExpectLayout(longLine);
-    }
-    EXPECT_GT(failures.size(), 0);
-    std::string bare = good;
-    bare.erase(good.find("\r\n", body), 1);
-    ::testing::TestPartResultArray bareFailures;
-    {
-        ::testing::ScopedFakeTestPartResultReporter reporter(
-            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD,
-            &bareFailures);
-        help_layout::ExpectLayout(bare);
-    }
-    EXPECT_GT(bareFailures.size(), 0);
 }
 
 TEST(HelpText, PlacementScalesWithTheScreen) {
