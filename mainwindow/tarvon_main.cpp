@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
             // so nothing may hold it up until its window is on screen.
             tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
                                   tarvon::DataPictures(dataFolder(), idioma)};
+            s.idioma = idioma;
             window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
             // A copy already running is brought forward instead.
             if (!guard.claim()) {
