@@ -158,7 +158,7 @@ void WindowSync::counters(const TarvonModel& m) {
     for (int i = 0; i < 5; ++i) {
         // A box the reaction does not use keeps its text; it is hidden.
         if (i < static_cast<int>(shown.size())) {
-            const QString value = text(CounterText(shown[i]));
+            const QString value = text(CounterText(shown[i], m.lang));
             if (c_.txt[i]->text() != value)
                 c_.txt[i]->setText(value);
         }

@@ -13,7 +13,10 @@ namespace {
 
 constexpr char kCrLf[] = "\r\n";
 
-using Entry = HelpEntry;
+struct Entry {
+    const char* name;
+    const char* explanation;
+};
 
 struct Section {
     const char* heading;
@@ -25,7 +28,7 @@ struct Section {
 std::vector<Entry> reactionEntries() {
     std::vector<Entry> entries;
     for (const ReactionDescription* r : Reactions())
-        entries.push_back(r->help);
+        entries.push_back({r->help.name.source, r->help.explanation.source});
     return entries;
 }
 

@@ -14,7 +14,7 @@ std::string ditto(const char* rest) {
 // One item per registered reaction, named by its key.
 void addReactions(std::vector<MenuItemDef>& tree) {
     for (const ReactionDescription* r : Reactions())
-        tree.push_back({r->key, r->menuCaption, "mnuReaccions", ""});
+        tree.push_back({r->key, r->menuCaption.source, "mnuReaccions", ""});
 }
 
 std::vector<MenuItemDef> buildTree() {

@@ -59,7 +59,7 @@ TEST(DataCommands, IntervalRowsAndTheMenusOfATableBeingTaken) {
                 "Nombre de partícules en funció del temps (segons)\r\nTemps\tHI\tH2\tI2\r\n" +
                 first));
     EXPECT_TRUE(w.m.d.txtDades && w.m.d.lblPropietats);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHI.texts().TextCinetica);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHI.texts().TextCinetica.source);
     for (const char* on : {"CineEsborrar", "CineNoDades", "ArxiuExcel"})
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
     for (const char* off : {"mnuEines", "CineMeca", "CineDadesCrono"})
@@ -87,7 +87,7 @@ TEST(DataCommands, AReactionChoiceRestartsTheTakingAtTheKeptInterval) {
     EXPECT_EQ(w.times(), (Times{"0", "2"}));
     EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).find("Temps\tHg\tO2\r\n") !=
                 std::string::npos);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextCinetica);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextCinetica.source);
 
     // Stopped: the table stays, no rows come, the next start replaces it.
     CineNoDades(w.m);
