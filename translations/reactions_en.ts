@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Òxid ferrós(FeO) format:</source>
-        <translation>Iron(II) oxide (FeO) formed:</translation>
+        <translation>Iron(II) oxide formed:</translation>
     </message>
     <message>
         <source>Síntesi de l&apos;òxid de ferro(II)</source>
@@ -53,11 +53,11 @@
     </message>
     <message>
         <source>Òxid mercúric(HgO) inicial:</source>
-        <translation>Mercury(II) oxide (HgO) at start:</translation>
+        <translation>Mercury(II) oxide at start:</translation>
     </message>
     <message>
         <source>Òxid mercúric(HgO) present:</source>
-        <translation>Mercury(II) oxide (HgO) present:</translation>
+        <translation>Mercury(II) oxide present:</translation>
     </message>
     <message>
         <source>Molècules oxígen (gas):</source>

@@ -34,7 +34,8 @@ struct MarkedWindow {
 };
 
 // Every word of a reaction the window shows, from the title to the mechanism
-// view's explanation, comes from the window's language; counts do not.
+// view's explanation, and the data table's title and time header, come from
+// the window's language; counts and formulas do not.
 TEST(ReactionLanguage, EveryReactionShowsItsWordsInTheWindowsLanguage) {
     for (const ReactionDescription* r : Reactions()) {
         SCOPED_TRACE(r->key);
@@ -50,6 +51,13 @@ TEST(ReactionLanguage, EveryReactionShowsItsWordsInTheWindowsLanguage) {
 
         CineDades(w.m, 1);
         EXPECT_EQ(w.m.d.lblPropietatsCaption, Marked::mark(t.TextCinetica));
+        std::string header = "ES:Temps";
+        for (const DataColumn& c : r->columns)
+            header += std::string("\t") + c.name;
+        EXPECT_TRUE(
+            TaulaDades(w.m.data.Taula, ',', w.m.lang)
+                .starts_with("ES:" + std::string(kTitolDades) + "\r\n" + header + "\r\n0\t"))
+            << TaulaDades(w.m.data.Taula, ',', w.m.lang);
 
         CineEsborrar(w.m);
         CineMeca(w.m);
