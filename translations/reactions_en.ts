@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>En aquest model, el xoc és eficaç quan una molècula d&apos;oxigen arriba amb l&apos;orientació adequada sobre dos àtoms de ferro veïns no oxidats; no se&apos;n comprova l&apos;energia. En la realitat, a més, el xoc ha de tenir prou energia (energia d&apos;activació). Es formen dos ions Fe²⁺ i dos ions O²⁻, que s&apos;incorporen a l&apos;estructura cristal·lina de l&apos;òxid de ferro(II).</source>
-        <translation>In this model, the collision is effective when an oxygen molecule arrives with the right orientation on two neighbouring iron atoms that are not yet oxidised; its energy is not checked. In reality, the collision must also have enough energy (activation energy). Two Fe²⁺ ions and two O²⁻ ions are formed and become part of the crystal structure of iron(II) oxide.</translation>
+        <translation>In this model, the collision is effective when an oxygen molecule arrives with the right orientation on two neighbouring, unoxidised iron atoms; its energy is not checked. In reality, the collision must also have enough energy (activation energy). Two Fe²⁺ ions and two O²⁻ ions are formed and become part of the crystal structure of iron(II) oxide.</translation>
     </message>
     <message>
         <source>Òxid mercúric(HgO) inicial:</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Suposant un escalfament gradual, a mesura que van arribant a la temperatura de reacció, els ions de mercuri i oxigen del sòlid van donant lloc als àtoms de mercuri i a les molècules d&apos;oxigen. La variació de les concentracions o nombre de partícules és, per tant, uniforme</source>
-        <translation>Assuming gradual heating, as they reach the reaction temperature, the mercury and oxygen ions of the solid give rise to mercury atoms and oxygen molecules. The change in the concentrations, or numbers of particles, is therefore uniform.</translation>
+        <translation>Assuming gradual heating, as they reach the reaction temperature, the mercury and oxygen ions of the solid progressively give rise to mercury atoms and oxygen molecules. The change in the concentrations, or numbers of particles, is therefore uniform.</translation>
     </message>
     <message>
         <source>Quan els ions mercuri(II) i òxid, presents en l&apos;estructura sòlida de l&apos;òxid de mercuri(II), adquireixen prou energia en escalfar el sòlid per sobre d&apos;uns 400&#xa0;°C, es produeix la reacció. Es reorganitzen les càrregues, donant lloc als àtoms, neutres, de mercuri i d&apos;oxigen, que formen la molècula O2.</source>

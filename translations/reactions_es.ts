@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Molèc. oxigen inicials:</source>
-        <translation>Moléc. oxígeno iniciales:</translation>
+        <translation>Moléc. de oxígeno iniciales:</translation>
     </message>
     <message>
         <source>Molèc. oxigen presents:</source>
-        <translation>Moléc. oxígeno presentes:</translation>
+        <translation>Moléc. de oxígeno presentes:</translation>
     </message>
     <message>
         <source>Òxid ferrós(FeO) format:</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>Molècules HI:</source>
-        <translation>Moléculas HI:</translation>
+        <translation>Moléculas de HI:</translation>
     </message>
     <message>
         <source>Molècules hidrogen:</source>
@@ -145,15 +145,15 @@
     </message>
     <message>
         <source>Molècules NH3:</source>
-        <translation>Moléculas NH3:</translation>
+        <translation>Moléculas de NH3:</translation>
     </message>
     <message>
         <source>Molècules N2:</source>
-        <translation>Moléculas N2:</translation>
+        <translation>Moléculas de N2:</translation>
     </message>
     <message>
         <source>Molècules H2:</source>
-        <translation>Moléculas H2:</translation>
+        <translation>Moléculas de H2:</translation>
     </message>
     <message>
         <source>Síntesi de l&apos;amoníac</source>
