@@ -70,7 +70,8 @@ void WindowSync::dataTable(const TarvonModel& m) {
     if (taulaShown_ == m.data.Revisio)
         return;
     taulaShown_ = m.data.Revisio;
-    QString shown = text(TaulaDades(m.data.Taula, m.w.SeparadorDecimal, m.lang)).replace("\r\n", "\n");
+    QString shown =
+        text(TaulaDades(m.data.Taula, m.w.SeparadorDecimal, m.lang)).replace("\r\n", "\n");
     if (shown.endsWith('\n'))
         shown.chop(1); // no empty line under the last row
     // The title and the column names stay above the rows.

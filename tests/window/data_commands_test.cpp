@@ -85,8 +85,9 @@ TEST(DataCommands, AReactionChoiceRestartsTheTakingAtTheKeptInterval) {
     w.tickAfter(1.5);
     w.tickAfter(0.5);
     EXPECT_EQ(w.times(), (Times{"0", "2"}));
-    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal, Catala()).find("Temps\tHg\tO2\r\n") !=
-                std::string::npos);
+    EXPECT_TRUE(
+        TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal, Catala()).find("Temps\tHg\tO2\r\n") !=
+        std::string::npos);
     EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextCinetica.source);
 
     // Stopped: the table stays, no rows come, the next start replaces it.

@@ -69,7 +69,8 @@ TEST(DataTableText, GeneralNumberFormatAndTheColumnsOfEachReaction) {
         d.Interval = 0.5f;
         s.Ara = 0.5;
         PrendreFilaInterval(d, s);
-        EXPECT_EQ(TaulaDades(d.Taula, kComma, Catala()), std::string(kTitolDades) + "\r\n" + rows) << key;
+        EXPECT_EQ(TaulaDades(d.Taula, kComma, Catala()), std::string(kTitolDades) + "\r\n" + rows)
+            << key;
     }
     EXPECT_EQ(TaulaDades(DataRows{}, kComma, Catala()), "") << "no table was begun";
 }
