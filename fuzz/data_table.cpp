@@ -44,7 +44,7 @@ std::vector<std::string> Split(const std::string& text, const std::string& by) {
 
 // The text has the title, the header, then one line per row with every field.
 void CheckText(const DataRows& t, char separator) {
-    const std::vector<std::string> lines = Split(TaulaDades(t, separator), "\r\n");
+    const std::vector<std::string> lines = Split(TaulaDades(t, separator, Catala()), "\r\n");
     FUZZ_CHECK(lines.back().empty());
     FUZZ_CHECK(lines.size() == 3 + t.rows.size());
     FUZZ_CHECK(lines[0] == kTitolDades);

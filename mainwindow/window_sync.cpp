@@ -70,7 +70,8 @@ void WindowSync::dataTable(const TarvonModel& m) {
     if (taulaShown_ == m.data.Revisio)
         return;
     taulaShown_ = m.data.Revisio;
-    QString shown = text(TaulaDades(m.data.Taula, m.w.SeparadorDecimal)).replace("\r\n", "\n");
+    QString shown =
+        text(TaulaDades(m.data.Taula, m.w.SeparadorDecimal, m.lang)).replace("\r\n", "\n");
     if (shown.endsWith('\n'))
         shown.chop(1); // no empty line under the last row
     // The title and the column names stay above the rows.
@@ -158,7 +159,7 @@ void WindowSync::counters(const TarvonModel& m) {
     for (int i = 0; i < 5; ++i) {
         // A box the reaction does not use keeps its text; it is hidden.
         if (i < static_cast<int>(shown.size())) {
-            const QString value = text(CounterText(shown[i]));
+            const QString value = text(CounterText(shown[i], m.lang));
             if (c_.txt[i]->text() != value)
                 c_.txt[i]->setText(value);
         }

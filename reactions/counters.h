@@ -1,27 +1,27 @@
 #pragma once
 
 #include "engine/simulation_state.h"
+#include "texts/text_key.h"
 
 #include <cstddef>
 #include <vector>
 
 namespace tarvon {
 
-// One counter box of a reaction: its caption (the window's text key) and
-// what it counts.
+// One counter box of a reaction: its caption and what it counts.
 struct CounterBox {
-    const char* caption;
+    TextKey caption;
     int (*value)(const SimulationState&);
 };
 
 // What a counter box shows now.
 struct Counter {
-    const char* caption;
+    TextKey caption;
     int value;
 };
 
 // The caption of "NH3" and "HI" for every molecule in the box.
-inline constexpr char kMoleculesPresents[] = "Molècules presents:";
+inline constexpr TextKey kMoleculesPresents = TX("reactions", "Molècules presents:");
 
 // The counter boxes of the running reaction, txt0 first; none without a
 // reaction.

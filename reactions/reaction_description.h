@@ -17,8 +17,8 @@ namespace tarvon {
 
 // A reaction's entry in the help: its name and what happens in it.
 struct HelpEntry {
-    const char* name;
-    const char* explanation;
+    TextKey name;
+    TextKey explanation;
 };
 
 // Everything the program asks of one reaction. Each reaction folder defines
@@ -26,7 +26,7 @@ struct HelpEntry {
 struct ReactionDescription {
     const char* key; // "FeO": the menu item, the runner's --reaction, the workbook's name
 
-    const char* menuCaption; // its item in the Reaccions menu
+    TextKey menuCaption; // its item in the Reaccions menu
     HelpEntry help;
     const ReactionTexts& (*texts)();
     ReactionPictures pictures;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/text_key.h"
+
 #include <span>
 #include <string>
 
@@ -27,11 +29,16 @@ struct ReactionPictures {
     std::span<const PictureData> own; // its equation and its legend's own symbols
 };
 
+// The headings' words, in the catalogue for a picture painted in another
+// language.
+inline constexpr TextKey kSynthesisText = TX("reactions", "Reacció de síntesi");
+inline constexpr TextKey kDecompositionText = TX("reactions", "Reacció de descomposició");
+
 // Pictures more than one reaction shows.
 inline constexpr PictureData kSynthesisPicture{"RT_Sinte.bmp", PictureKind::ReactionKind,
-                                               "Reacció de síntesi"};
+                                               kSynthesisText.source};
 inline constexpr PictureData kDecompositionPicture{"RT_Descom.bmp", PictureKind::ReactionKind,
-                                                   "Reacció de descomposició"};
+                                                   kDecompositionText.source};
 inline constexpr PictureData kHydrogenPicture{"RI_30.bmp", PictureKind::Element, "H"};
 inline constexpr PictureData kOxygenPicture{"RI_69.bmp", PictureKind::Element, "O"};
 inline constexpr PictureData kDoublePositivePicture{"RI_09.bmp", PictureKind::Charge, "2+"};

@@ -106,6 +106,14 @@ std::string setAnalyse(SimOptions& o, const std::string& option, const std::stri
     return {};
 }
 
+std::string setLang(SimOptions& o, const std::string& option, const std::string& v) {
+    const auto lang = IdiomaDelCodi(v);
+    if (!lang)
+        return wrong(option, v, "one of ca, es, en");
+    o.lang = *lang;
+    return {};
+}
+
 // The species of the reaction's table, "HI, H2, I2".
 std::string speciesOf(const ReactionDescription& r) {
     std::string names;
@@ -128,7 +136,7 @@ const std::map<std::string, Setter>& valueOptions() {
         {"--diameter", setDiameter}, {"--interval", setInterval},
         {"--duration", setDuration}, {"--tick-ms", setTick},
         {"--seed", setSeed},         {"--png", setPng},
-        {"--analyse", setAnalyse},
+        {"--analyse", setAnalyse},   {"--lang", setLang},
     };
     return table;
 }
@@ -203,7 +211,7 @@ const std::string& SimUsage() {
         " [--particles N] [--diameter 1|1.5]\n"
         "                  [--interval 0.5|1|2|5|10] [--duration SECONDS] [--tick-ms 1..100]\n"
         "                  [--seed K] [--png FILE] [--fixed-volume] [--analyse SPECIES]\n"
-        "                  [--bench]\n"
+        "                  [--lang ca|es|en] [--bench]\n"
         "\n"
         "Runs a reaction without the window and prints its data table: the number\n"
         "of particles of each species against time, tab-separated.\n"
@@ -220,6 +228,8 @@ const std::string& SimUsage() {
         "  --analyse    print the reaction order analysis of one species column\n"
         "               instead of the table: ordre, R2, pendent, k for orders 0, 1, 2\n"
         "               and the best order (\"millor\"; \"-\" when the data do not decide)\n"
+        "  --lang       language of the table's title and time header (default ca);\n"
+        "               the species and the numbers are the same in every language\n"
         "  --bench      print the ticks' wall-clock times to standard error\n";
     return usage;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/idioma.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +23,7 @@ struct SimOptions {
     std::string png;                               // picture of Caja at the end, if given
     bool fixedVolume = false;                      // the box of the largest particle number
     std::string analyse;                           // a species: its order analysis, not the table
+    Idioma lang = Idioma::Catala;                  // of the table's title and time header
     bool bench = false;
     bool help = false;
 };

@@ -42,8 +42,11 @@ public:
 
     SimulationState& state() { return *state_; }
     const DataTaking& data() const { return data_; }
-    // The data table as text, with the run's decimal separator.
-    std::string table() const { return TaulaDades(data_.Taula, decimalSeparator_); }
+    // The data table as text, with the run's decimal separator; its title and
+    // "Temps" in Catalan unless another language is asked for.
+    std::string table(const Language& lang = Catala()) const {
+        return TaulaDades(data_.Taula, decimalSeparator_, lang);
+    }
     char decimalSeparator() const { return decimalSeparator_; }
     const TickTimes& times() const { return times_; }
     long ticksInDuration() const { return ticksInDuration_; }

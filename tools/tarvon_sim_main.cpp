@@ -1,5 +1,7 @@
 // tarvon-sim: a reaction run without the window, its data table on standard
 // output.
+#include "qtcommon/qt_language.h"
+#include "qtcommon/translations.h"
 #include "tools/output_file.h"
 #include "tools/sim_analysis.h"
 #include "tools/sim_options.h"
@@ -69,15 +71,23 @@ void onlyQtErrors(QtMsgType type, const QMessageLogContext&, const QString& mess
         printError(OneLineText(message.toStdString()));
 }
 
+// Qt sees none of the runner's arguments.
+int qtArgc = 1;
+char qtName[] = "tarvon-sim";
+char* qtArgv[] = {qtName, nullptr};
+
 // Painting needs no display: always the offscreen platform, whatever the
-// session asks for, and none of the runner's arguments read as Qt's.
-std::unique_ptr<QApplication> offscreenApplication() {
+// session asks for.
+std::unique_ptr<QCoreApplication> offscreenApplication() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(onlyQtErrors);
-    static int argc = 1;
-    static char name[] = "tarvon-sim";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
+    return std::make_unique<QApplication>(qtArgc, qtArgv);
+}
+
+// The catalogues need an application, not a display.
+std::unique_ptr<QCoreApplication> textApplication() {
+    qInstallMessageHandler(onlyQtErrors);
+    return std::make_unique<QCoreApplication>(qtArgc, qtArgv);
 }
 
 // An interrupted run leaves no empty picture file behind: while the guard
@@ -114,7 +124,7 @@ std::string pngError(const std::string& path, const std::string& error) {
 }
 
 int run(const SimOptions& o) {
-    std::unique_ptr<QApplication> app;
+    std::unique_ptr<QCoreApplication> app;
     tarvon::OutputFile png;
     std::string error;
     if (!o.png.empty()) {
@@ -122,6 +132,14 @@ int run(const SimOptions& o) {
         if (!png.open(o.png, error))
             return fail(kRefused, pngError(o.png, error));
     }
+    // Catalan is the source: without another language no catalogue is read
+    // and the table is the one scripts have always read.
+    const bool translated = o.lang != tarvon::Idioma::Catala;
+    if (translated && !app)
+        app = textApplication();
+    std::unique_ptr<tarvon::Translations> words;
+    if (translated)
+        words = std::make_unique<tarvon::Translations>(o.lang);
     RemovedOnSignal guard(png);
     tarvon::SimRun sim(o, o.seed.value_or(clockSeed()), localeDecimalSeparator());
     sim.run();
@@ -134,7 +152,7 @@ int run(const SimOptions& o) {
         if (!written)
             return fail(kRefused, pngError(o.png, error));
     }
-    std::string out = sim.table();
+    std::string out = sim.table(translated ? tarvon::Traduit() : tarvon::Catala());
     if (!o.analyse.empty()) {
         const auto column = tarvon::SpeciesColumn(sim.data().Taula, o.analyse);
         const auto text =

@@ -419,5 +419,13 @@
         <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra són en català.</source>
         <translation>Chooses the language of the program&apos;s menus and texts: Catalan, Spanish or English. It applies the next time the program is opened. The example report, the form and the documents of the Window menu are in Catalan.</translation>
     </message>
+    <message>
+        <source>Nombre de partícules en funció del temps (segons)</source>
+        <translation>Number of particles as a function of time (seconds)</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Time</translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,13 @@
         <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra són en català.</source>
         <translation>Elige la lengua de los menús y de los textos del programa: catalán, castellano o inglés. Se aplica la próxima vez que se abre el programa. El ejemplo de informe, la ficha y los documentos del menú Ventana están en catalán.</translation>
     </message>
+    <message>
+        <source>Nombre de partícules en funció del temps (segons)</source>
+        <translation>Número de partículas en función del tiempo (segundos)</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tiempo</translation>
+    </message>
 </context>
 </TS>

@@ -2,8 +2,8 @@
 
 namespace tarvon {
 
-std::string CounterText(const Counter& c) {
-    return c.caption + std::string(c.value < 0 ? "" : " ") + std::to_string(c.value);
+std::string CounterText(const Counter& c, const Language& lang) {
+    return lang(c.caption) + (c.value < 0 ? "" : " ") + std::to_string(c.value);
 }
 
 } // namespace tarvon

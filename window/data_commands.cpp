@@ -44,7 +44,7 @@ void IniciarDadesFinestra(TarvonModel& m) {
         if (m.s.Reaccio != nullptr)
             m.runs.begin(m.s.Reaccio->key, RunLabel(m.data.Taula.settings));
         if (m.s.Reaccio != nullptr)
-            m.w.TextCinetica = m.s.Reaccio->texts().TextCinetica;
+            m.w.TextCinetica = m.lang(m.s.Reaccio->texts().TextCinetica);
     }
     m.d.lblPropietatsCaption = m.w.TextCinetica;
     m.d.lblPropietats = true;

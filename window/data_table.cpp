@@ -48,18 +48,20 @@ std::string FormatGeneral(float value, char decimalSeparator) {
 std::vector<std::string> ColumnesDades(const ReactionDescription* r) {
     if (r == nullptr)
         return {};
-    std::vector<std::string> columns{"Temps"};
+    std::vector<std::string> columns{kTempsText.source};
     for (const DataColumn& column : r->columns)
         columns.emplace_back(column.name);
     return columns;
 }
 
-std::string TaulaDades(const DataRows& t, char decimalSeparator) {
+std::string TaulaDades(const DataRows& t, char decimalSeparator, const Language& lang) {
     if (!t.started)
         return {};
-    std::string text = std::string(kTitolDades) + kEndOfLine;
-    for (std::size_t i = 0; i < t.columns.size(); ++i)
-        text += (i ? "\t" : "") + t.columns[i];
+    std::string text = lang(kTitolDadesText) + kEndOfLine;
+    for (std::size_t i = 0; i < t.columns.size(); ++i) {
+        const std::string& name = t.columns[i];
+        text += (i ? "\t" : "") + (name == kTempsText.source ? lang(kTempsText) : name);
+    }
     if (!t.columns.empty())
         text += kEndOfLine;
     for (const DataRow& row : t.rows) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/simulation_state.h"
+#include "texts/language.h"
 #include "window/run_settings.h"
 
 #include <cstdint>
@@ -10,7 +11,11 @@
 
 namespace tarvon {
 
-inline constexpr char kTitolDades[] = "Nombre de partícules en funció del temps (segons)";
+inline constexpr TextKey kTitolDadesText =
+    TX("window", "Nombre de partícules en funció del temps (segons)");
+inline constexpr TextKey kTempsText = TX("window", "Temps");
+// The title in Catalan, as the workbook and the runner's scripts keep it.
+inline constexpr const char* kTitolDades = kTitolDadesText.source;
 
 // Interval rows taken after one interval was set, at most.
 inline constexpr int kMaxRegistres = 1000;
@@ -61,7 +66,8 @@ std::vector<std::string> ColumnesDades(const ReactionDescription* r);
 
 // The table as the program hands it on: the title, the header and the rows,
 // CR LF after every line, TAB between fields, times in the general format.
-std::string TaulaDades(const DataRows& t, char decimalSeparator);
+// The title and "Temps" are in `lang`; the formulas and numbers are not words.
+std::string TaulaDades(const DataRows& t, char decimalSeparator, const Language& lang);
 
 enum class TableStart { New, Continued };
 

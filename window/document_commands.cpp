@@ -118,13 +118,13 @@ std::optional<fs::path> NotesFile(DocumentServices& s) {
 } // namespace
 
 void ArxiuText(const TarvonModel& m, DocumentServices& s) {
-    s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
+    s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal, m.lang));
     if (const auto notes = NotesFile(s))
         Open(s, *notes);
 }
 
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
-    s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal));
+    s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal, m.lang));
     const std::string reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
     WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const fs::path& path, std::string& reason) {
         return s.writers.workbook(path.string(), m.data.Taula, reaccio, reason);

@@ -1,7 +1,6 @@
 #include "window/help_text.h"
 
 #include "reactions/registry.h"
-#include "window/reaction_words.h"
 #include "window/word_wrap.h"
 
 #include <algorithm>
@@ -30,7 +29,7 @@ struct Section {
 std::vector<Entry> reactionEntries() {
     std::vector<Entry> entries;
     for (const ReactionDescription* r : Reactions())
-        entries.push_back({ReactionWords(r->help.name), ReactionWords(r->help.explanation)});
+        entries.push_back({r->help.name, r->help.explanation});
     return entries;
 }
 

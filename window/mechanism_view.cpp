@@ -83,7 +83,7 @@ void CineMeca(TarvonModel& m) {
     DiamMecanisme(m.s, m.w.DiamBase);
     m.s.meca.IdxMeca.fill(kNoCapture);
     m.w.CostatNP = r.mechanismSide;
-    m.w.TextMecanisme = texts.TextMecanisme;
+    m.w.TextMecanisme = m.lang(texts.TextMecanisme);
     m.s.NombreP = m.w.CostatNP * m.w.CostatNP;
     Reconstruir(m);
     showExplanation(m);

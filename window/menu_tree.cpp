@@ -1,7 +1,6 @@
 #include "window/menu_tree.h"
 
 #include "reactions/registry.h"
-#include "window/reaction_words.h"
 
 namespace tarvon {
 
@@ -10,7 +9,7 @@ namespace {
 // One item per registered reaction, named by its key.
 void addReactions(std::vector<MenuItemDef>& tree) {
     for (const ReactionDescription* r : Reactions())
-        tree.push_back({r->key, ReactionWords(r->menuCaption), "mnuReaccions", ""});
+        tree.push_back({r->key, r->menuCaption, "mnuReaccions", ""});
 }
 
 std::vector<MenuItemDef> buildTree() {

@@ -28,9 +28,9 @@ void TriaReaccio(TarvonModel& m, const ReactionDescription& r) {
     ChooseReaction(m.s, r, m.w.DiamBase);
     m.d.picRIFile = {PicturePath(r.pictures.heading->file), PicturePath(r.pictures.equation->file)};
     PrepararReaccio(m);
-    m.d.lblDS1 = texts.lblDS1;
-    m.d.lblDS2 = texts.lblDS2;
-    m.w.TextReaccio = texts.TextReaccio;
+    m.d.lblDS1 = m.lang(texts.lblDS1);
+    m.d.lblDS2 = m.lang(texts.lblDS2);
+    m.w.TextReaccio = m.lang(texts.TextReaccio);
     Reconstruir(m);
     ReprendreDades(m);
 }

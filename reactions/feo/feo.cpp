@@ -15,9 +15,10 @@ constexpr const PictureData& kEquation = kPictures[0];
 constexpr const PictureData& kIronPicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
-    {"Molèc. oxigen inicials:", [](const SimulationState& s) { return s.NombreMol; }},
-    {"Molèc. oxigen presents:", [](const SimulationState& s) { return s.nO2; }},
-    {"Òxid ferrós(FeO) format:", [](const SimulationState& s) { return s.nFeO; }},
+    {TX("reactions", "Molèc. oxigen inicials:"),
+     [](const SimulationState& s) { return s.NombreMol; }},
+    {TX("reactions", "Molèc. oxigen presents:"), [](const SimulationState& s) { return s.nO2; }},
+    {TX("reactions", "Òxid ferrós(FeO) format:"), [](const SimulationState& s) { return s.nFeO; }},
 };
 
 // Each column the count of a counter box.
@@ -49,10 +50,11 @@ void event(TickContext& t, int i) {
 
 constexpr ReactionDescription kFeO{
     .key = "FeO",
-    .menuCaption = "Síntesi de l'òxid de ferro(II)",
-    .help = {"Òxid de ferro(II)",
-             "L'oxigen gasós reacciona amb els àtoms de la superfície del ferro i es forma "
-             "òxid de ferro(II)."},
+    .menuCaption = TX("reactions", "Síntesi de l'òxid de ferro(II)"),
+    .help = {TX("reactions", "Òxid de ferro(II)"),
+             TX("reactions",
+                "L'oxigen gasós reacciona amb els àtoms de la superfície del ferro i es forma "
+                "òxid de ferro(II).")},
     .texts = TextsFeO,
     .pictures = {&kSynthesisPicture, &kEquation, kPictures},
     .counters = kCounters,

@@ -15,10 +15,12 @@ constexpr const PictureData& kEquation = kPictures[0];
 constexpr const PictureData& kMercuryPicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
-    {"Òxid mercúric(HgO) inicial:", [](const SimulationState& s) { return s.NumA; }},
-    {"Òxid mercúric(HgO) present:", [](const SimulationState& s) { return s.NumA - s.nHg; }},
-    {"Molècules oxígen (gas):", [](const SimulationState& s) { return s.nO2; }},
-    {"Àtoms mercuri (gas):", [](const SimulationState& s) { return s.nHg; }},
+    {TX("reactions", "Òxid mercúric(HgO) inicial:"),
+     [](const SimulationState& s) { return s.NumA; }},
+    {TX("reactions", "Òxid mercúric(HgO) present:"),
+     [](const SimulationState& s) { return s.NumA - s.nHg; }},
+    {TX("reactions", "Molècules oxígen (gas):"), [](const SimulationState& s) { return s.nO2; }},
+    {TX("reactions", "Àtoms mercuri (gas):"), [](const SimulationState& s) { return s.nHg; }},
 };
 
 // Each column the count of a counter box.
@@ -46,10 +48,11 @@ void event(TickContext& t, int) {
 
 constexpr ReactionDescription kHgO{
     .key = "HgO",
-    .menuCaption = "Descomposició de l'òxid de mercuri(II)",
-    .help = {"Òxid de mercuri(II)",
-             "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre "
-             "d'uns 400\u00A0°C."},
+    .menuCaption = TX("reactions", "Descomposició de l'òxid de mercuri(II)"),
+    .help = {TX("reactions", "Òxid de mercuri(II)"),
+             TX("reactions",
+                "És un sòlid que es descompon en oxigen i mercuri, tots dos gasos, per sobre "
+                "d'uns 400 °C.")},
     .texts = TextsHgO,
     .pictures = {&kDecompositionPicture, &kEquation, kPictures},
     .counters = kCounters,

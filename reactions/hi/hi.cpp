@@ -16,9 +16,9 @@ constexpr const PictureData& kIodinePicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
     {kMoleculesPresents, [](const SimulationState& s) { return s.NombreMol; }},
-    {"Molècules HI:", [](const SimulationState& s) { return s.nHI; }},
-    {"Molècules hidrogen:", [](const SimulationState& s) { return s.nH2; }},
-    {"Molècules iode:", [](const SimulationState& s) { return s.nI2; }},
+    {TX("reactions", "Molècules HI:"), [](const SimulationState& s) { return s.nHI; }},
+    {TX("reactions", "Molècules hidrogen:"), [](const SimulationState& s) { return s.nH2; }},
+    {TX("reactions", "Molècules iode:"), [](const SimulationState& s) { return s.nI2; }},
 };
 
 // Each column the count of a counter box.
@@ -46,8 +46,9 @@ void event(TickContext& t, int i) {
 
 constexpr ReactionDescription kHI{
     .key = "HI",
-    .menuCaption = "Descomposició del iodur d'hidrogen",
-    .help = {"Iodur d'hidrogen", "En estat gasós es descompon en hidrogen i iode, també gasosos."},
+    .menuCaption = TX("reactions", "Descomposició del iodur d'hidrogen"),
+    .help = {TX("reactions", "Iodur d'hidrogen"),
+             TX("reactions", "En estat gasós es descompon en hidrogen i iode, també gasosos.")},
     .texts = TextsHI,
     .pictures = {&kDecompositionPicture, &kEquation, kPictures},
     .counters = kCounters,

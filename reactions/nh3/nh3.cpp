@@ -16,9 +16,9 @@ constexpr const PictureData& kNitrogenPicture = kPictures[1];
 
 constexpr CounterBox kCounters[] = {
     {kMoleculesPresents, [](const SimulationState& s) { return s.nN2 + s.nNH3 + s.nH2; }},
-    {"Molècules NH3:", [](const SimulationState& s) { return s.nNH3; }},
-    {"Molècules N2:", [](const SimulationState& s) { return s.nN2; }},
-    {"Molècules H2:", [](const SimulationState& s) { return s.nH2; }},
+    {TX("reactions", "Molècules NH3:"), [](const SimulationState& s) { return s.nNH3; }},
+    {TX("reactions", "Molècules N2:"), [](const SimulationState& s) { return s.nN2; }},
+    {TX("reactions", "Molècules H2:"), [](const SimulationState& s) { return s.nH2; }},
 };
 
 // Each column the count of a counter box.
@@ -46,8 +46,9 @@ void event(TickContext& t, int i) {
 
 constexpr ReactionDescription kNH3{
     .key = "NH3",
-    .menuCaption = "Síntesi de l'amoníac",
-    .help = {"Amoníac", "El nitrogen i l'hidrogen, tots dos gasos, formen amoníac."},
+    .menuCaption = TX("reactions", "Síntesi de l'amoníac"),
+    .help = {TX("reactions", "Amoníac"),
+             TX("reactions", "El nitrogen i l'hidrogen, tots dos gasos, formen amoníac.")},
     .texts = TextsNH3,
     .pictures = {&kSynthesisPicture, &kEquation, kPictures},
     .counters = kCounters,

@@ -21,6 +21,9 @@ TEST(SimOptions, EveryOptionInBothFormsWithinItsRange) {
     EXPECT_EQ(*r.options.seed, 18446744073709551615ULL);
     EXPECT_FALSE(r.options.fixedVolume);
     EXPECT_TRUE(r.options.analyse.empty());
+    EXPECT_EQ(r.options.lang, Idioma::Catala);
+    EXPECT_EQ(ParseSimOptions({"--lang=en", "--reaction", "HI"}).options.lang, Idioma::Angles);
+    EXPECT_EQ(ParseSimOptions({"--reaction", "HI", "--lang", "es"}).options.lang, Idioma::Castella);
 }
 
 // The species is checked against the reaction, wherever --reaction stands.
@@ -53,6 +56,7 @@ TEST(SimOptions, AValueOutOfRangeIsNamedInTheError) {
         {{"--duration", "3601"}, "--duration"},
         {{"--tick-ms", "101"}, "--tick-ms"},
         {{"--seed", "-1"}, "--seed"},
+        {{"--lang", "cat"}, "--lang"},
     };
     for (auto [args, named] : bad) {
         if (!args.empty())

@@ -27,6 +27,9 @@ bad --reaction --reaction $'HI\nHgO'
 bad --frobnicate $'--frobnicate\n--reaction' HI
 bad --analyse --reaction HI --analyse Hg
 bad --analyse --analyse Hg --reaction NH3
+bad --lang --reaction HI --lang fr
+bad --lang --reaction HI --lang=ES
+bad --lang --reaction HI --lang
 # Refused before a long run: a name too long, a full device, a pipe nobody reads.
 bad --png --reaction HI --duration 3600 --png "$tmp/$(printf 'a%.0s' {1..300}).png"
 bad --png --reaction HI --duration 3600 --png /dev/full
@@ -110,6 +113,28 @@ LC_ALL=ca_ES.utf8 "$sim" --reaction HgO --particles 225 --duration 30 --seed 1 -
 rc=$?
 [ $rc -eq 1 ] || fail "--analyse on 3 rows exited $rc"
 [ ! -s "$tmp/out" ] && [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--analyse on 3 rows: $(cat "$tmp/err")"
+
+# The table's title and time header in the language asked for; without one, or
+# with ca, the Catalan table byte for byte. The species and the rows are the
+# same in every language.
+"$sim" --reaction NH3 --duration 3 --seed 5 >"$tmp/ca" || fail "the default language exited $?"
+"$sim" --reaction NH3 --duration 3 --seed 5 --lang ca | cmp -s - "$tmp/ca" ||
+    fail "--lang ca differs from the default table"
+[ "$(head -2 "$tmp/ca")" = $'Nombre de partícules en funció del temps (segons)\r\nTemps\tN2\tH2\tNH3\r' ] ||
+    fail "Catalan title and header: $(head -2 "$tmp/ca")"
+for lang in es en; do
+    LC_ALL=C "$sim" --reaction NH3 --duration 3 --seed 5 --lang=$lang >"$tmp/$lang" 2>"$tmp/err" ||
+        fail "--lang $lang exited $?"
+    [ ! -s "$tmp/err" ] || fail "--lang $lang wrote: $(cat "$tmp/err")"
+    tail -n +3 "$tmp/$lang" | cmp -s - <(tail -n +3 "$tmp/ca") || fail "--lang $lang changed the rows"
+done
+[ "$(head -2 "$tmp/es")" = $'Número de partículas en función del tiempo (segundos)\r\nTiempo\tN2\tH2\tNH3\r' ] ||
+    fail "Spanish title and header: $(head -2 "$tmp/es")"
+[ "$(head -2 "$tmp/en")" = $'Number of particles as a function of time (seconds)\r\nTime\tN2\tH2\tNH3\r' ] ||
+    fail "English title and header: $(head -2 "$tmp/en")"
+# With the picture too: one application serves both.
+"$sim" --reaction HI --duration 1 --lang en --png "$tmp/en.png" | sed -n 2p |
+    grep -q $'^Time\tHI\tH2\tI2\r$' || fail "--lang en with --png: no English header"
 
 [ $fails -eq 0 ] && echo "all passed"
 exit $fails

@@ -14,7 +14,7 @@ namespace {
 std::vector<std::string> Boxes(const SimulationState& s) {
     std::vector<std::string> out;
     for (const Counter& c : Comptadors(s))
-        out.push_back(CounterText(c));
+        out.push_back(CounterText(c, Catala()));
     return out;
 }
 
@@ -39,7 +39,8 @@ TEST(CounterBoxes, EachReactionShowsItsCountersWithTheirCaptions) {
     UseReaction(s, nullptr);
     EXPECT_TRUE(Boxes(s).empty());
     // The blank is the sign's place.
-    EXPECT_EQ(CounterText({"Òxid mercúric(HgO) present:", -2}), "Òxid mercúric(HgO) present:-2");
+    EXPECT_EQ(CounterText({TX("reactions", "Òxid mercúric(HgO) present:"), -2}, Catala()),
+              "Òxid mercúric(HgO) present:-2");
 }
 
 } // namespace

@@ -30,7 +30,7 @@ struct Taking : test::LoadedWindow {
     // The times of the rows under the header.
     std::vector<std::string> times() const {
         std::vector<std::string> out;
-        const std::string t = TaulaDades(m.data.Taula, m.w.SeparadorDecimal);
+        const std::string t = TaulaDades(m.data.Taula, m.w.SeparadorDecimal, Catala());
         std::size_t p = t.find("\r\n", t.find("\r\n") + 2) + 2;
         for (; p < t.size(); p = t.find("\r\n", p) + 2)
             out.push_back(t.substr(p, t.find('\t', p) - p));
@@ -54,25 +54,25 @@ TEST(DataCommands, IntervalRowsAndTheMenusOfATableBeingTaken) {
         w.tickAfter(0.5);
     EXPECT_EQ(w.times(), (Times{"0", "0,5", "1", "1,5", "2", "4", "6", "8"}));
     EXPECT_TRUE(
-        TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal)
+        TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal, Catala())
             .starts_with(
                 "Nombre de partícules en funció del temps (segons)\r\nTemps\tHI\tH2\tI2\r\n" +
                 first));
     EXPECT_TRUE(w.m.d.txtDades && w.m.d.lblPropietats);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHI.texts().TextCinetica);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHI.texts().TextCinetica.source);
     for (const char* on : {"CineEsborrar", "CineNoDades", "ArxiuExcel"})
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
     for (const char* off : {"mnuEines", "CineMeca", "CineDadesCrono"})
         EXPECT_FALSE(w.m.menus.enabled(off)) << off;
 
     CineEsborrar(w.m);
-    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).empty());
+    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal, Catala()).empty());
     EXPECT_FALSE(w.m.d.txtDades || w.m.menus.enabled("ArxiuExcel"));
     for (const char* on : {"mnuEines", "CineMeca", "CineDadesCrono", "CineDades05"})
         EXPECT_TRUE(w.m.menus.usable(on)) << on;
     TriaReaccio(w.m, kNH3); // no data taking comes back
     w.tickAfter(1);
-    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).empty());
+    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal, Catala()).empty());
     EXPECT_FALSE(w.m.d.txtDades);
 }
 
@@ -85,9 +85,10 @@ TEST(DataCommands, AReactionChoiceRestartsTheTakingAtTheKeptInterval) {
     w.tickAfter(1.5);
     w.tickAfter(0.5);
     EXPECT_EQ(w.times(), (Times{"0", "2"}));
-    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal).find("Temps\tHg\tO2\r\n") !=
-                std::string::npos);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextCinetica);
+    EXPECT_TRUE(
+        TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal, Catala()).find("Temps\tHg\tO2\r\n") !=
+        std::string::npos);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextCinetica.source);
 
     // Stopped: the table stays, no rows come, the next start replaces it.
     CineNoDades(w.m);
@@ -144,7 +145,7 @@ TEST(DataCommands, TheStandAloneStopwatchKeepsItsStoppedTimeAndTakesNoRows) {
         w.tickAfter(0.05);
     EXPECT_FALSE(w.m.crono.CronoEnabled);
     EXPECT_EQ(w.m.crono.lblCent, "25");
-    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal)
+    EXPECT_TRUE(TaulaDades(w.m.data.Taula, w.m.w.SeparadorDecimal, Catala())
                     .empty()); // nothing slips into the hidden table
 
     // Data taking with the chronometer starts it from zero, running, even

@@ -42,7 +42,7 @@ protected:
             PrendreFilaInterval(d, s);
         }
     }
-    std::string text() const { return TaulaDades(d.Taula, kComma); }
+    std::string text() const { return TaulaDades(d.Taula, kComma, Catala()); }
     SimulationState s;
     DataTaking d;
 };
@@ -69,9 +69,10 @@ TEST(DataTableText, GeneralNumberFormatAndTheColumnsOfEachReaction) {
         d.Interval = 0.5f;
         s.Ara = 0.5;
         PrendreFilaInterval(d, s);
-        EXPECT_EQ(TaulaDades(d.Taula, kComma), std::string(kTitolDades) + "\r\n" + rows) << key;
+        EXPECT_EQ(TaulaDades(d.Taula, kComma, Catala()), std::string(kTitolDades) + "\r\n" + rows)
+            << key;
     }
-    EXPECT_EQ(TaulaDades(DataRows{}, kComma), "") << "no table was begun";
+    EXPECT_EQ(TaulaDades(DataRows{}, kComma, Catala()), "") << "no table was begun";
 }
 
 TEST_F(DataTable, NewTableHasTitleHeaderAndTheCountsAtZero) {

@@ -79,7 +79,7 @@ TEST(MechanismView, EnteringRebuildsFewLargeParticlesWithTheExplanation) {
     EXPECT_EQ(w.m.d.txt, (std::array<bool, 5>{}));
     const ControlGeometry p = w.m.d.lblPropietatsPlace.value_or(ControlGeometry{});
     EXPECT_TRUE(p.Left == 11925 && p.Top == 6187.5f && p.Width == 4950 && p.Height == 4500);
-    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextMecanisme);
+    EXPECT_EQ(w.m.d.lblPropietatsCaption, kHgO.texts().TextMecanisme.source);
     EXPECT_TRUE(!w.m.w.Marcar && w.m.menus.checked("AccionsMarcar"));
 }
 

@@ -19,7 +19,7 @@ TEST(ReactionsMenu, EveryRegisteredReactionIsAnItemOfItsOwn) {
         const auto item = std::find_if(tree.begin(), tree.end(), named);
         ASSERT_NE(item, tree.end()) << r->key;
         EXPECT_EQ(item->parent, "mnuReaccions");
-        EXPECT_EQ(item->caption, r->menuCaption);
+        EXPECT_EQ(item->caption, r->menuCaption.source);
     }
     for (const MenuItemDef& item : tree) {
         if (item.parent == "mnuReaccions") {

@@ -54,12 +54,13 @@ bool Mentions(const std::string& text, const std::string& word) {
 // must not be the boiling point they name.
 TEST(ReactionTexts, HgOTextsAgreeOnTheDecompositionTemperature) {
     const ReactionTexts& hgo = kHgO.texts();
-    const std::vector<int> title = Temperatures(hgo.lblDS2);
-    ASSERT_EQ(title.size(), 1u) << hgo.lblDS2;
+    const std::string lblDS2 = hgo.lblDS2.source;
+    const std::vector<int> title = Temperatures(lblDS2);
+    ASSERT_EQ(title.size(), 1u) << lblDS2;
     const int decomposition = title.front();
     std::set<int> boiling;
-    const std::vector<std::string> texts{hgo.lblDS2, hgo.TextReaccio, hgo.TextMecanisme,
-                                         kHgO.help.explanation};
+    const std::vector<std::string> texts{lblDS2, hgo.TextReaccio.source, hgo.TextMecanisme.source,
+                                         kHgO.help.explanation.source};
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(Mentions(text, "ºC")) << "the ordinal sign is not a degree sign";
