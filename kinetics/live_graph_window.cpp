@@ -32,6 +32,9 @@ LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
     menu->addAction(QCoreApplication::translate("kinetics", "Imatge SVG"), this,
                     [this] { save(ImageFormat::Svg); });
     save_->setMenu(menu);
+    // Long lines wrap rather than widen the window past a small screen.
+    collisions_->setWordWrap(true);
+    status_->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
     buttons->addWidget(save_);

@@ -27,7 +27,7 @@ NiceAxis AxisOf(const std::vector<double>& v, bool fromZero) {
 
 OrderPlotView::OrderPlotView(int order, QWidget* parent) : QWidget(parent), order_(order) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(220, 200);
+    setMinimumSize(220, 160); // short enough to leave the text room on 800 x 600
 }
 
 void OrderPlotView::showReport(const OrderReport& r) {

@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>k: el valor absolut del pendent, en partícules i segons, sense cap factor estequiomètric.</source>
-        <translation>k: the absolute value of the slope, in particles and seconds, without any stoichiometric factor.</translation>
+        <translation>k: the absolute value of the slope, in particles and seconds, with no stoichiometric factor.</translation>
     </message>
     <message>
         <source>%1: %2 (ordre %3)</source>

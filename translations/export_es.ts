@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>k: el valor absolut del pendent, en partícules i segons, sense cap factor estequiomètric.</source>
-        <translation>k: el valor absoluto de la pendiente, en partículas y segundos, sin ningún factor estequiométrico.</translation>
+        <translation>k: el valor absoluto de la pendiente, en partículas y segundos, sin factor estequiométrico.</translation>
     </message>
     <message>
         <source>%1: %2 (ordre %3)</source>

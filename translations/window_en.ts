@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>k és el valor absolut del pendent, en partícules i segons, sense cap factor estequiomètric.</source>
-        <translation>k is the absolute value of the slope, in particles and seconds, without any stoichiometric factor.</translation>
+        <translation>k is the absolute value of the slope, in particles and seconds, with no stoichiometric factor.</translation>
     </message>
     <message>
         <source>No hi ha dades: trieu una reacció i preneu dades al menú Cinètica.</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>k és el valor absolut del pendent, en partícules i segons, sense cap factor estequiomètric.</source>
-        <translation>k es el valor absoluto de la pendiente, en partículas y segundos, sin ningún factor estequiométrico.</translation>
+        <translation>k es el valor absoluto de la pendiente, en partículas y segundos, sin factor estequiométrico.</translation>
     </message>
     <message>
         <source>No hi ha dades: trieu una reacció i preneu dades al menú Cinètica.</source>
