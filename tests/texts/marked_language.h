@@ -10,7 +10,10 @@ namespace tarvon::test {
 // without it was not translated. "~" is allowed in a sheet name.
 class MarkedLanguage final : public Language {
 public:
-    std::string text(const TextKey& key) const override { return "~" + std::string(key.source); }
+    std::string text(const TextKey& key) const override {
+        std::string marked = "~";
+        return marked += key.source;
+    }
 };
 
 } // namespace tarvon::test
