@@ -21,7 +21,8 @@ const QString kOrders = QStringLiteral(".ordres.png");
 QImage profileFigure() {
     QImage profile(kProfileSize, QImage::Format_RGB32);
     profile.fill(Qt::white);
-    paintEnergyProfilePicture(profile, kProfileFonts);
+    paintEnergyProfilePicture(profile, kProfileFonts,
+                              tarvon::Catala()); // the documents are Catalan
     return profile;
 }
 

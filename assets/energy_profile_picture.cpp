@@ -5,6 +5,7 @@
 #include "assets/fitted_text.h"
 #include "assets/fonts.h"
 #include "assets/formula_line.h"
+#include "assets/picture_words.h"
 #include "assets/window_colours.h"
 
 #include <QLinearGradient>
@@ -38,8 +39,8 @@ const QColor kAtomEdge(70, 95, 120);
 
 class ProfilePainter {
 public:
-    ProfilePainter(QImage& image, const ProfileFonts& fonts)
-        : p_(&image), fonts_(fonts), s_(pictureArea(image).width() / kGridWidth) {
+    ProfilePainter(QImage& image, const ProfileFonts& fonts, const tarvon::Language& words)
+        : p_(&image), fonts_(fonts), words_(words), s_(pictureArea(image).width() / kGridWidth) {
         p_.setRenderHint(QPainter::Antialiasing);
         p_.setRenderHint(QPainter::TextAntialiasing);
     }
@@ -85,8 +86,8 @@ private:
         p_.setBrush(kPanel);
         p_.drawRoundedRect(box(14, 58, 552, 488), 10 * s_, 10 * s_);
         label(box(14, 10, 552, 44), Qt::AlignCenter,
-              QStringLiteral("Perfil energètic d'una reacció"), textFont(fonts_.title, QFont::Bold),
-              kHeadingInk);
+              say(words_, TX("assets", "Perfil energètic d'una reacció")),
+              textFont(fonts_.title, QFont::Bold), kHeadingInk);
     }
 
     void paintUnderCurve() {
@@ -115,13 +116,13 @@ private:
         drawArrow(p_, QLineF(at(kAxisX, kAxisY), at(552, kAxisY)), style);
         const QFont font = textFont(fonts_.label, QFont::Bold);
         label(box(kAxisX, kAxisY + 6, 482, 36), Qt::AlignHCenter | Qt::AlignTop,
-              QStringLiteral("Coordenada de reacció"), font, kAxis);
+              say(words_, TX("assets", "Coordenada de reacció")), font, kAxis);
         // Along the y axis, read from bottom to top.
         p_.save();
         p_.translate(at(42, (80 + kAxisY) / 2));
         p_.rotate(-90);
-        label(QRectF(at(-210, -14), at(210, 14)), Qt::AlignCenter, QStringLiteral("Energia"), font,
-              kAxis);
+        label(QRectF(at(-210, -14), at(210, 14)), Qt::AlignCenter,
+              say(words_, TX("assets", "Energia")), font, kAxis);
         p_.restore();
     }
 
@@ -134,7 +135,7 @@ private:
         p_.setFont(font);
         p_.setPen(kActivation);
         const QRectF taken = drawFittedText(p_, room, Qt::AlignLeft | Qt::AlignTop,
-                                            QStringLiteral("Energia\nd'activació"));
+                                            say(words_, TX("assets", "Energia\nd'activació")));
         const FormulaLine symbol(QStringLiteral("(E_a)"), font);
         const QPointF baseline(room.left(), taken.bottom() + symbol.ascent());
         requireInside(QRectF(baseline.x(), baseline.y() - symbol.ascent(), symbol.width(),
@@ -169,26 +170,29 @@ private:
         p_.setBrush(kCurve);
         p_.drawEllipse(at(kSummitX, kSummit), 3.5 * s_, 3.5 * s_);
         label(box(kSummitX - 110, 112, 220, 40), Qt::AlignHCenter | Qt::AlignBottom,
-              QStringLiteral("Complex activat"), textFont(fonts_.label, QFont::Bold), kTextInk);
+              say(words_, TX("assets", "Complex activat")), textFont(fonts_.label, QFont::Bold),
+              kTextInk);
     }
 
     void paintLevelLabels() {
         const QFont font = textFont(fonts_.label, QFont::Bold);
         label(box(kAxisX + 6, kReactants + 6, 120, 30), Qt::AlignHCenter | Qt::AlignTop,
-              QStringLiteral("Reactius"), font, kTextInk);
+              say(words_, TX("assets", "Reactius")), font, kTextInk);
         label(box(445, kProducts + 8, 110, 30), Qt::AlignHCenter | Qt::AlignTop,
-              QStringLiteral("Productes"), font, kTextInk);
+              say(words_, TX("assets", "Productes")), font, kTextInk);
     }
 
     QPainter p_;
     ProfileFonts fonts_;
+    const tarvon::Language& words_;
     qreal s_;
 };
 
 } // namespace
 
-void paintEnergyProfilePicture(QImage& image, const ProfileFonts& fonts) {
-    ProfilePainter(image, fonts).paint();
+void paintEnergyProfilePicture(QImage& image, const ProfileFonts& fonts,
+                               const tarvon::Language& words) {
+    ProfilePainter(image, fonts, words).paint();
 }
 
 } // namespace assets

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/language.h"
+
 #include <QImage>
 
 namespace assets {
@@ -14,6 +16,7 @@ struct ProfileFonts {
 // The main window's presentation picture: the energy profile of an exothermic reaction, with
 // its activated complex at the top of the hump and the activation energy marked. The drawing
 // scales with the image; the fonts are given per variant so that they stay readable.
-void paintEnergyProfilePicture(QImage& image, const ProfileFonts& fonts);
+void paintEnergyProfilePicture(QImage& image, const ProfileFonts& fonts,
+                               const tarvon::Language& words);
 
 } // namespace assets

@@ -2,7 +2,10 @@
 //   generate_pictures FOLDER [NAME...]
 // With names (the build's list of what it expects), a picture painted but not
 // listed, or listed but not painted, stops the build: the list is what tells
-// the build to paint again.
+// the build to paint again. The files are Catalan; the pictures are also
+// painted with each built-in catalogue's words, and a text that would be cut
+// in any language stops the build.
+#include "assets/catalogue_words.h"
 #include "assets/data_folder_pictures.h"
 #include "assets/fonts.h"
 #include "assets/picture_writer.h"
@@ -26,6 +29,22 @@ QString listedDifference(const QSet<QString>& painted, const QSet<QString>& list
         out << "listed but not painted: " + name;
     out.sort();
     return out.join("; ");
+}
+
+// The pictures in each translated language, painted and not written.
+QStringList checkTranslatedPictures() {
+    QStringList errors;
+    for (const char* code : {"es", "en"}) {
+        const QString catalogue = QStringLiteral(":/i18n/assets_%1.qm").arg(code);
+        assets::CatalogueWords words;
+        if (!words.load(catalogue)) {
+            errors << "cannot read " + catalogue;
+            continue;
+        }
+        for (const QString& error : assets::checkPictures(assets::dataFolderPictures(words)))
+            errors << QStringLiteral("%1: %2").arg(code, error);
+    }
+    return errors;
 }
 
 } // namespace
@@ -53,8 +72,9 @@ int main(int argc, char** argv) {
                      qPrintable(missing.join(", ")));
         return 1;
     }
-    const QStringList errors =
+    QStringList errors =
         assets::writePictures(assets::dataFolderPictures(), QString::fromLocal8Bit(argv[1]));
+    errors << checkTranslatedPictures();
     for (const QString& error : errors)
         std::fprintf(stderr, "generate_pictures: %s\n", qPrintable(error));
     return errors.isEmpty() ? 0 : 1;

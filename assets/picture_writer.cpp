@@ -33,6 +33,16 @@ QImage blankImage(const QString& fileName, QSize size) {
     return image;
 }
 
+// The picture, or a null image with the reason added to `errors`.
+QImage renderOrReport(const PictureRecipe& recipe, QStringList& errors) {
+    try {
+        return renderPicture(recipe);
+    } catch (const TextOverflow& e) {
+        errors << recipe.fileName + ": " + QString::fromStdString(e.what());
+        return {};
+    }
+}
+
 } // namespace
 
 QImage renderPicture(const PictureRecipe& recipe, double scale) {
@@ -42,16 +52,19 @@ QImage renderPicture(const PictureRecipe& recipe, double scale) {
     return image;
 }
 
+QStringList checkPictures(const std::vector<PictureRecipe>& pictures) {
+    QStringList errors;
+    for (const PictureRecipe& recipe : pictures)
+        renderOrReport(recipe, errors);
+    return errors;
+}
+
 QStringList writePictures(const std::vector<PictureRecipe>& pictures, const QString& folder) {
     QStringList errors;
     for (const PictureRecipe& recipe : pictures) {
-        QImage image;
-        try {
-            image = renderPicture(recipe);
-        } catch (const TextOverflow& e) {
-            errors << recipe.fileName + ": " + QString::fromStdString(e.what());
+        const QImage image = renderOrReport(recipe, errors);
+        if (image.isNull())
             continue;
-        }
         QImageWriter writer(QDir(folder).filePath(recipe.fileName));
         if (!isPng(recipe.fileName))
             writer.setQuality(kJpegQuality);

@@ -17,4 +17,7 @@ QImage renderPicture(const PictureRecipe& recipe, double scale = 1);
 // could not be painted or written; empty when all were.
 QStringList writePictures(const std::vector<PictureRecipe>& pictures, const QString& folder);
 
+// Paints every picture and writes none: one message per picture whose text would be clipped.
+QStringList checkPictures(const std::vector<PictureRecipe>& pictures);
+
 } // namespace assets

@@ -4,10 +4,12 @@
 #include "assets/picture_writer.h"
 #include "assets/text_overflow.h"
 #include "datapictures/picture_scale.h"
+#include "qtcommon/qt_language.h"
 #include "startup/data_folder.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tarvon {
 
@@ -18,12 +20,22 @@ std::string inFolder(const std::string& name) {
     return name.rfind(prefix, 0) == 0 ? name.substr(prefix.size()) : name;
 }
 
-const assets::PictureRecipe* recipeOf(const std::string& file) {
-    const auto& pictures = assets::dataFolderPictures();
+std::optional<assets::PictureRecipe> find(const std::vector<assets::PictureRecipe>& pictures,
+                                          const std::string& file) {
     const QString wanted = QString::fromStdString(file);
     const auto found = std::find_if(pictures.begin(), pictures.end(),
                                     [&](const auto& p) { return p.fileName == wanted; });
-    return found != pictures.end() ? &*found : nullptr;
+    if (found == pictures.end())
+        return std::nullopt;
+    return *found;
+}
+
+// Painted in the language shown: the Catalan recipe unless it has words to translate.
+std::optional<assets::PictureRecipe> recipeOf(const std::string& file, Idioma idioma) {
+    std::optional<assets::PictureRecipe> recipe = find(assets::dataFolderPictures(), file);
+    if (recipe && recipe->hasWords && idioma != Idioma::Catala)
+        recipe = find(assets::dataFolderPictures(Traduit()), file);
+    return recipe;
 }
 
 } // namespace
@@ -44,8 +56,8 @@ QPixmap DataPictures::shown(const std::string& name, double factor, double devic
 }
 
 QPixmap DataPictures::covering(const std::string& name, QSize area, double devicePixelRatio) const {
-    const assets::PictureRecipe* recipe = recipeOf(inFolder(name));
-    const QSize own = recipe != nullptr ? recipe->size : load(name).size();
+    const std::optional<assets::PictureRecipe> recipe = recipeOf(inFolder(name), idioma_);
+    const QSize own = recipe ? recipe->size : load(name).size();
     if (own.isEmpty())
         return load(name);
     const double scale =
@@ -55,11 +67,13 @@ QPixmap DataPictures::covering(const std::string& name, QSize area, double devic
 
 QPixmap DataPictures::painted(const std::string& name, double scale,
                               double devicePixelRatio) const {
-    const double pixels = scale * devicePixelRatio;
-    if (name.empty() || std::abs(pixels - 1) < 1e-6)
+    if (name.empty())
         return load(name);
-    const assets::PictureRecipe* recipe = recipeOf(inFolder(name));
-    if (recipe == nullptr)
+    const double pixels = scale * devicePixelRatio;
+    const std::optional<assets::PictureRecipe> recipe = recipeOf(inFolder(name), idioma_);
+    const bool fileFits = std::abs(pixels - 1) < 1e-6;
+    // The file is Catalan: its words are right only in Catalan.
+    if (!recipe || (fileFits && (idioma_ == Idioma::Catala || !recipe->hasWords)))
         return load(name);
     QImage image;
     try {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/idioma.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -11,9 +13,13 @@ namespace tarvon {
 // The pictures of the data folder, named as the program names them
 // ("Arxius_orvalis/RT_HI.bmp"). A missing or unreadable file gives an empty
 // picture, so its control stays empty and the rest goes on.
+// The files are Catalan: in another language a picture with words is always
+// painted afresh, with the words of the catalogues the program installed.
 class DataPictures {
 public:
-    explicit DataPictures(std::filesystem::path dataFolder) : folder_(std::move(dataFolder)) {}
+    // `idioma`: the language of the installed catalogues.
+    explicit DataPictures(std::filesystem::path dataFolder, Idioma idioma = Idioma::Catala)
+        : folder_(std::move(dataFolder)), idioma_(idioma) {}
 
     QString pathOf(const std::string& name) const;
     QPixmap load(const std::string& name) const;
@@ -35,6 +41,7 @@ private:
     QPixmap painted(const std::string& name, double scale, double devicePixelRatio) const;
 
     std::filesystem::path folder_;
+    Idioma idioma_;
 };
 
 } // namespace tarvon

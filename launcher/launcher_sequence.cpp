@@ -8,9 +8,10 @@
 namespace tarvon {
 
 LauncherSequence::LauncherSequence(Clock& clock, UniformRandom& rnd, LauncherServices services,
-                                   QString dataFolder, std::function<void()> endProgram)
+                                   QString dataFolder, Idioma idioma,
+                                   std::function<void()> endProgram)
     : clock_(clock), rnd_(rnd), services_(services), dataFolder_(std::move(dataFolder)),
-      endProgram_(std::move(endProgram)) {}
+      idioma_(idioma), endProgram_(std::move(endProgram)) {}
 
 LauncherSequence::~LauncherSequence() = default;
 
@@ -32,7 +33,8 @@ void LauncherSequence::classified(const ScreenClass& screen) {
 }
 
 void LauncherSequence::calibrated() {
-    orvalis_ = std::make_unique<Orvalis>(screen_, dataFolder_, services_, rnd_, endProgram_);
+    orvalis_ =
+        std::make_unique<Orvalis>(screen_, dataFolder_, idioma_, services_, rnd_, endProgram_);
     orvalis_->showMaximized();
     optim_->hide();
 }

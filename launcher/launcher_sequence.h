@@ -2,6 +2,7 @@
 
 #include "launcher/launcher_services.h"
 #include "startup/screen_class.h"
+#include "texts/idioma.h"
 
 #include <QString>
 
@@ -20,8 +21,9 @@ class UniformRandom;
 // the screen, the calibration writes its file, then the launcher window.
 class LauncherSequence {
 public:
+    // `idioma`: the language of the installed catalogues.
     LauncherSequence(Clock& clock, UniformRandom& rnd, LauncherServices services,
-                     QString dataFolder, std::function<void()> endProgram);
+                     QString dataFolder, Idioma idioma, std::function<void()> endProgram);
     ~LauncherSequence();
 
     void start();
@@ -38,6 +40,7 @@ private:
     UniformRandom& rnd_;
     LauncherServices services_;
     QString dataFolder_;
+    Idioma idioma_;
     std::function<void()> endProgram_;
     ScreenClass screen_;
     std::unique_ptr<ControlPantalla> control_;

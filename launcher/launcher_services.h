@@ -9,8 +9,9 @@ class ProcessStarter;
 // The platform services the launcher window reaches through interfaces.
 struct LauncherServices {
     CalibrationStore& store;
-    MessageBox& messages;
+    MessageBox& messages; // failures
     ProcessStarter& starter;
+    MessageBox& notices; // what the user should know, not a failure
 };
 
 } // namespace tarvon

@@ -1,10 +1,11 @@
 #include "launcher/optim_boles.h"
 
 #include "launcher/ball_view.h"
+#include "platform/calibration_store.h"
 #include "platform/message_box.h"
+#include "qtcommon/qt_language.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
-#include "platform/calibration_store.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -52,7 +53,7 @@ void OptimBoles::createControls() {
     QFont optimFont = font();
     optimFont.setPointSize(12);
     optimFont.setBold(true);
-    lblOptim_ = new QLabel("Optimitzant el nombre de partícules  ", this);
+    lblOptim_ = new QLabel(Tx(TX("launcher", "Optimitzant el nombre de partícules  ")), this);
     lblOptim_->setObjectName("lblOptim");
     dressLabel(lblOptim_, kOptimText, optimFont);
     lblOptim_->move(twipsToPixels(2000, 400, 0, 0).topLeft());

@@ -16,18 +16,20 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The user's language, chosen before any window is made; it holds for the whole run.
-    const tarvon::Translations translations(tarvon::IdiomaActual());
+    const tarvon::Idioma idioma = tarvon::IdiomaActual();
+    const tarvon::Translations translations(idioma);
     QApplication::setFont(QFont("Liberation Sans"));
     tarvon::SteadyClock clock;
     tarvon::MersenneRandom rnd;
     tarvon::FileCalibrationStore store(tarvon::CalibrationFilePath());
     tarvon::QtMessageBox messages;
+    tarvon::QtMessageBox notices(tarvon::QtMessageBox::Kind::Notice);
     tarvon::QtProcessStarter starter;
     const std::filesystem::path data = tarvon::FindDataFolder(
         QDir::currentPath().toStdString(), QCoreApplication::applicationDirPath().toStdString());
 
-    tarvon::LauncherSequence sequence(clock, rnd, {store, messages, starter},
-                                      QString::fromStdString(data.string()),
+    tarvon::LauncherSequence sequence(clock, rnd, {store, messages, starter, notices},
+                                      QString::fromStdString(data.string()), idioma,
                                       [] { QCoreApplication::exit(0); });
     sequence.start();
     return app.exec();

@@ -6,9 +6,12 @@
 #include "platform/message_box.h"
 #include "platform/process_starter.h"
 #include "qtcommon/centred_stage.h"
+#include "qtcommon/language_setting.h"
+#include "qtcommon/qt_language.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 
+#include <QActionGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -72,12 +75,13 @@ QFont arial(double points) {
 
 } // namespace
 
-Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherServices services,
-                 UniformRandom& rnd, std::function<void()> endProgram, QWidget* parent)
+Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, Idioma idioma,
+                 LauncherServices services, UniformRandom& rnd, std::function<void()> endProgram,
+                 QWidget* parent)
     : QMainWindow(parent), layout_(OrvalisLayoutFor(screen)), fitted_(screen.fitted),
       factor_(screen.CanviPantalla ? screen.FactorPantalla : 1.0), dataFolder_(dataFolder),
-      pictures_(std::filesystem::path(dataFolder.toStdString())), services_(services), rnd_(rnd),
-      endProgram_(std::move(endProgram)), balls_(layout_.box) {
+      pictures_(std::filesystem::path(dataFolder.toStdString()), idioma), services_(services),
+      rnd_(rnd), endProgram_(std::move(endProgram)), balls_(layout_.box) {
     setWindowTitle("Orvalis");
     QFont windowFont = font();
     windowFont.setPointSizeF(layout_.windowFontPoints);
@@ -111,13 +115,44 @@ Orvalis::Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherS
 }
 
 void Orvalis::createMenus() {
-    QMenu* opcions = menuBar()->addMenu("&Opcions");
+    QMenu* opcions = menuBar()->addMenu(Tx(TX("launcher", "&Opcions")));
     opcions->setObjectName("mnuOpcions");
-    opcionsMinim_ = opcions->addAction("Minimitzar", this, &QWidget::showMinimized);
-    opcionsSortir_ = opcions->addAction("Sortir", this, &Orvalis::Sortir);
+    opcionsMinim_ =
+        opcions->addAction(Tx(TX("launcher", "Minimitzar")), this, &QWidget::showMinimized);
+    createLanguageMenu(opcions);
+    opcionsSortir_ = opcions->addAction(Tx(TX("launcher", "Sortir")), this, &Orvalis::Sortir);
     modelP_ = menuBar()->addAction(kModelProgram, this, &Orvalis::LlancaModel);
-    finRecom_ = menuBar()->addAction("Recomanacions d'ús", this, &Orvalis::showRecom);
-    mnuAutor_ = menuBar()->addAction("Sobre aquest treball....", this, &Orvalis::showSobre);
+    finRecom_ =
+        menuBar()->addAction(Tx(TX("launcher", "Recomanacions d'ús")), this, &Orvalis::showRecom);
+    mnuAutor_ = menuBar()->addAction(Tx(TX("launcher", "Sobre aquest treball....")), this,
+                                     &Orvalis::showSobre);
+}
+
+void Orvalis::createLanguageMenu(QMenu* opcions) {
+    QMenu* menu = opcions->addMenu(Tx(TX("launcher", "Idioma")));
+    menu->setObjectName("mnuIdioma");
+    auto* group = new QActionGroup(menu);
+    const Idioma stored = IdiomaActual();
+    // Each name in its own language, so that whoever reads it finds theirs.
+    const std::pair<Idioma, const char*> names[] = {
+        {Idioma::Catala, "Català"}, {Idioma::Castella, "Español"}, {Idioma::Angles, "English"}};
+    for (const auto& [idioma, name] : names) {
+        QAction* action = menu->addAction(QString::fromUtf8(name));
+        action->setCheckable(true);
+        action->setChecked(idioma == stored);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, idioma] { triaIdioma(idioma); });
+        idiomes_.at(static_cast<int>(idioma)) = action;
+    }
+}
+
+void Orvalis::triaIdioma(Idioma idioma) {
+    if (idioma == IdiomaActual())
+        return;
+    DesaIdioma(idioma);
+    services_.notices.show(Tx(TX("launcher", "L'idioma nou s'aplicarà la propera vegada que "
+                                             "obriu Orvalis i Tarvon."))
+                               .toStdString());
 }
 
 QPixmap Orvalis::picture(const std::string& name) const {
@@ -147,7 +182,7 @@ void Orvalis::createPanels(QWidget* client) {
         return pic;
     };
     auto makeClose = [&](const char* name, const TwipsRect& place, QLabel* pic) {
-        auto* button = new QPushButton("Tancar", client);
+        auto* button = new QPushButton(Tx(TX("launcher", "Tancar")), client);
         button->setObjectName(name);
         button->setFont(buttonFont);
         button->setGeometry(pixels(place));
@@ -179,8 +214,9 @@ void Orvalis::fitToPicture(QLabel* pic, QPushButton* button, TwipsRect panel, Tw
 void Orvalis::createLabels(QWidget* client) {
     QFont italic = arial(layout_.lblTitol0.fontPoints);
     italic.setItalic(true);
-    lblTitol0_ = titleLabel(client, "Model basat en la teoria cineticomolecular", italic,
-                            layout_.lblTitol0, false);
+    lblTitol0_ =
+        titleLabel(client, Tx(TX("launcher", "Model basat en la teoria cineticomolecular")), italic,
+                   layout_.lblTitol0, false);
     lblTitol0_->setObjectName("lblTitol0");
     lblTitol4_ = new QLabel(client);
     lblTitol4_->setObjectName("lblTitol4");
@@ -196,7 +232,7 @@ void Orvalis::createLabels(QWidget* client) {
 
     QFont black = arial(layout_.lblFi.fontPoints);
     black.setWeight(QFont::Black);
-    lblFi_ = titleLabel(client, "Fi ", black, layout_.lblFi, true);
+    lblFi_ = titleLabel(client, Tx(TX("launcher", "Fi ")), black, layout_.lblFi, true);
     lblFi_->setObjectName("lblFi");
 }
 

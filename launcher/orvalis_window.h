@@ -4,16 +4,19 @@
 #include "launcher/launcher_services.h"
 #include "launcher_rules/ball_engine.h"
 #include "launcher_rules/orvalis_layout.h"
+#include "texts/idioma.h"
 
 #include <QCursor>
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace tarvon {
@@ -23,17 +26,21 @@ class UniformRandom;
 
 // The launcher's main window: starts the model, shows the about and
 // recommendation pictures, and animates balls in a small box meanwhile.
+// `idioma`: the language of the installed catalogues, the pictures' too.
 class Orvalis : public QMainWindow {
     Q_OBJECT
 public:
-    Orvalis(const ScreenClass& screen, const QString& dataFolder, LauncherServices services,
-            UniformRandom& rnd, std::function<void()> endProgram, QWidget* parent = nullptr);
+    Orvalis(const ScreenClass& screen, const QString& dataFolder, Idioma idioma,
+            LauncherServices services, UniformRandom& rnd, std::function<void()> endProgram,
+            QWidget* parent = nullptr);
 
     QAction* OpcionsMinim() const { return opcionsMinim_; }
     QAction* OpcionsSortir() const { return opcionsSortir_; }
     QAction* ModelP() const { return modelP_; }
     QAction* FinRecom() const { return finRecom_; }
     QAction* mnuAutor() const { return mnuAutor_; }
+    // "Opcions > Idioma": Català, Español, English.
+    QAction* OpcionsIdioma(Idioma idioma) const { return idiomes_.at(static_cast<int>(idioma)); }
     QLabel* lblSubtitol() const { return lblSubtitol_; }
     QLabel* lblFi() const { return lblFi_; }
     QLabel* picSobre() const { return picSobre_; }
@@ -56,6 +63,9 @@ protected:
 
 private:
     void createMenus();
+    void createLanguageMenu(QMenu* opcions);
+    // Stored for the next start of both programs; the running one keeps its language.
+    void triaIdioma(Idioma idioma);
     void createPanels(QWidget* client);
     // A picture smaller than its panel's place: the panel shrinks to it.
     void fitToPicture(QLabel* pic, QPushButton* button, TwipsRect panel, TwipsRect close);
@@ -83,6 +93,7 @@ private:
     QAction* modelP_ = nullptr;
     QAction* finRecom_ = nullptr;
     QAction* mnuAutor_ = nullptr;
+    std::array<QAction*, 3> idiomes_{}; // in Idioma's order
     QWidget* client_ = nullptr;
     QWidget* stage_ = nullptr; // the controls, centred when the layout is fitted
     QLabel* lblSubtitol_ = nullptr;

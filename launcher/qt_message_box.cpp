@@ -6,7 +6,9 @@
 namespace tarvon {
 
 void QtMessageBox::show(const std::string& text, const std::string& detail) {
-    QMessageBox box(QMessageBox::Critical, "Orvalis", QString::fromStdString(text), QMessageBox::Ok,
+    const QMessageBox::Icon icon =
+        kind_ == Kind::Failure ? QMessageBox::Critical : QMessageBox::Information;
+    QMessageBox box(icon, "Orvalis", QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     if (!detail.empty())
         box.setDetailedText(QString::fromStdString(detail));

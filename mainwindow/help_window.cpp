@@ -1,9 +1,11 @@
 #include "mainwindow/help_window.h"
 
+#include "qtcommon/qt_language.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 #include "window/help_text.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -14,7 +16,7 @@ namespace tarvon {
 
 HelpWindow::HelpWindow(float FactorPantalla)
     : QWidget(nullptr), txtAjuda_(new QPlainTextEdit(this)) {
-    setWindowTitle("Ajuda");
+    setWindowTitle(QCoreApplication::translate("mainwindow", "Ajuda"));
     // Within the screen's free area, title bar included.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -35,7 +37,7 @@ HelpWindow::HelpWindow(float FactorPantalla)
     txtAjuda_->setReadOnly(true);
     // A caret to read along with the keys and to select text to copy.
     txtAjuda_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    txtAjuda_->setPlainText(QString::fromStdString(TextAjuda()).replace("\r\n", "\n"));
+    txtAjuda_->setPlainText(QString::fromStdString(TextAjuda(Traduit())).replace("\r\n", "\n"));
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

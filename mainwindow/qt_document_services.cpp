@@ -1,6 +1,7 @@
 #include "mainwindow/qt_document_services.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
@@ -37,7 +38,9 @@ void DesktopOpener::open(const std::filesystem::path& file, Failed failed) {
     const QString path = QString::fromStdString(std::filesystem::absolute(file, ignored).string());
     if (command_.isEmpty()) {
         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-            failed("el sistema no té cap aplicació que l'obri");
+            failed(QCoreApplication::translate("mainwindow",
+                                               "el sistema no té cap aplicació que l'obri")
+                       .toStdString());
         return;
     }
     // No parent: deleting a running QProcess kills it, and xdg-open may wait
@@ -47,14 +50,19 @@ void DesktopOpener::open(const std::filesystem::path& file, Failed failed) {
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     auto tell = std::make_shared<Failed>(std::move(failed));
     const QString program = command_.front();
-    QObject::connect(process, &QProcess::finished, &watcher_,
-                     [tell, program](int code, QProcess::ExitStatus status) {
-                         if (status != QProcess::NormalExit)
-                             (*tell)(program.toStdString() + " s'ha aturat abans d'acabar");
-                         else if (code != 0)
-                             (*tell)(program.toStdString() + " ha acabat amb el codi " +
-                                     std::to_string(code));
-                     });
+    QObject::connect(
+        process, &QProcess::finished, &watcher_,
+        [tell, program](int code, QProcess::ExitStatus status) {
+            if (status != QProcess::NormalExit)
+                (*tell)(QCoreApplication::translate("mainwindow", "%1 s'ha aturat abans d'acabar")
+                            .arg(program)
+                            .toStdString());
+            else if (code != 0)
+                (*tell)(QCoreApplication::translate("mainwindow", "%1 ha acabat amb el codi %2")
+                            .arg(program)
+                            .arg(code)
+                            .toStdString());
+        });
     QObject::connect(process, &QProcess::errorOccurred, &watcher_,
                      [tell, process, program](QProcess::ProcessError error) {
                          if (error == QProcess::FailedToStart) // no finished() then

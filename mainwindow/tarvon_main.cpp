@@ -30,7 +30,8 @@ std::filesystem::path dataFolder() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The user's language, chosen before any window is made; it holds for the whole run.
-    const tarvon::Translations translations(tarvon::IdiomaActual());
+    const tarvon::Idioma idioma = tarvon::IdiomaActual();
+    const tarvon::Translations translations(idioma);
     // Metric twin of Arial: captions fit the sizes the layout gives them.
     QApplication::setFont(QFont("Liberation Sans"));
     auto state = std::make_unique<tarvon::SimulationState>();
@@ -51,7 +52,8 @@ int main(int argc, char** argv) {
             // owns the socket, later starts hand over to it and show nothing,
             // so nothing may hold it up until its window is on screen.
             tarvon::TarvonStart s{screen, tarvon::ReadParticleBudget(calibration).NPOptim,
-                                  tarvon::DataPictures(dataFolder())};
+                                  tarvon::DataPictures(dataFolder(), idioma)};
+            s.idioma = idioma;
             window = std::make_unique<tarvon::TarvonWindow>(*state, clock, rnd, rules, s);
             // A copy already running is brought forward instead.
             if (!guard.claim()) {

@@ -10,6 +10,7 @@
 #include "mainwindow/window_notice.h"
 #include "qtcommon/caja_view.h"
 #include "qtcommon/centred_stage.h"
+#include "qtcommon/language_setting.h"
 #include "qtcommon/qt_language.h"
 #include "qtcommon/settings_place.h"
 #include "qtcommon/twips.h"
@@ -21,6 +22,7 @@
 #include "window/freeze_marking.h"
 #include "window/initial_state.h"
 #include "window/kinetics_commands.h"
+#include "window/language_choice.h"
 #include "window/mechanism_view.h"
 #include "window/particle_settings.h"
 #include "window/projector_mode.h"
@@ -72,7 +74,8 @@ struct QtDocumentPlatform {
 TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,
                            ReactionHooks& hooks, const TarvonStart& start, QWidget* parent)
     : QMainWindow(parent), state_(state),
-      layout_(LayoutFor(start.screen.FactorPantalla, start.screen.CanviPantalla)) {
+      layout_(LayoutFor(start.screen.FactorPantalla, start.screen.CanviPantalla)),
+      idioma_(start.idioma) {
     createWindow(start);
     createDocumentServices(start);
     model_ = std::make_unique<TarvonModel>(state, clock, rnd, *c_.Caja, Traduit());
@@ -82,6 +85,7 @@ TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& 
     model_->w.SeparadorDecimal = DecimalSeparator();
     FormLoad(*model_, start.NPOptim, layout_);
     SetModeProjector(*model_, QSettings(kOrganisation, kApplication).value(kProjectorKey).toBool());
+    MarcaIdioma(model_->menus, idioma_);
     tmrRellotge_.setTimerType(Qt::PreciseTimer); // 1 ms must mean 1 ms
     connect(&tmrRellotge_, &QTimer::timeout, this, &TarvonWindow::tmrRellotge_Timer);
     c_.VScrollVel->setValue(model_->s.controls.tmrRellotgeInterval);
@@ -95,13 +99,22 @@ TarvonWindow::~TarvonWindow() = default;
 
 void TarvonWindow::createDocumentServices(const TarvonStart& start) {
     if (start.documents) {
-        documents_ = std::make_unique<DocumentServices>(*start.documents);
+        const DocumentServices& d = *start.documents; // told in the window's language
+        documents_ = std::make_unique<DocumentServices>(
+            DocumentServices{d.clipboard, d.opener, d.messages, d.notice, d.writers, d.dataFolder,
+                             d.documentsFolder, d.notesFile, Traduit()});
         return;
     }
     platform_ = std::make_unique<QtDocumentPlatform>(this);
-    documents_ = std::make_unique<DocumentServices>(DocumentServices{
-        platform_->clipboard, platform_->opener, platform_->messages, platform_->notice,
-        platform_->writers, start.pictures.folder(), DocumentsFolder()});
+    documents_ = std::make_unique<DocumentServices>(DocumentServices{platform_->clipboard,
+                                                                     platform_->opener,
+                                                                     platform_->messages,
+                                                                     platform_->notice,
+                                                                     platform_->writers,
+                                                                     start.pictures.folder(),
+                                                                     DocumentsFolder(),
+                                                                     {},
+                                                                     Traduit()});
 }
 
 void TarvonWindow::closeEvent(QCloseEvent* event) {
@@ -144,6 +157,13 @@ void TarvonWindow::mnuAjuda() {
     if (!frmAjuda_)
         frmAjuda_ = std::make_unique<HelpWindow>(model_->w.FactorPantalla);
     frmAjuda_->showHelp();
+}
+
+void TarvonWindow::TriaIdioma(Idioma idioma) {
+    DesaIdioma(idioma);
+    MarcaIdioma(model_->menus, idioma);
+    if (const auto avis = AvisIdioma(idioma, idioma_))
+        documents_->messages.show(Tx(*avis).toStdString());
 }
 
 void TarvonWindow::createWindow(const TarvonStart& start) {
@@ -250,6 +270,8 @@ void TarvonWindow::run(const std::string& name) {
     };
     if (const auto found = commands.find(name); found != commands.end())
         found->second();
+    else if (const auto idioma = IdiomaDeItem(name))
+        TriaIdioma(*idioma);
     else if (const ReactionDescription* r = FindReaction(name))
         TriaReaccio(m, *r);
 }

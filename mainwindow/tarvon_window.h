@@ -8,6 +8,7 @@
 #include "mainwindow/window_menus.h"
 #include "mainwindow/window_sync.h"
 #include "startup/screen_class.h"
+#include "texts/idioma.h"
 #include "window/document_services.h"
 #include "window/tarvon_model.h"
 #include "window/tick_hooks.h"
@@ -30,6 +31,9 @@ struct TarvonStart {
     // The clipboard, opener, messages and notice of the documents; the
     // desktop's when none are given.
     const DocumentServices* documents = nullptr;
+    // The language whose catalogues are installed: choosing another in
+    // Finestra › Idioma applies at the next start.
+    Idioma idioma = Idioma::Catala;
 };
 
 class HelpWindow;
@@ -79,6 +83,8 @@ private:
     void createWindow(const TarvonStart& start);
     void createDocumentServices(const TarvonStart& start);
     void mnuAjuda();
+    // Finestra › Idioma: stores the choice for the next start.
+    void TriaIdioma(Idioma idioma);
     void CineGrafica();
     void CineAnalisi();
     // The open kinetics windows follow the table.
@@ -98,6 +104,7 @@ private:
 
     SimulationState& state_;
     WindowLayout layout_;
+    Idioma idioma_; // the one the window shows
     int abandoned_ = 0;
     std::string lastError_;
     TarvonControls c_;

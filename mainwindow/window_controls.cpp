@@ -6,6 +6,7 @@
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
@@ -55,11 +56,14 @@ void createPictures(TarvonControls& c, QWidget* client) {
 void createTexts(TarvonControls& c, QWidget* client) {
     for (int i = 0; i < 7; ++i)
         c.lblTipus[i] = label(c, client, indexed("lblTipus", i), QString());
-    c.lblDS1 = label(c, client, "lblDS1", "Tipus de dissolució");
-    c.lblDS2 = label(c, client, "lblDS2", "Tipus de dissolució");
+    c.lblDS1 = label(c, client, "lblDS1",
+                     QCoreApplication::translate("mainwindow", "Tipus de dissolució"));
+    c.lblDS2 = label(c, client, "lblDS2",
+                     QCoreApplication::translate("mainwindow", "Tipus de dissolució"));
     c.lblDS1->setWordWrap(false);
     c.lblDS2->setWordWrap(false);
-    c.lblPropietats = label(c, client, "lblPropietats", "Propietats");
+    c.lblPropietats =
+        label(c, client, "lblPropietats", QCoreApplication::translate("mainwindow", "Propietats"));
     for (int i = 0; i < 5; ++i) {
         c.txt[i] = named(c, new QLineEdit(client), QStringLiteral("txt%1").arg(i));
         c.txt[i]->setReadOnly(true);           // counters show the simulation, nothing to type
@@ -72,9 +76,12 @@ void createTexts(TarvonControls& c, QWidget* client) {
 }
 
 void createSpeedAndButton(TarvonControls& c, QWidget* client) {
-    c.cmdContinuar = named(c, new QPushButton("Continuar", client), "cmdContinuar");
+    c.cmdContinuar =
+        named(c, new QPushButton(QCoreApplication::translate("mainwindow", "Continuar"), client),
+              "cmdContinuar");
     c.cmdContinuar->setAutoDefault(true); // Return continues too, not only Space
-    c.lblVelocitat = label(c, client, "lblVelocitat", "Velocitat del procés");
+    c.lblVelocitat = label(c, client, "lblVelocitat",
+                           QCoreApplication::translate("mainwindow", "Velocitat del procés"));
     c.VScrollVel = named(c, new QScrollBar(Qt::Vertical, client), "VScrollVel");
     // The value is the tick interval in ms: the top, 1, is the fastest, and
     // Up and Page Up lower the value.
@@ -82,8 +89,10 @@ void createSpeedAndButton(TarvonControls& c, QWidget* client) {
     c.VScrollVel->setSingleStep(1);
     c.VScrollVel->setPageStep(10);
     c.VScrollVel->setFocusPolicy(Qt::StrongFocus);
-    c.VScrollVel->setAccessibleName("Velocitat del procés");
-    c.VScrollVel->setToolTip("Amunt, més ràpid; avall, més lent");
+    c.VScrollVel->setAccessibleName(
+        QCoreApplication::translate("mainwindow", "Velocitat del procés"));
+    c.VScrollVel->setToolTip(
+        QCoreApplication::translate("mainwindow", "Amunt, més ràpid; avall, més lent"));
 }
 
 // URW's Chancery clone, or an italic serif where it is missing.
@@ -104,14 +113,18 @@ void createChronometer(TarvonControls& c, QWidget* client) {
     c.lblTempus = named(c, new QLabel("Tempus fugit", p), "lblTempus");
     c.lblTempus->setAlignment(Qt::AlignCenter);
     c.lblTempus->setFont(ScriptFont());
-    c.lblMinSeg = named(c, new QLabel(" Minuts     Segons", p), "lblMinSeg");
+    c.lblMinSeg =
+        named(c, new QLabel(QCoreApplication::translate("mainwindow", " Minuts     Segons"), p),
+              "lblMinSeg");
     c.lblMinuts = named(c, new QLabel("0", p), "lblMinuts");
     c.lblSegons = named(c, new QLabel("0", p), "lblSegons");
     c.lblCent = named(c, new QLabel("0", p), "lblCent");
     for (QLabel* number : {c.lblMinuts, c.lblSegons, c.lblCent})
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.cmdIniciCrono = named(c, new QPushButton(p), "cmdIniciCrono");
-    c.cmdTancarCrono = named(c, new QPushButton("Tancar", p), "cmdTancarCrono");
+    c.cmdTancarCrono =
+        named(c, new QPushButton(QCoreApplication::translate("mainwindow", "Tancar"), p),
+              "cmdTancarCrono");
 }
 
 } // namespace

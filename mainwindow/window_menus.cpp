@@ -1,5 +1,6 @@
 #include "mainwindow/window_menus.h"
 
+#include "qtcommon/qt_language.h"
 #include "window/menu_tree.h"
 
 #include <QMenu>
@@ -23,7 +24,7 @@ bool hasItems(const std::string& name) {
 WindowMenus::WindowMenus(QMenuBar* bar, std::function<void(const std::string&)> command) {
     std::map<std::string, QMenu*> menus;
     for (const MenuItemDef& d : MenuTree()) {
-        const QString caption = QString::fromStdString(d.caption);
+        const QString caption = Tx(d.text);
         QAction* a = nullptr;
         if (hasItems(d.name)) {
             QMenu* menu =

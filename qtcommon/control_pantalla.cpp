@@ -1,5 +1,6 @@
 #include "qtcommon/control_pantalla.h"
 
+#include "qtcommon/qt_language.h"
 #include "qtcommon/twips.h"
 #include "qtcommon/widget_colours.h"
 
@@ -23,12 +24,12 @@ ControlPantalla::ControlPantalla(Program program, Done done, LayoutExtentAt layo
     setBackColour(this, kWindowBack);
 
     const QColor labelBack = program == Program::Tarvon ? kTarvonLabelBack : kWindowBack;
-    label1_ =
-        makeLabel(".............Detectant configuració de pantalla.............................",
-                  600, 2160, labelBack);
+    label1_ = makeLabel(Tx(TX("qtcommon", ".............Detectant configuració de pantalla"
+                                          ".............................")),
+                        600, 2160, labelBack);
     label1_->setObjectName("Label1");
-    label2_ = makeLabel(".............Calculant el nombre òptim de partícules "
-                        ".............................",
+    label2_ = makeLabel(Tx(TX("qtcommon", ".............Calculant el nombre òptim de partícules "
+                                          ".............................")),
                         1080, 2640, labelBack);
     label2_->setObjectName("Label2");
 

@@ -1,5 +1,6 @@
 #include "qtcommon/file_calibration_store.h"
 
+#include "qtcommon/qt_language.h"
 #include "startup/plain_file.h"
 
 #include <QDir>
@@ -14,8 +15,8 @@ namespace {
 constexpr std::size_t kMostBytesRead = 4096;
 
 // A FIFO, a device or a folder at the path is not ours to replace or delete.
-std::string notAFile(const char* what, const QString& path) {
-    return QString("No es pot %1 %2: no és un fitxer ordinari").arg(what, path).toStdString();
+std::string notAFile(const TextKey& message, const QString& path) {
+    return Tx(message).arg(path).toStdString();
 }
 } // namespace
 
@@ -25,10 +26,10 @@ std::optional<std::string> FileCalibrationStore::read() {
 
 std::optional<std::string> FileCalibrationStore::write(const std::string& bytes) {
     if (KindOf(QFile::encodeName(path_).toStdString()) == PathKind::Other)
-        return notAFile("escriure", path_);
+        return notAFile(TX("qtcommon", "No es pot escriure %1: no és un fitxer ordinari"), path_);
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
-        return QString("No s'ha pogut crear la carpeta %1").arg(folder).toStdString();
+        return Tx(TX("qtcommon", "No s'ha pogut crear la carpeta %1")).arg(folder).toStdString();
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString().toStdString();
@@ -46,7 +47,9 @@ CalibrationStore::RemoveResult FileCalibrationStore::remove() {
         if (kind == PathKind::Missing)
             return {Removal::NotThere, {}};
         if (kind == PathKind::Other)
-            return {Removal::Failed, notAFile("esborrar", path_)};
+            return {
+                Removal::Failed,
+                notAFile(TX("qtcommon", "No es pot esborrar %1: no és un fitxer ordinari"), path_)};
     }
     if (!file.remove())
         return {Removal::Failed, file.errorString().toStdString()};

@@ -73,7 +73,7 @@ void CineDadesCrono(TarvonModel& m) {
     for (const char* item : kIntervalItems)
         m.menus.disable(item);
     m.d.picCrono = true;
-    m.d.lblTempus = "Prenent dades...";
+    m.d.lblTempus = m.lang(TX("window", "Prenent dades..."));
     // A stopwatch already running from Eines starts again from zero: the
     // button would stop it instead.
     if (m.crono.CronoEnabled)

@@ -3,6 +3,7 @@
 #include "reactions/reaction_description.h"
 #include "window/free_file_name.h"
 #include "window/tarvon_model.h"
+#include "window/text_args.h"
 
 #include <functional>
 #include <optional>
@@ -21,29 +22,33 @@ bool Exists(const fs::path& file) {
     return fs::is_regular_file(file, ignored);
 }
 
-// What failed and where, as the message box's detail text.
-std::string Detail(const std::string& what, const fs::path& where, const std::string& why) {
-    return what + " " + where.string() + ": " + why;
+// What failed and where, as the message box's detail text: `what` has the
+// place as %1 and the reason as %2.
+std::string Detail(const DocumentServices& s, const TextKey& what, const fs::path& where,
+                   const std::string& why) {
+    return WithArgs(s.lang(what), {where.string(), why});
 }
 
 // Why a document the program looks for is not there to open or copy.
-std::string Missing(const fs::path& file) {
+std::string Missing(const DocumentServices& s, const fs::path& file) {
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
     if (!ec && status.type() == fs::file_type::not_found)
         ec = std::make_error_code(std::errc::no_such_file_or_directory);
-    return Detail("No s'ha trobat", file, ec ? ec.message() : "no és un fitxer ordinari");
+    return Detail(s, TX("window", "No s'ha trobat %1: %2"), file,
+                  ec ? ec.message() : s.lang(TX("window", "no és un fitxer ordinari")));
 }
 
 void Fail(DocumentServices& s, const std::string& detail) {
-    s.messages.show(kProcesFallat, detail);
+    s.messages.show(s.lang(kProcesFallat), detail);
 }
 
 // The opener may fail long after the command has returned; the failure is
 // told whenever it comes.
 void Open(DocumentServices& s, const fs::path& file) {
-    s.opener.open(file, [&messages = s.messages, file](const std::string& reason) {
-        messages.show(kProcesFallat, Detail("No s'ha pogut obrir", file, reason));
+    s.opener.open(file, [&s, file](const std::string& reason) {
+        s.messages.show(s.lang(kProcesFallat),
+                        Detail(s, TX("window", "No s'ha pogut obrir %1: %2"), file, reason));
     });
 }
 
@@ -51,7 +56,7 @@ void OpenExisting(DocumentServices& s, const fs::path& file) {
     if (Exists(file))
         Open(s, file);
     else
-        Fail(s, Missing(file));
+        Fail(s, Missing(s, file));
 }
 
 // Writes `path`; false with the reason on failure.
@@ -65,18 +70,18 @@ std::optional<fs::path> WriteNew(DocumentServices& s, const std::string& stem,
     std::error_code error;
     const auto path = ReservarNomLliure(s.documentsFolder, stem, extension, error);
     if (!path) {
-        Fail(s, Detail("No s'ha pogut crear", s.documentsFolder / (stem + extension),
-                       error.message()));
+        Fail(s, Detail(s, TX("window", "No s'ha pogut crear %1: %2"),
+                       s.documentsFolder / (stem + extension), error.message()));
         return std::nullopt;
     }
     std::string reason;
     if (!write(*path, reason)) {
         std::error_code ignored;
         fs::remove(*path, ignored);
-        Fail(s, Detail("No s'ha pogut escriure", *path, reason));
+        Fail(s, Detail(s, TX("window", "No s'ha pogut escriure %1: %2"), *path, reason));
         return std::nullopt;
     }
-    s.notice.show(kDesatA + path->string());
+    s.notice.show(WithArgs(s.lang(kDesatA), {path->string()}));
     return path;
 }
 
@@ -93,7 +98,7 @@ std::optional<fs::path> NotesFile(DocumentServices& s) {
         return s.notesFile;
     const fs::path model = s.dataFolder / "Dades.txt";
     if (!Exists(model)) {
-        Fail(s, Missing(model));
+        Fail(s, Missing(s, model));
         return std::nullopt;
     }
     auto made = WriteNew(
@@ -101,7 +106,8 @@ std::optional<fs::path> NotesFile(DocumentServices& s) {
             std::error_code error;
             fs::copy_file(model, path, fs::copy_options::overwrite_existing, error);
             if (error)
-                reason = "no s'ha pogut copiar " + model.string() + ": " + error.message();
+                reason = WithArgs(s.lang(TX("window", "no s'ha pogut copiar %1: %2")),
+                                  {model.string(), error.message()});
             return !error;
         });
     if (made)
@@ -133,7 +139,7 @@ void ArxiuInformFitxa(DocumentServices& s) {
     s.clipboard.setText(kTitol);
     const fs::path form = s.dataFolder / "InformFitxa.odt";
     if (!Exists(form)) {
-        Fail(s, Missing(form));
+        Fail(s, Missing(s, form));
         return;
     }
     WriteAndOpen(s, "InformFitxa" + std::string(kTitol), ".odt",

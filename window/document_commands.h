@@ -8,11 +8,11 @@ namespace tarvon {
 
 struct TarvonModel;
 
-inline constexpr char kProcesFallat[] = "El procés requerit ha fallat";
+inline constexpr TextKey kProcesFallat = TX("window", "El procés requerit ha fallat");
 
 // Every new file of the documents folder is told in a notice: these words,
-// then its path.
-inline constexpr char kDesatA[] = "Desat a: ";
+// its path as %1.
+inline constexpr TextKey kDesatA = TX("window", "Desat a: %1");
 
 // ArxiuText: the data table on the clipboard; the session's notes file is
 // opened for the user to paste it. The first use makes it in the documents

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "window/document_writers.h"
 #include "platform/clipboard.h"
 #include "platform/document_opener.h"
 #include "platform/message_box.h"
 #include "platform/notice.h"
+#include "texts/language.h"
+#include "window/document_writers.h"
 
 #include <filesystem>
 #include <string>
@@ -22,6 +23,7 @@ struct DocumentServices {
     std::filesystem::path documentsFolder; // where written documents go
     // The notes file this session made; later "Document de text" opens it again.
     std::filesystem::path notesFile{};
+    const Language& lang = Catala(); // the words of its messages and notices
 };
 
 } // namespace tarvon

@@ -10,7 +10,8 @@ namespace tarvon {
 void AccionsCongelar(TarvonModel& m) {
     bool& running = m.s.controls.tmrRellotgeEnabled;
     running = !running;
-    m.d.AccionsCongelar = running ? "Congelar Imatge" : "Descongelar Imatge";
+    m.d.AccionsCongelar =
+        m.lang(running ? TX("window", "Congelar Imatge") : TX("window", "Descongelar Imatge"));
 }
 
 void ReprendreAnimacio(TarvonModel& m) {

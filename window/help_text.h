@@ -1,12 +1,14 @@
 #pragma once
 
+#include "texts/language.h"
+
 #include <string>
 
 namespace tarvon {
 
-// The help window's text: one section per menu, one entry per item, CR LF
-// after every line.
-std::string TextAjuda();
+// The help window's text in a language: one section per menu, one entry per
+// item, CR LF after every line, laid out the same in every language.
+std::string TextAjuda(const Language& lang);
 
 // Explanation lines are wrapped to this many characters after their indent.
 inline constexpr int kAmpladaAjuda = 45;

@@ -62,6 +62,7 @@ void FormLoad(TarvonModel& m, int NPOptim, const WindowLayout& layout) {
     m.w.MultNP = 1;
     m.s.controls.tmrRellotgeInterval = 50;
     m.s.controls.tmrRellotgeEnabled = true;
+    m.d.AccionsCongelar = m.lang(TX("window", "Congelar imatge"));
     AccionsInici(m);
     m.d.VScrollVel = false;
 }
@@ -93,7 +94,7 @@ void EstatInicial(TarvonModel& m) {
     m.s.TempsEvent = m.clock.now();
     EsborrarDadesFinestra(m); // Interval stays for the next choice
     m.d.lblPropietats = false;
-    m.d.lblTipusCaption = PresentationCaptions();
+    m.d.lblTipusCaption = PresentationCaptions(m.lang);
     if (m.s.Reaccio == nullptr)
         m.d.lblTipus = true;
     resetMenus(m.menus);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/language.h"
+
 #include <array>
 #include <string>
 
@@ -7,6 +9,6 @@ namespace tarvon {
 
 // The seven lines of kinetics theory beside the presentation picture,
 // lblTipus(0) to lblTipus(6).
-const std::array<std::string, 7>& PresentationCaptions();
+std::array<std::string, 7> PresentationCaptions(const Language& lang);
 
 } // namespace tarvon

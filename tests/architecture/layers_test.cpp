@@ -45,8 +45,8 @@ const std::map<std::string, Layer>& Layers() {
         {"launcher",
          {{"texts", "platform", "engine", "startup", "launcher_rules", "qtcommon", "datapictures"}, true}},
         {"assets", {{"texts", "analysis", "engine", "layout", "reactions", "window", "tools"}, true}},
-        // The generator's pictures as the windows show them.
-        {"datapictures", {{"texts", "startup", "assets"}, true}},
+        // The generator's pictures as the windows show them, in the installed language.
+        {"datapictures", {{"texts", "startup", "assets", "qtcommon"}, true}},
         {"soak",
          {{"texts", "platform", "engine", "reactions", "window", "export", "qtcommon", "mainwindow"}, true}},
         // The fuzz targets read through the Qt-free code only.

@@ -25,25 +25,30 @@ double luminance(QRgb rgb) {
 }
 
 // The launcher shows each screen class's text pictures in boxes of their size, with its
-// "Tancar" button over their lower right corner: no text may sit under it.
+// "Tancar" button over their lower right corner: no text may sit under it, in any language.
 TEST(DataFolderPictures, TextPicturesFitTheLauncherBoxesAndKeepTheCloseButtonClear) {
-    for (const float f : {0.78125f, 1.0f, 1.125f}) {
-        const tarvon::OrvalisLayout l = tarvon::OrvalisLayoutFor({f, f != 1.0f});
-        const std::tuple<std::string, tarvon::TwipsRect, tarvon::TwipsRect> shown[] = {
-            {l.picSobreFile, l.picSobre, l.cmdSobre}, {l.picRecomFile, l.picRecom, l.cmdRecom}};
-        for (const auto& [name, box, button] : shown) {
-            SCOPED_TRACE(name);
-            const QImage image = renderPicture(recipe(name));
-            EXPECT_EQ(image.size(),
-                      QSize(std::lround(box.width / 15), std::lround(box.height / 15)));
-            double darkest = 1;
-            for (int y = static_cast<int>((button.top - box.top) / 15); y < image.height() - 1; ++y)
-                for (int x = static_cast<int>((button.left - box.left) / 15); x < image.width() - 1;
-                     ++x)
-                    darkest = std::min(darkest, luminance(image.pixel(x, y)));
-            EXPECT_GT(darkest, 0.6);
+    for (const char* code : {"ca", "es", "en"})
+        for (const float f : {0.78125f, 1.0f, 1.125f}) {
+            const std::vector<PictureRecipe> pictures =
+                code == std::string("ca") ? dataFolderPictures()
+                                          : dataFolderPictures(test::builtInWords(code));
+            const tarvon::OrvalisLayout l = tarvon::OrvalisLayoutFor({f, f != 1.0f});
+            const std::tuple<std::string, tarvon::TwipsRect, tarvon::TwipsRect> shown[] = {
+                {l.picSobreFile, l.picSobre, l.cmdSobre}, {l.picRecomFile, l.picRecom, l.cmdRecom}};
+            for (const auto& [name, box, button] : shown) {
+                SCOPED_TRACE(name + " " + code);
+                const QImage image = renderPicture(recipe(pictures, name));
+                EXPECT_EQ(image.size(),
+                          QSize(std::lround(box.width / 15), std::lround(box.height / 15)));
+                double darkest = 1;
+                for (int y = static_cast<int>((button.top - box.top) / 15); y < image.height() - 1;
+                     ++y)
+                    for (int x = static_cast<int>((button.left - box.left) / 15);
+                         x < image.width() - 1; ++x)
+                        darkest = std::min(darkest, luminance(image.pixel(x, y)));
+                EXPECT_GT(darkest, 0.6);
+            }
         }
-    }
 }
 
 // The build stops rather than ship a picture whose text is cut off.

@@ -80,21 +80,26 @@ TEST(MainWindowPictures, AreReadBackAtTheirSizeOnTheWindowBackground) {
     }
 }
 
-// Centred side by side above the box: at most 33 px tall, no text cut at an edge.
+// Centred side by side above the box: at most 33 px tall, no text cut at an edge, in every
+// language (a heading is as wide as its words).
 TEST(MainWindowPictures, ReactionPicturesFitTheRowAboveTheBox) {
-    for (const std::string& name : equationRows()) {
-        SCOPED_TRACE(name);
-        const QImage image = renderPicture(recipe(name));
-        EXPECT_LE(image.height(), 33);
-        EXPECT_GE(image.width(), 150);
-        EXPECT_LE(image.width(), 420);
-        // Sized to the measured text: equal margins keep the two pictures apart.
-        const QRect ink = inkBox(image);
-        EXPECT_GT(ink.top(), 0);
-        EXPECT_LT(ink.bottom(), image.height() - 1);
-        EXPECT_NEAR(ink.left(), image.width() - 1 - ink.right(), 3);
-        EXPECT_GE(ink.left(), 8);
-    }
+    const std::vector<PictureRecipe> languages[] = {dataFolderPictures(),
+                                                    dataFolderPictures(test::builtInWords("es")),
+                                                    dataFolderPictures(test::builtInWords("en"))};
+    for (const std::vector<PictureRecipe>& pictures : languages)
+        for (const std::string& name : equationRows()) {
+            SCOPED_TRACE(name);
+            const QImage image = renderPicture(recipe(pictures, name));
+            EXPECT_LE(image.height(), 33);
+            EXPECT_GE(image.width(), 150);
+            EXPECT_LE(image.width(), 420);
+            // Sized to the measured text: equal margins keep the two pictures apart.
+            const QRect ink = inkBox(image);
+            EXPECT_GT(ink.top(), 0);
+            EXPECT_LT(ink.bottom(), image.height() - 1);
+            EXPECT_NEAR(ink.left(), image.width() - 1 - ink.right(), 3);
+            EXPECT_GE(ink.left(), 8);
+        }
 }
 
 // On an 800-pixel screen the circles are 78 px apart and a label starts 7 px right of its
@@ -182,7 +187,7 @@ TEST(FormulaRuns, LowersTheDigitsOfFormulasButNotCoefficients) {
 // Fonts too large for the small variant are refused rather than clipped.
 TEST(EnergyProfilePicture, RefusesLabelsThatDoNotFit) {
     QImage image(453, 437, QImage::Format_RGB32);
-    EXPECT_THROW(paintEnergyProfilePicture(image, {40, 30, 30}), TextOverflow);
+    EXPECT_THROW(paintEnergyProfilePicture(image, {40, 30, 30}, tarvon::Catala()), TextOverflow);
 }
 
 } // namespace

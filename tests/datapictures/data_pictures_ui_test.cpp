@@ -4,6 +4,7 @@
 #include "assets/picture_writer.h"
 #include "datapictures/data_pictures.h"
 #include "datapictures/picture_scale.h"
+#include "qtcommon/translations.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -35,7 +36,8 @@ class DataPicturesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        for (const char* name : {"RT_HI.bmp", "ComplexActivat5.jpg", "NotPainted.bmp"}) {
+        for (const char* name :
+             {"RT_HI.bmp", "RT_Sinte.bmp", "ComplexActivat5.jpg", "NotPainted.bmp"}) {
             const QSize size = std::string(name) == "NotPainted.bmp"
                                    ? QSize(40, 20)
                                    : assets::test::recipe(name).size;
@@ -44,9 +46,9 @@ protected:
             ASSERT_TRUE(red.save(folder.filePath(name)));
         }
     }
-    static bool isRed(const QPixmap& p) {
-        const QImage image = p.toImage();
-        return image.pixel(image.width() / 2, image.height() / 2) == qRgb(255, 0, 0);
+    static bool isRed(const QPixmap& p) { // a JPEG keeps red nearly red
+        const QColor c = p.toImage().pixelColor(p.width() / 2, p.height() / 2);
+        return c.red() > 200 && c.green() < 60 && c.blue() < 60;
     }
     QTemporaryDir folder;
     DataPictures pictures{std::filesystem::path(folder.path().toStdString())};
@@ -120,6 +122,32 @@ TEST_F(DataPicturesTest, ABackgroundIsItsFileWhileThatCoversTheAreaThenPaintedTo
     const QPixmap kept = pictures.covering("NotPainted.bmp", QSize(400, 300), 2);
     EXPECT_TRUE(isRed(kept));
     EXPECT_EQ(kept.deviceIndependentSize().toSize(), QSize(40, 20));
+}
+
+// The files are Catalan: in Spanish a picture with words is painted in memory, with the
+// installed catalogues' words and at its Spanish size, even where the file would fit.
+TEST_F(DataPicturesTest, InAnotherLanguageAPictureWithWordsIsPaintedInItsWords) {
+    const Translations castella(Idioma::Castella);
+    const DataPictures spanish(folder.path().toStdString(), Idioma::Castella);
+    const std::vector<assets::PictureRecipe> es =
+        assets::dataFolderPictures(assets::test::builtInWords("es"));
+    for (const char* name : {"ComplexActivat5.jpg", "RT_Sinte.bmp"}) {
+        SCOPED_TRACE(name);
+        const QPixmap p = spanish.shown(std::string("Arxius_orvalis/") + name, 1.0, 1);
+        EXPECT_FALSE(isRed(p));
+        const QImage painted = assets::renderPicture(assets::test::recipe(es, name));
+        EXPECT_EQ(p.toImage().convertToFormat(QImage::Format_RGB32),
+                  painted.convertToFormat(QImage::Format_RGB32));
+        EXPECT_NE(painted, assets::renderPicture(assets::test::recipe(name)));
+    }
+    // A heading is as wide as its words: Spanish "Reacción de síntesis" is wider.
+    EXPECT_GT(spanish.shown("RT_Sinte.bmp", 1.0, 1).width(),
+              assets::test::recipe("RT_Sinte.bmp").size.width());
+    // An equation has no words: its file.
+    EXPECT_TRUE(isRed(spanish.shown("Arxius_orvalis/RT_HI.bmp", 1.0, 1)));
+    // In Catalan the files, whatever catalogue is installed.
+    EXPECT_TRUE(isRed(pictures.shown("Arxius_orvalis/ComplexActivat5.jpg", 1.0, 1)));
+    EXPECT_TRUE(isRed(pictures.shown("Arxius_orvalis/RT_Sinte.bmp", 1.0, 1)));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "launcher/orvalis_window.h"
 #include "launcher/textured_background.h"
 #include "launcher_fakes.h"
+#include "qtcommon/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,7 @@ struct LauncherPictures : ::testing::Test {
     test::ScriptedRandom rnd;
     test::MemoryStore store;
     test::RecordingMessages messages;
+    test::RecordingMessages notices;
     test::FakeStarter starter;
 
     void SetUp() override {
@@ -40,9 +42,9 @@ struct LauncherPictures : ::testing::Test {
             ASSERT_TRUE(red.save(QDir(data).filePath(name)));
         }
     }
-    std::unique_ptr<Orvalis> open(ScreenClass screen) {
-        return std::make_unique<Orvalis>(screen, data, LauncherServices{store, messages, starter},
-                                         rnd, [] {});
+    std::unique_ptr<Orvalis> open(ScreenClass screen, Idioma idioma = Idioma::Catala) {
+        return std::make_unique<Orvalis>(
+            screen, data, idioma, LauncherServices{store, messages, starter, notices}, rnd, [] {});
     }
     static QSize fileSize(const std::string& name) { return assets::test::recipe(name).size; }
     static double ratio() { return qApp->devicePixelRatio(); }
@@ -76,6 +78,18 @@ TEST_F(LauncherPictures, AtTheClassFactorsTheFilesAreShownUnlessTheScreenIsDense
             EXPECT_EQ(isRed(p), ratio() == 1) << at;
         }
     }
+}
+
+// The files are Catalan: in Spanish the text pictures are painted even where a file would
+// fit; the background, without words, is still its file.
+TEST_F(LauncherPictures, InSpanishTheTextPicturesArePaintedNotLoaded) {
+    const Translations castella(Idioma::Castella);
+    auto w = open({1.0f, false}, Idioma::Castella);
+    for (QLabel* pic : {w->picSobre(), w->picRecom()}) {
+        EXPECT_FALSE(isRed(pic->pixmap())) << pic->objectName().toStdString();
+        EXPECT_EQ(pic->pixmap().deviceIndependentSize().toSize(), pic->size());
+    }
+    EXPECT_EQ(isRed(shownAt(*w, QSize(1000, 700))->shown()), ratio() == 1);
 }
 
 TEST_F(LauncherPictures, AFittedScreenPaintsEachPictureAtItsPlacesSizeWithTancarInItsCorner) {

@@ -3,12 +3,15 @@
 #include "launcher/orvalis_window.h"
 #include "launcher/qt_process_starter.h"
 #include "launcher_fakes.h"
+#include "qtcommon/language_setting.h"
+#include "qtcommon/translations.h"
 
 #include <QAction>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -25,12 +28,15 @@ struct LauncherWindow : ::testing::Test {
     test::ScriptedRandom rnd;
     test::MemoryStore store;
     test::RecordingMessages messages;
+    test::RecordingMessages notices;
     test::FakeStarter starter;
     int ends = 0;
 
-    std::unique_ptr<Orvalis> open(ScreenClass screen = {1.0f, false}) {
-        return std::make_unique<Orvalis>(screen, data, LauncherServices{store, messages, starter},
-                                         rnd, [this] { ++ends; });
+    std::unique_ptr<Orvalis> open(ScreenClass screen = {1.0f, false},
+                                  Idioma idioma = Idioma::Catala) {
+        return std::make_unique<Orvalis>(screen, data, idioma,
+                                         LauncherServices{store, messages, starter, notices}, rnd,
+                                         [this] { ++ends; });
     }
     static void moveOver(QWidget* w) {
         QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
@@ -52,6 +58,70 @@ TEST_F(LauncherWindow, MenuBarOffersOptionsTheModelAndOnePictureAtATime) {
     EXPECT_TRUE(w->picSobre()->isHidden());
     QTest::mouseClick(w->cmdRecom(), Qt::LeftButton);
     EXPECT_TRUE(w->picRecom()->isHidden());
+}
+
+// Every caption the window shows, the menus' included.
+QStringList captions(Orvalis& w) {
+    QStringList all;
+    for (QAction* a : w.menuBar()->actions()) {
+        all << a->text();
+        if (a->menu() != nullptr)
+            for (QAction* item : a->menu()->actions())
+                all << item->text();
+    }
+    for (QLabel* label : w.findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            all << label->text();
+    for (QPushButton* button : w.findChildren<QPushButton*>())
+        all << button->text();
+    return all;
+}
+
+// The words come from the catalogues installed at start; only the names stay.
+TEST_F(LauncherWindow, InEnglishEveryCaptionButTheProgramsNameIsTranslated) {
+    const QStringList catalan = captions(*open());
+    const Translations english(Idioma::Angles);
+    const QStringList translated = captions(*open({1.0f, false}, Idioma::Angles));
+    ASSERT_EQ(translated.size(), catalan.size());
+    int same = 0;
+    for (qsizetype i = 0; i < catalan.size(); ++i)
+        same += translated[i] == catalan[i];
+    EXPECT_EQ(same, 2) << translated.join(" | ").toStdString(); // "Tarvon" in menu and title
+    EXPECT_TRUE(translated.contains("&Options"));
+}
+
+// "Opcions > Idioma" keeps the choice for the next start of both programs, and says so
+// in the language the window shows.
+TEST_F(LauncherWindow, IdiomaStoresTheChoiceAndSaysSoOnlyWhenItChanges) {
+    DesaIdioma(Idioma::Catala);
+    auto w = open();
+    QStringList names;
+    for (const Idioma idioma : {Idioma::Catala, Idioma::Castella, Idioma::Angles})
+        names << w->OpcionsIdioma(idioma)->text();
+    EXPECT_EQ(names,
+              (QStringList{QString::fromUtf8("Català"), QString::fromUtf8("Español"), "English"}));
+    EXPECT_TRUE(w->OpcionsIdioma(Idioma::Catala)->isChecked());
+    w->OpcionsIdioma(Idioma::Catala)->trigger();
+    EXPECT_TRUE(notices.shown.empty());
+
+    w->OpcionsIdioma(Idioma::Castella)->trigger();
+    EXPECT_EQ(IdiomaActual(), Idioma::Castella);
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_NE(notices.shown[0].find("Tarvon"), std::string::npos);
+    EXPECT_TRUE(w->OpcionsIdioma(Idioma::Castella)->isChecked());
+    EXPECT_FALSE(w->OpcionsIdioma(Idioma::Catala)->isChecked());
+    w->OpcionsIdioma(Idioma::Castella)->trigger();
+    EXPECT_EQ(notices.shown.size(), 1u);
+    // The next window starts with the stored choice checked.
+    EXPECT_TRUE(open()->OpcionsIdioma(Idioma::Castella)->isChecked());
+
+    // The notice is in the language shown, not the one chosen.
+    const Translations english(Idioma::Angles);
+    open({1.0f, false}, Idioma::Angles)->OpcionsIdioma(Idioma::Catala)->trigger();
+    ASSERT_EQ(notices.shown.size(), 2u);
+    EXPECT_NE(notices.shown[1], notices.shown[0]);
+    EXPECT_EQ(IdiomaActual(), Idioma::Catala);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(LauncherWindow, TheModelStartsFromTheFolderThatHoldsTheDataFolderOrSaysWhyNot) {

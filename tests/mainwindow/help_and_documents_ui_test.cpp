@@ -8,6 +8,7 @@
 #include "mainwindow/tarvon_window.h"
 #include "mainwindow/window_controls.h"
 #include "qtcommon/caja_view.h"
+#include "qtcommon/translations.h"
 #include "window/document_commands.h"
 
 #include <QAction>
@@ -45,6 +46,7 @@ struct RecordingNotice : Notice {
 };
 
 struct HelpAndDocuments : ::testing::Test {
+    const Translations catala{Idioma::Catala}; // the texts checked are the Catalan ones
     std::unique_ptr<SimulationState> state = std::make_unique<SimulationState>();
     test::FakeClock clock;
     MersenneRandom rnd{7};
@@ -140,7 +142,7 @@ TEST_F(HelpAndDocuments, AnOpenerThatFailsIsToldOnceItHasEnded) {
     w->action("FinGuia")->trigger();
     EXPECT_TRUE(fake.shown.empty()) << "the window does not wait for the opener";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.shown.empty(); }, 10000));
-    EXPECT_EQ(fake.shown, std::vector<std::string>{kProcesFallat});
+    EXPECT_EQ(fake.shown, std::vector<std::string>{kProcesFallat.source});
 }
 
 // The table as the data commands hand it over, one line each.

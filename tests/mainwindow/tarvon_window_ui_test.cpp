@@ -8,6 +8,7 @@
 #include "mainwindow/tarvon_window.h"
 #include "mainwindow/window_controls.h"
 #include "qtcommon/caja_view.h"
+#include "qtcommon/translations.h"
 #include "qtcommon/twips.h"
 #include "reactions/atom_colours.h"
 #include "reactions/nh3/nh3.h"
@@ -33,6 +34,7 @@ namespace tarvon {
 namespace {
 
 struct WindowFixture : ::testing::Test {
+    const Translations catala{Idioma::Catala}; // the captions checked are the Catalan ones
     std::unique_ptr<SimulationState> state = std::make_unique<SimulationState>();
     test::FakeClock clock;
     MersenneRandom rnd{7};

@@ -1,4 +1,5 @@
 #include "qtcommon/file_calibration_store.h"
+#include "qtcommon/translations.h"
 #include "startup/particle_budget.h"
 
 #include <QDir>
@@ -65,6 +66,16 @@ TEST_F(CalibrationFile, SomethingOtherThanAFileAtThePathIsNeitherReplacedNorDele
     const CalibrationStore::RemoveResult kept = store.remove();
     EXPECT_EQ(kept.outcome, CalibrationStore::Removal::Failed);
     EXPECT_NE(kept.error.find(store.path().toStdString()), std::string::npos) << kept.error;
+    EXPECT_NE(kept.error, *refused); // says which of the two was refused
+    {
+        // In the user's language, still naming the path.
+        const Translations castella(Idioma::Castella);
+        const std::optional<std::string> spanish = store.write(" .07\r\n 150\r\n");
+        ASSERT_TRUE(spanish);
+        EXPECT_NE(*spanish, *refused);
+        EXPECT_NE(spanish->find(store.path().toStdString()), std::string::npos) << *spanish;
+        EXPECT_NE(store.remove().error, kept.error);
+    }
     struct stat st {};
     ASSERT_EQ(::lstat(fifo.constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));

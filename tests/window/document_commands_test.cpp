@@ -117,7 +117,7 @@ using Paths = std::vector<fs::path>;
 using Texts = std::vector<std::string>;
 
 std::string Saved(const fs::path& file) {
-    return kDesatA + file.string();
+    return "Desat a: " + file.string();
 }
 
 TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
@@ -128,16 +128,16 @@ TEST_F(Documents, DataFolderDocumentsOpenOrTellTheyFailedAtOnceOrLater) {
 
     ObrirDocument(s, "G_Tarvon.pdf"); // missing: not even asked
     EXPECT_EQ(opener.opened.size(), 2u);
-    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat.source});
     EXPECT_TRUE(Tells(messages.details.at(0), data / "G_Tarvon.pdf", SystemSays(ENOENT)));
     opener.works = false;
     ObrirDocument(s, "T_Tarvon.pdf");
-    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat.source));
     EXPECT_TRUE(Tells(messages.details.at(1), data / "T_Tarvon.pdf", "no application"));
 
     // The opener of the example report fails after the command has returned.
     opener.running.at(1)("exit status 4");
-    EXPECT_EQ(messages.shown, Texts(3, kProcesFallat));
+    EXPECT_EQ(messages.shown, Texts(3, kProcesFallat.source));
     EXPECT_TRUE(Tells(messages.details.at(2), data / "InformExemTarvon.odt", "exit status 4"));
     EXPECT_TRUE(notice.shown.empty()) << "nothing was written";
 }
@@ -177,7 +177,7 @@ TEST_F(Documents, NotesFileThatCannotBeMadeIsToldAndNotKept) {
     fs::remove(data / "Dades.txt");
     s.documentsFolder = docs;
     ArxiuText(w.m, s);
-    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat.source));
     EXPECT_TRUE(Tells(messages.details.at(0), data / "Dades.txt" / "sub" / "Dades Tarvon.txt",
                       SystemSays(ENOTDIR)));
     EXPECT_TRUE(Tells(messages.details.at(1), data / "Dades.txt", SystemSays(ENOENT)));
@@ -207,7 +207,7 @@ TEST_F(Documents, EachWorkbookIsANewFileOfTheDocumentsFolder) {
 
     s.documentsFolder = data / "Dades.txt" / "sub"; // cannot be made
     ArxiuExcel(w.m, s);
-    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat.source});
     EXPECT_TRUE(Tells(messages.details.at(0), data / "Dades.txt" / "sub" / "DadesCineHI.xlsx",
                       SystemSays(ENOTDIR)));
     EXPECT_EQ(opener.opened.size(), 2u);
@@ -221,7 +221,7 @@ TEST_F(Documents, AWriterThatFailsIsToldWithItsReasonAndLeavesNothing) {
     DocumentServices f{clipboard, opener, messages, notice, failing, data, docs};
     ArxiuExcel(w.m, f);
     ArxiuInformFitxa(f);
-    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat));
+    EXPECT_EQ(messages.shown, Texts(2, kProcesFallat.source));
     EXPECT_TRUE(Tells(messages.details.at(0), docs / "DadesCine.xlsx", "disk full"));
     EXPECT_TRUE(Tells(messages.details.at(1), docs / "InformFitxaTarvon.odt", "disk full"));
     EXPECT_TRUE(fs::is_empty(docs));
@@ -241,7 +241,7 @@ TEST_F(Documents, AWriterThatFailsIsToldWithItsReasonAndLeavesNothing) {
 TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
     ArxiuInformFitxa(s); // no form in the data folder
     EXPECT_EQ(clipboard.texts, Texts{"Tarvon"});
-    EXPECT_EQ(messages.shown, Texts{kProcesFallat});
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat.source});
     EXPECT_TRUE(Tells(messages.details.at(0), data / "InformFitxa.odt", SystemSays(ENOENT)));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_FALSE(fs::exists(docs) && !fs::is_empty(docs)) << "no empty copy left behind";
