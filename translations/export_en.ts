@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Nombre de partícules en funció del temps (segons)</source>
-        <translation>Number of particles against time (seconds)</translation>
+        <translation>Number of particles as a function of time (seconds)</translation>
     </message>
     <message>
         <source>Nombre de partícules</source>

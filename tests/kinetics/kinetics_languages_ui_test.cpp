@@ -84,12 +84,12 @@ TEST(KineticsLanguages, TheWorkbookIsWrittenInTheUsersLanguage) {
         Idioma idioma;
         std::string data, analysis, title, time, chart;
     };
-    for (const Expected& e :
-         {Expected{Idioma::Castella, "Hoja1", "Análisis",
-                   "Número de partículas en función del tiempo (segundos)", "Tiempo",
-                   "HI: ln N (orden 1)"},
-          Expected{Idioma::Angles, "Sheet1", "Analysis",
-                   "Number of particles against time (seconds)", "Time", "HI: ln N (order 1)"}}) {
+    for (const Expected& e : {Expected{Idioma::Castella, "Hoja1", "Análisis",
+                                       "Número de partículas en función del tiempo (segundos)",
+                                       "Tiempo", "HI: ln N (orden 1)"},
+                              Expected{Idioma::Angles, "Sheet1", "Analysis",
+                                       "Number of particles as a function of time (seconds)",
+                                       "Time", "HI: ln N (order 1)"}}) {
         const Translations installed(e.idioma);
         FileWriters writers(Traduit());
         std::string reason;
