@@ -7,12 +7,12 @@ namespace tarvon {
 
 bool FileWriters::workbook(const std::string& path, const DataRows& taula,
                            const std::string& Reaccio, std::string& reason) {
-    return EscriureLlibreDades(path, taula, Reaccio, &reason);
+    return EscriureLlibreDades(path, taula, Reaccio, lang_, &reason);
 }
 
 bool FileWriters::reportForm(const std::string& origen, const std::string& desti,
                              const std::string& text, std::string& reason) {
-    return CopiarFitxaAmbText(origen, desti, text, &reason);
+    return CopiarFitxaAmbText(origen, desti, text, lang_, &reason);
 }
 
 } // namespace tarvon

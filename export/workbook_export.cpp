@@ -29,13 +29,18 @@ bool Ok(lxw_error e) {
     return e == LXW_NO_ERROR;
 }
 
-bool WriteHeader(lxw_worksheet* sheet, const DataRows& t) {
-    if (!Ok(worksheet_write_string(sheet, kFirstRow, 0, kTitolDades, nullptr)))
+// The title and the time column's name in words; the species' formulas as they are.
+bool WriteHeader(lxw_worksheet* sheet, const DataRows& t, const Language& lang) {
+    const std::string title =
+        lang(TX("export", "Nombre de partícules en funció del temps (segons)"));
+    if (!Ok(worksheet_write_string(sheet, kFirstRow, 0, title.c_str(), nullptr)))
         return false;
-    for (std::size_t c = 0; c < t.columns.size(); ++c)
-        if (!Ok(worksheet_write_string(sheet, kHeaderRow, static_cast<lxw_col_t>(c),
-                                       t.columns[c].c_str(), nullptr)))
+    for (std::size_t c = 0; c < t.columns.size(); ++c) {
+        const std::string name = c == 0 ? lang(TX("export", "Temps")) : t.columns[c];
+        if (!Ok(worksheet_write_string(sheet, kHeaderRow, static_cast<lxw_col_t>(c), name.c_str(),
+                                       nullptr)))
             return false;
+    }
     return true;
 }
 
@@ -55,7 +60,8 @@ bool WriteRows(lxw_worksheet* sheet, const DataRows& t) {
 
 // One series per count column of the header, all against the time column.
 bool InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const DataRows& t,
-                 const std::string& Reaccio) {
+                 const std::string& Reaccio, const Language& lang) {
+    const std::string sheetName = lang(kFullaDades);
     const auto lastRow = static_cast<lxw_row_t>(kHeaderRow + t.rows.size());
     lxw_chart* chart = workbook_add_chart(book, LXW_CHART_SCATTER_STRAIGHT_WITH_MARKERS);
     if (chart == nullptr)
@@ -65,14 +71,16 @@ bool InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const DataRows& t,
         if (series == nullptr)
             return false;
         const auto col = static_cast<lxw_col_t>(c);
-        chart_series_set_categories(series, kFullaDades, kHeaderRow + 1, 0, lastRow, 0);
-        chart_series_set_values(series, kFullaDades, kHeaderRow + 1, col, lastRow, col);
-        chart_series_set_name_range(series, kFullaDades, kHeaderRow, col);
+        chart_series_set_categories(series, sheetName.c_str(), kHeaderRow + 1, 0, lastRow, 0);
+        chart_series_set_values(series, sheetName.c_str(), kHeaderRow + 1, col, lastRow, col);
+        chart_series_set_name_range(series, sheetName.c_str(), kHeaderRow, col);
     }
     if (!Reaccio.empty())
         chart_title_set_name(chart, Reaccio.c_str());
-    chart_axis_set_name(chart->x_axis, "Temps (s)");
-    chart_axis_set_name(chart->y_axis, "Nombre de partícules");
+    const std::string xTitle = lang(TX("export", "Temps (s)"));
+    const std::string yTitle = lang(TX("export", "Nombre de partícules"));
+    chart_axis_set_name(chart->x_axis, xTitle.c_str());
+    chart_axis_set_name(chart->y_axis, yTitle.c_str());
     lxw_chart_options placement{};
     placement.x_scale = kChartXScale;
     placement.y_scale = kChartYScale;
@@ -81,8 +89,9 @@ bool InsertChart(lxw_workbook* book, lxw_worksheet* sheet, const DataRows& t,
     return Ok(worksheet_insert_chart_opt(sheet, kHeaderRow, besideTable, chart, &placement));
 }
 
-bool FillWorkbook(lxw_workbook* book, const DataRows& t, const std::string& Reaccio) {
-    lxw_worksheet* sheet = workbook_add_worksheet(book, kFullaDades);
+bool FillWorkbook(lxw_workbook* book, const DataRows& t, const std::string& Reaccio,
+                  const Language& lang) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book, lang(kFullaDades).c_str());
     if (sheet == nullptr)
         return false;
     worksheet_set_column(sheet, 0, 0, kTimeColumnWidth, nullptr);
@@ -90,26 +99,26 @@ bool FillWorkbook(lxw_workbook* book, const DataRows& t, const std::string& Reac
     worksheet_set_landscape(sheet);
     worksheet_fit_to_pages(sheet, 1, 0);
     if (t.started) {
-        if (!WriteHeader(sheet, t) || !WriteRows(sheet, t))
+        if (!WriteHeader(sheet, t, lang) || !WriteRows(sheet, t))
             return false;
         const bool chartData = !t.rows.empty() && t.columns.size() > 1;
-        if (chartData && !InsertChart(book, sheet, t, Reaccio))
+        if (chartData && !InsertChart(book, sheet, t, Reaccio, lang))
             return false;
     }
-    return AfegirFullaAnalisi(book, t);
+    return AfegirFullaAnalisi(book, t, lang);
 }
 
 } // namespace
 
 bool EscriureLlibreDades(const std::string& path, const DataRows& Taula, const std::string& Reaccio,
-                         std::string* reason) {
+                         const Language& lang, std::string* reason) {
     lxw_workbook* book = workbook_new(path.c_str());
     if (book == nullptr)
-        return WriteFailed(reason, "no s'ha pogut crear el llibre");
-    if (!FillWorkbook(book, Taula, Reaccio)) {
+        return WriteFailed(reason, lang(TX("export", "no s'ha pogut crear el llibre")));
+    if (!FillWorkbook(book, Taula, Reaccio, lang)) {
         // Nothing is written before workbook_close, so there is no file yet.
         lxw_workbook_free(book);
-        return WriteFailed(reason, "no s'ha pogut omplir el full de càlcul");
+        return WriteFailed(reason, lang(TX("export", "no s'ha pogut omplir el full de càlcul")));
     }
     errno = 0;
     if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR) {

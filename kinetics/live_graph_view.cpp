@@ -3,6 +3,7 @@
 #include "kinetics/plot_area.h"
 #include "window/line_colours.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -82,9 +83,12 @@ void PaintRunNames(QPainter& p, qreal top, qreal left, const LiveGraphView& view
     };
     int row = 0;
     for (std::size_t i = 0; i < view.earlier().size(); ++i)
-        line(row++, "Abans: " + view.earlier()[i].name, kEarlierDash[i], true);
+        line(row++,
+             QCoreApplication::translate("kinetics", "Abans: %1").arg(view.earlier()[i].name),
+             kEarlierDash[i], true);
     if (!view.current().name.isEmpty())
-        line(row, "Ara: " + view.current().name, Qt::SolidLine, false);
+        line(row, QCoreApplication::translate("kinetics", "Ara: %1").arg(view.current().name),
+             Qt::SolidLine, false);
 }
 
 } // namespace
@@ -142,7 +146,8 @@ LiveGraphView::Axes LiveGraphView::axesFor(const QRectF& rect, const QFont& font
 void LiveGraphView::paintBackground(QPainter& p, const QRectF& rect, const Axes& axes) const {
     p.fillRect(rect, Qt::white);
     const QFontMetricsF fm(p.font());
-    axes.area.paintFrame(p, "Temps (s)", "Nombre de partícules");
+    axes.area.paintFrame(p, QCoreApplication::translate("kinetics", "Temps (s)"),
+                         QCoreApplication::translate("kinetics", "Nombre de partícules"));
     p.setRenderHint(QPainter::Antialiasing);
     for (std::size_t i = 0; i < earlier_.size(); ++i)
         PaintRun(p, axes.area, earlier_[i], kEarlierDash[i], true);

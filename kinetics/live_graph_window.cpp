@@ -4,6 +4,7 @@
 #include "kinetics/side_window.h"
 #include "window/collision_text.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -21,13 +22,19 @@ constexpr float kWidth = 9600, kHeight = 8400;
 
 LiveGraphWindow::LiveGraphWindow(float s, std::filesystem::path documents)
     : QWidget(nullptr), view_(new LiveGraphView(this)), collisions_(new QLabel(this)),
-      status_(new QLabel(this)), save_(new QPushButton("Desar imatge…", this)),
+      status_(new QLabel(this)),
+      save_(new QPushButton(QCoreApplication::translate("kinetics", "Desar imatge…"), this)),
       documents_(std::move(documents)) {
-    setWindowTitle("Gràfica en directe");
+    setWindowTitle(QCoreApplication::translate("kinetics", "Gràfica en directe"));
     auto* menu = new QMenu(save_);
-    menu->addAction("Imatge PNG", this, [this] { save(ImageFormat::Png); });
-    menu->addAction("Imatge SVG", this, [this] { save(ImageFormat::Svg); });
+    menu->addAction(QCoreApplication::translate("kinetics", "Imatge PNG"), this,
+                    [this] { save(ImageFormat::Png); });
+    menu->addAction(QCoreApplication::translate("kinetics", "Imatge SVG"), this,
+                    [this] { save(ImageFormat::Svg); });
     save_->setMenu(menu);
+    // Long lines wrap rather than widen the window past a small screen.
+    collisions_->setWordWrap(true);
+    status_->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
     buttons->addWidget(save_);
@@ -44,7 +51,8 @@ void LiveGraphWindow::refresh(const TarvonModel& m) {
     view_->setSeparator(m.w.SeparadorDecimal);
     view_->refresh(m.runs, m.data.Taula, m.data.Revisio);
     reaction_ = m.runs.currentReaction(); // kept when the table is cleared
-    const QString text = QString::fromStdString(CollisionText(m.s.xocs, m.w.SeparadorDecimal));
+    const QString text =
+        QString::fromStdString(CollisionText(m.s.xocs, m.w.SeparadorDecimal, m.lang));
     if (text != collisions_->text())
         collisions_->setText(text);
     collisions_->setVisible(!text.isEmpty());
@@ -57,9 +65,10 @@ std::optional<std::filesystem::path> LiveGraphWindow::save(ImageFormat format) {
         view_->paintGraph(p, r);
     };
     const auto path = SaveGraphImage(paint, view_->size(), documents_, stem, format);
-    status_->setText(path ? "Desada a la carpeta Documents: " +
-                                QString::fromStdString(path->filename().string())
-                          : QString("No s'ha pogut desar la imatge."));
+    status_->setText(
+        path ? QCoreApplication::translate("kinetics", "Desada a la carpeta Documents: %1")
+                   .arg(QString::fromStdString(path->filename().string()))
+             : QCoreApplication::translate("kinetics", "No s'ha pogut desar la imatge."));
     return path;
 }
 

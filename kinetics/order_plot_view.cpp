@@ -3,6 +3,7 @@
 #include "kinetics/plot_area.h"
 #include "window/line_colours.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -26,7 +27,7 @@ NiceAxis AxisOf(const std::vector<double>& v, bool fromZero) {
 
 OrderPlotView::OrderPlotView(int order, QWidget* parent) : QWidget(parent), order_(order) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(220, 200);
+    setMinimumSize(220, 160); // short enough to leave the text room on 800 x 600
 }
 
 void OrderPlotView::showReport(const OrderReport& r) {
@@ -43,7 +44,8 @@ void OrderPlotView::showReport(const OrderReport& r) {
 void OrderPlotView::paintPlot(QPainter& p, const QRectF& rect) const {
     p.fillRect(rect, Qt::white);
     const QFontMetricsF fm(p.font());
-    QString title = QString("Ordre %1: %2").arg(order_).arg(kAxis[order_]);
+    QString title =
+        QCoreApplication::translate("kinetics", "Ordre %1: %2").arg(order_).arg(kAxis[order_]);
     if (line_)
         title +=
             QString("   R² = %1").arg(QString::number(line_->r2, 'f', 4).replace('.', separator_));
@@ -52,7 +54,7 @@ void OrderPlotView::paintPlot(QPainter& p, const QRectF& rect) const {
     const QRectF plot = rect.adjusted(0, fm.height() + 4, 0, 0);
     const PlotArea area(plot, AxisOf(points_.t, true), AxisOf(points_.y, order_ == 0), p.font(),
                         separator_);
-    area.paintFrame(p, "Temps (s)", kAxis[order_]);
+    area.paintFrame(p, QCoreApplication::translate("kinetics", "Temps (s)"), kAxis[order_]);
     p.setRenderHint(QPainter::Antialiasing);
     QPolygonF dots;
     for (std::size_t i = 0; i < points_.t.size(); ++i)

@@ -5,6 +5,7 @@
 #include "window/column_analysis.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -20,9 +21,10 @@ constexpr float kWidth = 13000, kHeight = 8400;
 
 OrderWindow::OrderWindow(float s)
     : QWidget(nullptr), column_(new QComboBox(this)), text_(new QLabel(this)) {
-    setWindowTitle("Anàlisi de l'ordre");
+    setWindowTitle(QCoreApplication::translate("kinetics", "Anàlisi de l'ordre"));
     auto* chooser = new QHBoxLayout;
-    chooser->addWidget(new QLabel("Columna de la taula:", this));
+    chooser->addWidget(
+        new QLabel(QCoreApplication::translate("kinetics", "Columna de la taula:"), this));
     chooser->addWidget(column_);
     chooser->addStretch(1);
     auto* plots = new QHBoxLayout;
@@ -45,6 +47,7 @@ OrderWindow::OrderWindow(float s)
 void OrderWindow::refresh(const TarvonModel& m) {
     FollowProjectorMode(*this, m.w.ModeProjector);
     table_ = &m.data.Taula;
+    lang_ = &m.lang;
     separator_ = m.w.SeparadorDecimal;
     if (m.data.Revisio == revision_)
         return;
@@ -66,7 +69,7 @@ void OrderWindow::fit() {
     if (table_ == nullptr)
         return;
     const int chosen = std::max(column_->currentIndex(), 0);
-    report_ = BuildOrderReport(*table_, static_cast<std::size_t>(chosen) + 1, separator_);
+    report_ = BuildOrderReport(*table_, static_cast<std::size_t>(chosen) + 1, separator_, *lang_);
     for (OrderPlotView* plot : plots_)
         plot->showReport(report_);
     QStringList lines;

@@ -38,6 +38,7 @@ private:
     std::array<OrderPlotView*, 3> plots_{};
     QLabel* text_;
     const DataRows* table_ = nullptr;
+    const Language* lang_ = &Catala(); // the model's, from the first refresh
     char separator_ = ',';
     std::uint64_t revision_ = ~std::uint64_t{0};
     std::vector<std::string> columns_;

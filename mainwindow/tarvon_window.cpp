@@ -68,7 +68,7 @@ struct QtDocumentPlatform {
     DesktopOpener opener;
     TarvonMessageBox messages;
     WindowNotice notice;
-    FileWriters writers;
+    FileWriters writers{Traduit()}; // the workbook and form in the user's language
 };
 
 TarvonWindow::TarvonWindow(SimulationState& state, Clock& clock, UniformRandom& rnd,

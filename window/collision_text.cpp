@@ -1,5 +1,7 @@
 #include "window/collision_text.h"
 
+#include "window/text_args.h"
+
 #include <charconv>
 
 namespace tarvon {
@@ -19,17 +21,19 @@ std::string Percent(double ratio, char separator) {
 
 } // namespace
 
-std::string CollisionText(const CollisionCounts& c, char sep) {
+std::string CollisionText(const CollisionCounts& c, char sep, const Language& lang) {
     const std::string counts = std::to_string(c.collisions);
     const std::string effective = std::to_string(c.effective);
     const std::string ratio = c.collisions > 0 ? Percent(c.ratio(), sep) : "-";
     switch (c.kind) {
     case CollisionKind::Molecules:
-        return "Des que ha començat l'experiment: xocs: " + counts + "; efectius: " + effective +
-               " (" + ratio + ")";
+        return WithArgs(
+            lang(TX("window", "Des que ha començat l'experiment: xocs: %1; efectius: %2 (%3)")),
+            {counts, effective, ratio});
     case CollisionKind::Surface:
-        return "Des que ha començat l'experiment: arribades d'O2 a la superfície del ferro: " +
-               counts + "; oxidacions: " + effective + " (" + ratio + ")";
+        return WithArgs(lang(TX("window", "Des que ha començat l'experiment: arribades d'O2 a la "
+                                          "superfície del ferro: %1; oxidacions: %2 (%3)")),
+                        {counts, effective, ratio});
     case CollisionKind::None:
         break;
     }

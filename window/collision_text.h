@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/collision_counts.h"
+#include "texts/language.h"
 
 #include <string>
 
@@ -10,6 +11,6 @@ namespace tarvon {
 // shows them: pairs of molecules and the effective ones, or O2 arrivals at
 // the iron surface and oxidations, with their ratio; "" where nothing is
 // counted.
-std::string CollisionText(const CollisionCounts& c, char decimalSeparator);
+std::string CollisionText(const CollisionCounts& c, char decimalSeparator, const Language& lang);
 
 } // namespace tarvon

@@ -42,7 +42,7 @@ void IniciarDadesFinestra(TarvonModel& m) {
         newTableMenus(m.menus);
         m.d.txtDades = true;
         if (m.s.Reaccio != nullptr)
-            m.runs.begin(m.s.Reaccio->key, RunLabel(m.data.Taula.settings));
+            m.runs.begin(m.s.Reaccio->key, RunLabel(m.data.Taula.settings, m.lang));
         if (m.s.Reaccio != nullptr)
             m.w.TextCinetica = m.lang(m.s.Reaccio->texts().TextCinetica);
     }

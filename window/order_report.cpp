@@ -1,6 +1,7 @@
 #include "window/order_report.h"
 
 #include "window/column_analysis.h"
+#include "window/text_args.h"
 
 #include <charconv>
 #include <cmath>
@@ -11,7 +12,8 @@ namespace {
 
 constexpr const char* kAxisOf[3] = {"N", "ln N", "1/N"};
 // k in particles and seconds, by order.
-constexpr const char* kUnitOf[3] = {"partícules/s", "1/s", "1/(partícules·s)"};
+constexpr TextKey kUnitOf[3] = {TX("window", "partícules/s"), TX("window", "1/s"),
+                                TX("window", "1/(partícules·s)")};
 
 std::string Superscript(int exponent) {
     static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
@@ -51,74 +53,97 @@ void CollectPoints(OrderReport& r, const DataRows& table, std::size_t column) {
     }
 }
 
-std::string FitLine(const analysis::OrderAnalysis& a, int order, char sep) {
+// The words of one report, with the separator its numbers are written with.
+struct Words {
+    const Language& lang;
+    char sep;
+    std::string operator()(const TextKey& key, std::initializer_list<std::string> args) const {
+        return WithArgs(lang(key), args);
+    }
+    std::string number(double value) const { return FormatSignificant(value, sep); }
+};
+
+std::string FitLine(const analysis::OrderAnalysis& a, int order, const Words& w) {
     const analysis::OrderFit& f = a.fits[order];
-    return "Ordre " + std::to_string(order) + " (" + kAxisOf[order] +
-           "): R² = " + Fixed(f.line.r2, 4, sep) +
-           ", pendent = " + FormatSignificant(f.line.slope, sep) +
-           ", k = " + FormatSignificant(f.k, sep) + " " + kUnitOf[order];
+    return w(TX("window", "Ordre %1 (%2): R² = %3, pendent = %4, k = %5 %6"),
+             {std::to_string(order), kAxisOf[order], Fixed(f.line.r2, 4, w.sep),
+              w.number(f.line.slope), w.number(f.k), w.lang(kUnitOf[order])});
 }
 
-std::string HalfLifeLine(const OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
+std::string HalfLifeLine(const OrderReport& r, const analysis::OrderAnalysis& a, const Words& w) {
     static const char* const formula[3] = {"N0/(2k)", "ln 2/k", "1/(k·N0)"};
     if (r.rising)
-        return "El temps de semireacció no s'aplica: " + r.column +
-               " és un producte i el seu nombre augmenta.";
+        return w(TX("window", "El temps de semireacció no s'aplica: %1 és un producte i el seu "
+                              "nombre augmenta."),
+                 {r.column});
     if (!std::isfinite(a.halfLife))
-        return "El temps de semireacció no es pot calcular: k és 0.";
-    return "Temps de semireacció (ordre " + std::to_string(a.best) + ", " + formula[a.best] +
-           "): " + FormatSignificant(a.halfLife, sep) + " s";
+        return w.lang(TX("window", "El temps de semireacció no es pot calcular: k és 0."));
+    return w(TX("window", "Temps de semireacció (ordre %1, %2): %3 s"),
+             {std::to_string(a.best), formula[a.best], w.number(a.halfLife)});
 }
 
-std::string InitialRateLine(const OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
+std::string InitialRateLine(const OrderReport& r, const analysis::OrderAnalysis& a,
+                            const Words& w) {
     const std::size_t rows =
         std::min<std::size_t>(r.points[0].t.size(), analysis::kInitialRateRows);
-    return std::string("Velocitat inicial ") + (r.rising ? "de formació" : "de desaparició") +
-           " (recta per les " + std::to_string(rows) +
-           " primeres files): " + FormatSignificant(a.initialRate, sep) + " partícules/s";
+    const TextKey line = r.rising ? TX("window", "Velocitat inicial de formació (recta per les "
+                                                 "%1 primeres files): %2 partícules/s")
+                                  : TX("window", "Velocitat inicial de desaparició (recta per les "
+                                                 "%1 primeres files): %2 partícules/s");
+    return w(line, {std::to_string(rows), w.number(a.initialRate)});
 }
 
-void Describe(OrderReport& r, const analysis::OrderAnalysis& a, char sep) {
-    for (int order = 0; order < 3; ++order)
-        r.lines.push_back(FitLine(a, order, sep));
-    r.lines.push_back("k és el valor absolut del pendent, en partícules i segons, sense cap "
-                      "factor estequiomètric.");
-    if (r.rising) {
-        r.lines.push_back(r.column +
-                          " és un producte: la recta d'ordre 0 dóna la seva "
-                          "velocitat de formació, " +
-                          FormatSignificant(a.fits[0].k, sep) + " partícules/s.");
-        if (r.constantRate)
-            r.lines.push_back(r.column + " es forma a velocitat constant mentre augmenta, " +
-                              FormatSignificant(r.formationRate, sep) +
-                              " partícules/s: la reacció és d'ordre 0.");
-        else
-            r.lines.push_back(r.column + " no es forma a velocitat constant, i les rectes de ln N "
-                                         "i 1/N d'un producte no donen l'ordre de la reacció: "
-                                         "per trobar-lo, trieu un reactiu.");
-        r.lines.push_back(HalfLifeLine(r, a, sep));
-        r.lines.push_back(InitialRateLine(r, a, sep));
-        return;
-    }
-    r.lines.push_back("L'ordre que s'ajusta millor és " + std::to_string(a.best) + ".");
+void DescribeProduct(OrderReport& r, const analysis::OrderAnalysis& a, const Words& w) {
+    r.lines.push_back(w(TX("window", "%1 és un producte: la recta d'ordre 0 dóna la seva "
+                                     "velocitat de formació, %2 partícules/s."),
+                        {r.column, w.number(a.fits[0].k)}));
+    if (r.constantRate)
+        r.lines.push_back(w(TX("window", "%1 es forma a velocitat constant mentre augmenta, %2 "
+                                         "partícules/s: la reacció és d'ordre 0."),
+                            {r.column, w.number(r.formationRate)}));
+    else
+        r.lines.push_back(w(TX("window", "%1 no es forma a velocitat constant, i les rectes de "
+                                         "ln N i 1/N d'un producte no donen l'ordre de la "
+                                         "reacció: per trobar-lo, trieu un reactiu."),
+                            {r.column}));
+}
+
+void DescribeReactant(OrderReport& r, const analysis::OrderAnalysis& a, const Words& w) {
+    r.lines.push_back(
+        w(TX("window", "L'ordre que s'ajusta millor és %1."), {std::to_string(a.best)}));
     if (a.fits[a.best].line.r2 < kPoorFit)
-        r.lines.push_back("Cap de les tres rectes no s'ajusta bé a les dades (el millor R² és "
-                          "menor que " +
-                          Fixed(kPoorFit, 1, sep) + "): no mostren un ordre clar.");
+        r.lines.push_back(w(TX("window", "Cap de les tres rectes no s'ajusta bé a les dades (el "
+                                         "millor R² és menor que %1): no mostren un ordre clar."),
+                            {Fixed(kPoorFit, 1, w.sep)}));
     if (!a.decided)
-        r.lines.push_back("Les dades no permeten decidir l'ordre: el R² del millor ajust supera "
-                          "el del següent en menys de 0,01.");
-    r.lines.push_back(HalfLifeLine(r, a, sep));
-    r.lines.push_back(InitialRateLine(r, a, sep));
+        r.lines.push_back(w(TX("window", "Les dades no permeten decidir l'ordre: el R² del "
+                                         "millor ajust supera el del següent en menys de %1."),
+                            {Fixed(analysis::kUndecidedMargin, 2, w.sep)}));
+}
+
+void Describe(OrderReport& r, const analysis::OrderAnalysis& a, const Words& w) {
+    for (int order = 0; order < 3; ++order)
+        r.lines.push_back(FitLine(a, order, w));
+    r.lines.push_back(w.lang(TX("window", "k és el valor absolut del pendent, en partícules i "
+                                          "segons, sense cap factor estequiomètric.")));
+    if (r.rising)
+        DescribeProduct(r, a, w);
+    else
+        DescribeReactant(r, a, w);
+    r.lines.push_back(HalfLifeLine(r, a, w));
+    r.lines.push_back(InitialRateLine(r, a, w));
 }
 
 } // namespace
 
-OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char sep) {
+OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char sep,
+                             const Language& lang) {
+    const Words w{lang, sep};
     OrderReport r;
     r.separator = sep;
     if (column == 0 || column >= table.columns.size()) {
-        r.lines.push_back("No hi ha dades: trieu una reacció i preneu dades al menú Cinètica.");
+        r.lines.push_back(lang(
+            TX("window", "No hi ha dades: trieu una reacció i preneu dades al menú Cinètica.")));
         return r;
     }
     const ColumnAnalysis a = AnalyseColumn(table, column);
@@ -130,13 +155,16 @@ OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char sep
     CollectPoints(r, table, column);
     if (!r.fits) {
         const bool fewRows = table.rows.size() < static_cast<std::size_t>(analysis::kMinimumRows);
+        const std::string rows = std::to_string(analysis::kMinimumRows);
         r.lines.push_back(
-            "Calen més dades: l'anàlisi necessita almenys " +
-            std::to_string(analysis::kMinimumRows) + " files" +
-            (fewRows ? std::string() : ", i dues amb " + r.column + " diferent de 0") + ".");
+            fewRows
+                ? w(TX("window", "Calen més dades: l'anàlisi necessita almenys %1 files."), {rows})
+                : w(TX("window", "Calen més dades: l'anàlisi necessita almenys %1 files, i "
+                                 "dues amb %2 diferent de 0."),
+                    {rows, r.column}));
         return r;
     }
-    Describe(r, *r.fits, sep);
+    Describe(r, *r.fits, w);
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/reaction_order.h"
+#include "texts/language.h"
 #include "window/data_table.h"
 
 #include <array>
@@ -30,7 +31,8 @@ struct OrderReport {
 // Fits N, ln N and 1/N of a species column against time and says what they
 // show. `column` counts in the table's columns, 1 for the first species;
 // outside its species, the report says there are no data.
-OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char decimalSeparator);
+OrderReport BuildOrderReport(const DataRows& table, std::size_t column, char decimalSeparator,
+                             const Language& lang);
 
 // Six significant digits with the given separator; small and large magnitudes
 // as a power of ten ("2,5·10⁻⁵").

@@ -1,5 +1,7 @@
 #include "window/run_settings.h"
 
+#include "window/text_args.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -17,12 +19,12 @@ std::string DiameterText(float factor, char decimalSeparator) {
     return text + ":1";
 }
 
-std::string RunLabel(const RunSettings& r) {
-    std::string label = std::to_string(r.particles) + " partícules, " + DiameterText(r.diameter) +
-                        ", velocitat " + std::to_string(r.speed);
-    if (r.VolumConstant)
-        label += ", volum constant";
-    return label;
+std::string RunLabel(const RunSettings& r, const Language& lang) {
+    const TextKey label = r.VolumConstant
+                              ? TX("window", "%1 partícules, %2, velocitat %3, volum constant")
+                              : TX("window", "%1 partícules, %2, velocitat %3");
+    return WithArgs(lang(label), {std::to_string(r.particles), DiameterText(r.diameter),
+                                  std::to_string(r.speed)});
 }
 
 std::string StartedText(std::time_t started) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/language.h"
+
 #include <ctime>
 #include <string>
 
@@ -20,7 +22,7 @@ struct RunSettings {
 std::string DiameterText(float factor, char decimalSeparator = ',');
 
 // "144 partícules, 1:1, velocitat 50", with ", volum constant" when on.
-std::string RunLabel(const RunSettings& r);
+std::string RunLabel(const RunSettings& r, const Language& lang);
 
 // "07/12/2026 09:05" in local time; "" when unknown.
 std::string StartedText(std::time_t started);

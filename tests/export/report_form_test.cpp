@@ -1,6 +1,7 @@
 #include "export/report_form.h"
 
 #include "export/archive_testing.h"
+#include "texts/marked_language.h"
 
 #include <zip.h>
 
@@ -40,7 +41,7 @@ struct ReportForm : testing::ScratchFolder {
         zipClose(zip, nullptr);
     }
     std::string copiedContent(const std::string& text) {
-        return CopiarFitxaAmbText(origen, desti, text)
+        return CopiarFitxaAmbText(origen, desti, text, Catala())
                    ? EntryData(ReadArchive(desti), "content.xml")
                    : "<failed>";
     }
@@ -48,7 +49,7 @@ struct ReportForm : testing::ScratchFolder {
 
 TEST_F(ReportForm, TextStartsTheFirstSpanAndTheRestIsCopied) {
     writeForm(kContent);
-    ASSERT_TRUE(CopiarFitxaAmbText(origen, desti, "Tarvon"));
+    ASSERT_TRUE(CopiarFitxaAmbText(origen, desti, "Tarvon", Catala()));
     const auto copy = ReadArchive(desti);
 
     ASSERT_EQ(copy.size(), 3u);
@@ -83,6 +84,18 @@ TEST_F(ReportForm, FailuresLeaveNoCopy) {
     desti = (dir / "missing" / "copy.odt").string();
     EXPECT_EQ(copiedContent("Tarvon"), "<failed>");
     EXPECT_FALSE(fs::exists(desti));
+}
+
+TEST_F(ReportForm, WhyItFailedIsToldInTheLanguageGiven) {
+    const test::MarkedLanguage marked;
+    std::string reason;
+    fs::create_directories(origen); // a folder, not a form
+    EXPECT_FALSE(CopiarFitxaAmbText(origen, desti, "Tarvon", marked, &reason));
+    EXPECT_EQ(reason, "~no s'ha pogut llegir " + origen + ": ~no és un fitxer ordinari");
+    fs::remove(origen);
+    writeForm("<office:text><table:table/></office:text>");
+    EXPECT_FALSE(CopiarFitxaAmbText(origen, desti, "Tarvon", marked, &reason));
+    EXPECT_EQ(reason, "~" + origen + " no té cap paràgraf on posar el títol");
 }
 
 } // namespace

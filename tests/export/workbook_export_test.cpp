@@ -1,12 +1,15 @@
 #include "export/workbook_export.h"
 
 #include "export/archive_testing.h"
+#include "texts/marked_language.h"
 #include "window/column_analysis.h"
 
 #include <cmath>
 
 #include <filesystem>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace tarvon {
 namespace {
@@ -57,7 +60,7 @@ struct WorkbookExport : testing::ScratchFolder {
 };
 
 TEST_F(WorkbookExport, TableFromA3AndAScatterChartOfEveryCount) {
-    ASSERT_TRUE(EscriureLlibreDades(path, kHiTable, "HI"));
+    ASSERT_TRUE(EscriureLlibreDades(path, kHiTable, "HI", Catala()));
     const auto book = ReadArchive(path);
 
     EXPECT_EQ(Count(EntryData(book, "xl/workbook.xml"), "<sheet name=\"Hoja1\""), 1);
@@ -91,7 +94,7 @@ DataRows SecondOrderTable(int rows) {
 
 TEST_F(WorkbookExport, TheAnalysisSheetHoldsTheSettingsTheFitsAndTheirCharts) {
     const DataRows t = SecondOrderTable(21);
-    ASSERT_TRUE(EscriureLlibreDades(path, t, "HI"));
+    ASSERT_TRUE(EscriureLlibreDades(path, t, "HI", Catala()));
     const auto book = ReadArchive(path);
     const std::string workbook = EntryData(book, "xl/workbook.xml");
     EXPECT_LT(workbook.find("<sheet name=\"Hoja1\""), workbook.find("<sheet name=\"Anàlisi\""));
@@ -124,7 +127,7 @@ TEST_F(WorkbookExport, TheAnalysisSheetHoldsTheSettingsTheFitsAndTheirCharts) {
     EXPECT_EQ(Count(EntryData(book, "xl/charts/chart3.xml"), "$K$12:$K$32</c:f>"), 1);
 
     // Too few rows: each species asks for more data.
-    ASSERT_TRUE(EscriureLlibreDades(path, SecondOrderTable(3), "HI"));
+    ASSERT_TRUE(EscriureLlibreDades(path, SecondOrderTable(3), "HI", Catala()));
     EXPECT_EQ(AnalysisCell(ReadArchive(path), "B13"), "s:Calen més dades");
 }
 
@@ -132,7 +135,7 @@ TEST_F(WorkbookExport, TablesWithoutRowsGetASheetAndNoChart) {
     // Nothing, a title without a reaction, a header without rows.
     for (const DataRows& t :
          {DataRows{}, DataRows{true, {}, {}, {}}, DataRows{true, {"Temps", "O2"}, {}, {}}}) {
-        ASSERT_TRUE(EscriureLlibreDades(path, t, "FeO"));
+        ASSERT_TRUE(EscriureLlibreDades(path, t, "FeO", Catala()));
         const auto book = ReadArchive(path);
         EXPECT_NE(EntryData(book, "xl/worksheets/sheet1.xml"), "<missing>");
         EXPECT_EQ(EntryData(book, "xl/charts/chart1.xml"), "<missing>");
@@ -140,9 +143,47 @@ TEST_F(WorkbookExport, TablesWithoutRowsGetASheetAndNoChart) {
     }
 }
 
+// The text of every <a:t> or <t> element of an entry of the workbook.
+std::vector<std::string> Texts(const std::string& xml, const std::string& tag) {
+    std::vector<std::string> texts;
+    for (auto p = xml.find("<" + tag); p != std::string::npos; p = xml.find("<" + tag, p + 1)) {
+        if (xml[p + tag.size() + 1] != '>' && xml[p + tag.size() + 1] != ' ')
+            continue; // <tx>, <title>...
+        const auto start = xml.find('>', p) + 1;
+        texts.push_back(xml.substr(start, xml.find("</" + tag + ">", start) - start));
+    }
+    return texts;
+}
+
+TEST_F(WorkbookExport, EveryWordOfTheWorkbookComesThroughTheLanguage) {
+    const test::MarkedLanguage marked;
+    ASSERT_TRUE(EscriureLlibreDades(path, SecondOrderTable(21), "HI", marked));
+    const auto book = ReadArchive(path);
+    const std::string workbook = EntryData(book, "xl/workbook.xml");
+    EXPECT_NE(workbook.find("<sheet name=\"~Hoja1\""), std::string::npos);
+    EXPECT_NE(workbook.find("<sheet name=\"~Anàlisi\""), std::string::npos);
+    // The charts read their values from the sheets by those names.
+    EXPECT_EQ(Count(EntryData(book, "xl/charts/chart1.xml"), "'~Hoja1'!$A$5:$A$25</c:f>"), 2);
+    EXPECT_EQ(Count(EntryData(book, "xl/charts/chart2.xml"), "'~Anàlisi'!$I$12:$I$32</c:f>"), 1);
+
+    // Symbols, formulas and numbers are the same in every language.
+    const std::set<std::string> symbols{"HI",   "H2",  "ln HI", "1/HI", "ln H2", "1/H2", "N",
+                                        "ln N", "1/N", "R²",    "k",    "1,5:1", "2"};
+    std::vector<std::string> texts = Texts(EntryData(book, "xl/sharedStrings.xml"), "t");
+    for (int chart = 1; chart <= 7; ++chart)
+        for (const std::string& t :
+             Texts(EntryData(book, "xl/charts/chart" + std::to_string(chart) + ".xml"), "a:t"))
+            texts.push_back(t);
+    EXPECT_GT(texts.size(), 40u);
+    for (const std::string& t : texts)
+        EXPECT_TRUE(t.starts_with("~") || symbols.contains(t)) << t;
+    EXPECT_EQ(AnalysisCell(book, "A1"), "s:~Anàlisi de l'ordre de reacció");
+    EXPECT_EQ(CellAt(book, "A4"), "s:~Temps");
+}
+
 TEST_F(WorkbookExport, UnwritablePathFailsAndLeavesNothing) {
     const fs::path missing = dir / "no_such_folder" / "DadesCineHI.xlsx";
-    EXPECT_FALSE(EscriureLlibreDades(missing.string(), kHiTable, "HI"));
+    EXPECT_FALSE(EscriureLlibreDades(missing.string(), kHiTable, "HI", Catala()));
     EXPECT_FALSE(fs::exists(missing));
 }
 

@@ -80,7 +80,7 @@ TEST(RunSettings, ANewTableKeepsTheSettingsItWasBegunWith) {
     CineDades(w.m, 1.0f);
     const RunSettings& r = w.m.data.Taula.settings;
     EXPECT_TRUE(r.Reaccio == "HI" && r.particles == 144 && r.speed == 30 && r.started != 0);
-    EXPECT_EQ(RunLabel(r), "144 partícules, 1,5:1, velocitat 30, volum constant");
+    EXPECT_EQ(RunLabel(r, Catala()), "144 partícules, 1,5:1, velocitat 30, volum constant");
     EXPECT_EQ(DiameterText(1.0f * 1.01f * 1.01f), "1,02:1");
 
     // Rows taken, then another interval: the same table, its settings kept.

@@ -33,7 +33,7 @@ bool Says(const OrderReport& r, const std::string& part) {
 TEST(OrderReport, SecondOrderDataAreNamedWithTheirHalfLife) {
     // 1/N = 1/400 + 0.0005 t: down to a quarter over 60 s.
     const DataRows t = Table(31, [](double x) { return 1 / (1.0 / 400 + 0.0005 * x); });
-    const OrderReport r = BuildOrderReport(t, 1, ',');
+    const OrderReport r = BuildOrderReport(t, 1, ',', Catala());
     ASSERT_TRUE(r.fits);
     EXPECT_EQ(r.column, "A");
     EXPECT_FALSE(r.rising);
@@ -54,7 +54,7 @@ TEST(OrderReport, ScatteredDataAreSaidToShowNoClearOrder) {
     const int counts[] = {8, 7, 6, 6, 5, 5, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
     for (int i = 0; i < 20; ++i)
         t.rows.push_back({1.5f * static_cast<float>(i), {counts[i]}});
-    const OrderReport r = BuildOrderReport(t, 1, ',');
+    const OrderReport r = BuildOrderReport(t, 1, ',', Catala());
     ASSERT_TRUE(r.fits);
     EXPECT_LT(r.fits->fits[r.fits->best].line.r2, 0.9);
     EXPECT_TRUE(Says(r, "no s'ajusta bé a les dades (el millor R² és menor que 0,9)"));
@@ -62,7 +62,7 @@ TEST(OrderReport, ScatteredDataAreSaidToShowNoClearOrder) {
 
 TEST(OrderReport, ARisingProductIsAnalysedAsARateOfFormation) {
     const DataRows t = Table(20, [](double x) { return 300 - 4 * x; });
-    const OrderReport r = BuildOrderReport(t, 2, '.'); // the second species rises
+    const OrderReport r = BuildOrderReport(t, 2, '.', Catala()); // the second species rises
     ASSERT_TRUE(r.fits);
     EXPECT_TRUE(r.rising);
     EXPECT_EQ(r.fits->best, 0);
@@ -82,7 +82,7 @@ TEST(OrderReport, ARisingProductIsAnalysedAsARateOfFormation) {
 TEST(OrderReport, AProductKeepsItsConstantRateWhenTheReactantRunsOutBeforeTheEnd) {
     // Formed at 4 per second until the reactant is gone at 30 s, then flat.
     const DataRows t = Table(31, [](double x) { return 120 - 4 * std::min(x, 30.0); });
-    const OrderReport r = BuildOrderReport(t, 2, ',');
+    const OrderReport r = BuildOrderReport(t, 2, ',', Catala());
     ASSERT_TRUE(r.fits);
     EXPECT_LT(r.fits->fits[0].line.r2, 0.9); // the flat end bends the whole table
     EXPECT_TRUE(r.constantRate);
@@ -92,7 +92,7 @@ TEST(OrderReport, AProductKeepsItsConstantRateWhenTheReactantRunsOutBeforeTheEnd
 TEST(OrderReport, AProductFormedEverMoreSlowlyGivesNoOrderOfItsOwn) {
     // The product of a second-order fall: its 1/N line may fit, but says nothing.
     const DataRows t = Table(31, [](double x) { return 1 / (1.0 / 400 + 0.0005 * x); });
-    const OrderReport r = BuildOrderReport(t, 2, ',');
+    const OrderReport r = BuildOrderReport(t, 2, ',', Catala());
     ASSERT_TRUE(r.fits);
     EXPECT_TRUE(r.rising);
     EXPECT_FALSE(r.constantRate);
@@ -104,17 +104,17 @@ TEST(OrderReport, AProductFormedEverMoreSlowlyGivesNoOrderOfItsOwn) {
 
 TEST(OrderReport, TooFewRowsOrTooManyZerosAskForMoreData) {
     const DataRows three = Table(3, [](double x) { return 100 - x; });
-    OrderReport r = BuildOrderReport(three, 1, ',');
+    OrderReport r = BuildOrderReport(three, 1, ',', Catala());
     EXPECT_FALSE(r.fits);
     EXPECT_TRUE(Says(r, "Calen més dades"));
     EXPECT_EQ(r.points[0].t.size(), 3u); // the points still show
 
     DataRows zeros{true, {"Temps", "NH3"}, {{0, {0}}, {1, {0}}, {2, {0}}, {3, {1}}}, {}};
-    r = BuildOrderReport(zeros, 1, ',');
+    r = BuildOrderReport(zeros, 1, ',', Catala());
     EXPECT_FALSE(r.fits);
     EXPECT_TRUE(Says(r, "Calen més dades"));
 
-    r = BuildOrderReport(DataRows{}, 1, ',');
+    r = BuildOrderReport(DataRows{}, 1, ',', Catala());
     EXPECT_FALSE(r.fits);
     EXPECT_TRUE(Says(r, "No hi ha dades"));
 }
@@ -122,7 +122,7 @@ TEST(OrderReport, TooFewRowsOrTooManyZerosAskForMoreData) {
 TEST(OrderReport, FlatDataDoNotDecideTheOrder) {
     // Nothing reacts yet: every line fits a flat series equally well.
     const DataRows flat = Table(8, [](double) { return 144; });
-    const OrderReport r = BuildOrderReport(flat, 1, ',');
+    const OrderReport r = BuildOrderReport(flat, 1, ',', Catala());
     ASSERT_TRUE(r.fits);
     EXPECT_FALSE(r.fits->decided);
     EXPECT_TRUE(Says(r, "Les dades no permeten decidir l'ordre"));
