@@ -1,3 +1,4 @@
+#include "datapictures/program_icon.h"
 #include "engine/clock.h"
 #include "engine/uniform_random.h"
 #include "launcher/launcher_sequence.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tarvon::UseProgramIcon(app, tarvon::DesktopEntry::Launcher);
     // The user's language, chosen before any window is made; it holds for the whole run.
     const tarvon::Idioma idioma = tarvon::IdiomaActual();
     const tarvon::Translations translations(idioma);

@@ -8,6 +8,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libxlsxwriter-dev libminizip-dev xdg-utils
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35
+    desktop-file-utils appstream
 )
 
 missing_packages() {

@@ -18,7 +18,7 @@ struct Layer {
     bool qt;
 };
 
-// From the bottom up. A folder not listed here is not a layer (tests, bench, scripts).
+// From the bottom up. A folder not listed here is not a layer (tests, bench, scripts, packaging).
 const std::map<std::string, Layer>& Layers() {
     static const std::map<std::string, Layer> layers{
         {"platform", {{}, false}},
