@@ -29,14 +29,14 @@ bool Ok(lxw_error e) {
     return e == LXW_NO_ERROR;
 }
 
-// The title and the time column's name in words; the species' formulas as they are.
+// The title and the time column's name in words, as the window's table has them; the species'
+// formulas as they are.
 bool WriteHeader(lxw_worksheet* sheet, const DataRows& t, const Language& lang) {
-    const std::string title =
-        lang(TX("export", "Nombre de partícules en funció del temps (segons)"));
+    const std::string title = lang(kTitolDadesText);
     if (!Ok(worksheet_write_string(sheet, kFirstRow, 0, title.c_str(), nullptr)))
         return false;
     for (std::size_t c = 0; c < t.columns.size(); ++c) {
-        const std::string name = c == 0 ? lang(TX("export", "Temps")) : t.columns[c];
+        const std::string name = c == 0 ? lang(kTempsText) : t.columns[c];
         if (!Ok(worksheet_write_string(sheet, kHeaderRow, static_cast<lxw_col_t>(c), name.c_str(),
                                        nullptr)))
             return false;

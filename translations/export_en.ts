@@ -116,10 +116,6 @@
         <translation>error writing the document</translation>
     </message>
     <message>
-        <source>Nombre de partícules en funció del temps (segons)</source>
-        <translation>Number of particles as a function of time (seconds)</translation>
-    </message>
-    <message>
         <source>Nombre de partícules</source>
         <translation>Number of particles</translation>
     </message>

@@ -116,10 +116,6 @@
         <translation>error al escribir el documento</translation>
     </message>
     <message>
-        <source>Nombre de partícules en funció del temps (segons)</source>
-        <translation>Número de partículas en función del tiempo (segundos)</translation>
-    </message>
-    <message>
         <source>Nombre de partícules</source>
         <translation>Número de partículas</translation>
     </message>
