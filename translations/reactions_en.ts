@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Suposant un escalfament gradual, a mesura que van arribant a la temperatura de reacció, els ions de mercuri i oxigen del sòlid van donant lloc als àtoms de mercuri i a les molècules d&apos;oxigen. La variació de les concentracions o nombre de partícules és, per tant, uniforme</source>
-        <translation>Assuming gradual heating, as they reach the reaction temperature, the mercury and oxygen ions of the solid progressively give rise to mercury atoms and oxygen molecules. The change in the concentrations, or numbers of particles, is therefore uniform.</translation>
+        <translation>Assuming gradual heating, as they reach the reaction temperature, the mercury(II) and oxide ions of the solid progressively give rise to mercury atoms and oxygen molecules. The change in the concentrations, or numbers of particles, is therefore uniform.</translation>
     </message>
     <message>
         <source>Quan els ions mercuri(II) i òxid, presents en l&apos;estructura sòlida de l&apos;òxid de mercuri(II), adquireixen prou energia en escalfar el sòlid per sobre d&apos;uns 400&#xa0;°C, es produeix la reacció. Es reorganitzen les càrregues, donant lloc als àtoms, neutres, de mercuri i d&apos;oxigen, que formen la molècula O2.</source>

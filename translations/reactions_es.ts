@@ -37,7 +37,7 @@
     </message>
     <message>
         <source> per reacció del ferro sòlid i l&apos;oxigen gas</source>
-        <translation> por reacción del hierro sólido y el oxígeno gaseoso</translation>
+        <translation> por reacción del hierro sólido con el oxígeno gaseoso</translation>
     </message>
     <message>
         <source>La reacció es produeix quan la molècula d&apos;oxigen, en el seu moviment caòtic, xoca contra la superfície del ferro en la forma adequada. Aleshores es trenca l&apos;enllaç O=O i cada àtom de ferro cedeix dos electrons a un àtom d&apos;oxigen: es formen ions ferro(II), Fe²⁺, i ions òxid, O²⁻, units per enllaç iònic.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Suposant un escalfament gradual, a mesura que van arribant a la temperatura de reacció, els ions de mercuri i oxigen del sòlid van donant lloc als àtoms de mercuri i a les molècules d&apos;oxigen. La variació de les concentracions o nombre de partícules és, per tant, uniforme</source>
-        <translation>Suponiendo un calentamiento gradual, a medida que van llegando a la temperatura de reacción, los iones de mercurio y oxígeno del sólido van dando lugar a los átomos de mercurio y a las moléculas de oxígeno. La variación de las concentraciones o número de partículas es, por tanto, uniforme.</translation>
+        <translation>Suponiendo un calentamiento gradual, a medida que van llegando a la temperatura de reacción, los iones mercurio(II) y óxido del sólido van dando lugar a los átomos de mercurio y a las moléculas de oxígeno. La variación de las concentraciones o número de partículas es, por tanto, uniforme.</translation>
     </message>
     <message>
         <source>Quan els ions mercuri(II) i òxid, presents en l&apos;estructura sòlida de l&apos;òxid de mercuri(II), adquireixen prou energia en escalfar el sòlid per sobre d&apos;uns 400&#xa0;°C, es produeix la reacció. Es reorganitzen les càrregues, donant lloc als àtoms, neutres, de mercuri i d&apos;oxigen, que formen la molècula O2.</source>

@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Congelar Imatge</source>
-        <translation>Freeze Image</translation>
+        <translation>Freeze image</translation>
     </message>
     <message>
         <source>Descongelar Imatge</source>
-        <translation>Unfreeze Image</translation>
+        <translation>Unfreeze image</translation>
     </message>
     <message>
         <source>Arxiu (Alt -A):</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Pren dades del temps i de la concentració de les substàncies en fase gasosa a intervals de 0,5, 1, 2, 5 o 10 segons. L&apos;interval es pot canviar dins d&apos;un mateix experiment. També es poden prendre dades a voluntat amb el cronòmetre.</source>
-        <translation>Takes data of the time and of the concentration of the substances in the gas phase at intervals of 0.5, 1, 2, 5 or 10 seconds. The interval can be changed within one experiment. Data can also be taken at will with the stopwatch.</translation>
+        <translation>Records the time and the concentration of the substances in the gas phase at intervals of 0.5, 1, 2, 5 or 10 seconds. The interval can be changed within one experiment. Data can also be taken at will with the stopwatch.</translation>
     </message>
     <message>
         <source>Aturar presa de dades</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Mostra el desenvolupament de la reacció en dos instants, amb una part de la caixa i les partícules més grans. El botó Continuar fa passar d&apos;un instant al següent.</source>
-        <translation>Shows the course of the reaction at two instants, with part of the box and the particles larger. The Continue button moves from one instant to the next.</translation>
+        <translation>Shows the course of the reaction at two instants, with part of the box and larger particles. The Continue button moves from one instant to the next.</translation>
     </message>
     <message>
         <source>Tornar a Reaccions</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Torna a la pantalla de la reacció.</source>
-        <translation>Goes back to the reaction&apos;s screen.</translation>
+        <translation>Goes back to the reaction screen.</translation>
     </message>
     <message>
         <source>Experiment nou</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>%1 és un producte: la recta d&apos;ordre 0 dóna la seva velocitat de formació, %2 partícules/s.</source>
-        <translation>%1 is a product: the order 0 line gives its rate of formation, %2 particles/s.</translation>
+        <translation>%1 is a product: the zero-order line gives its rate of formation, %2 particles/s.</translation>
     </message>
     <message>
         <source>%1 es forma a velocitat constant mentre augmenta, %2 partícules/s: la reacció és d&apos;ordre 0.</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Les dades no permeten decidir l&apos;ordre: el R² del millor ajust supera el del següent en menys de %1.</source>
-        <translation>The data do not decide the order: the R² of the best fit exceeds that of the next by less than %1.</translation>
+        <translation>The order cannot be decided: the R² of the best fit exceeds that of the next by less than %1.</translation>
     </message>
     <message>
         <source>k és el valor absolut del pendent, en partícules i segons, sense cap factor estequiomètric.</source>

@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Congelar Imatge</source>
-        <translation>Congelar Imagen</translation>
+        <translation>Congelar imagen</translation>
     </message>
     <message>
         <source>Descongelar Imatge</source>
-        <translation>Descongelar Imagen</translation>
+        <translation>Descongelar imagen</translation>
     </message>
     <message>
         <source>Arxiu (Alt -A):</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra són en català.</source>
-        <translation>Elige la lengua de los menús y de los textos del programa: catalán, castellano o inglés. Se aplica la próxima vez que se abre el programa. El ejemplo de informe, la ficha y los documentos del menú Ventana están en catalán.</translation>
+        <translation>Elige la lengua de los menús y de los textos del programa: catalán, castellano o inglés. Se aplica la próxima vez que se abra el programa. El ejemplo de informe, la ficha y los documentos del menú Ventana están en catalán.</translation>
     </message>
     <message>
         <source>Nombre de partícules en funció del temps (segons)</source>
@@ -465,11 +465,11 @@
     </message>
     <message>
         <source>Velocitat inicial de formació (recta per les %1 primeres files): %2 partícules/s</source>
-        <translation>Velocidad inicial de formación (recta por las %1 primeras filas): %2 partículas/s</translation>
+        <translation>Velocidad inicial de formación (recta de las %1 primeras filas): %2 partículas/s</translation>
     </message>
     <message>
         <source>Velocitat inicial de desaparició (recta per les %1 primeres files): %2 partícules/s</source>
-        <translation>Velocidad inicial de desaparición (recta por las %1 primeras filas): %2 partículas/s</translation>
+        <translation>Velocidad inicial de desaparición (recta de las %1 primeras filas): %2 partículas/s</translation>
     </message>
     <message>
         <source>%1 és un producte: la recta d&apos;ordre 0 dóna la seva velocitat de formació, %2 partícules/s.</source>
