@@ -102,7 +102,7 @@ void TarvonWindow::createDocumentServices(const TarvonStart& start) {
         const DocumentServices& d = *start.documents; // told in the window's language
         documents_ = std::make_unique<DocumentServices>(
             DocumentServices{d.clipboard, d.opener, d.messages, d.notice, d.writers, d.dataFolder,
-                             d.documentsFolder, d.notesFile, Traduit()});
+                             d.documentsFolder, d.notesFile, Traduit(), idioma_});
         return;
     }
     platform_ = std::make_unique<QtDocumentPlatform>(this);
@@ -114,7 +114,8 @@ void TarvonWindow::createDocumentServices(const TarvonStart& start) {
                                                                      start.pictures.folder(),
                                                                      DocumentsFolder(),
                                                                      {},
-                                                                     Traduit()});
+                                                                     Traduit(),
+                                                                     idioma_});
 }
 
 void TarvonWindow::closeEvent(QCloseEvent* event) {

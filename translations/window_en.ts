@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Obre un document per prendre notes. La taula de dades cinètiques queda copiada al porta-retalls i s&apos;hi pot enganxar. El primer cop que s&apos;utilitza després d&apos;obrir el programa, el document es crea a la carpeta Documents amb el nom Dades Tarvon; si aquest nom ja hi és, s&apos;hi afegeix un número, de manera que les notes anteriors es conserven. Les vegades següents s&apos;obre el mateix document.</source>
-        <translation>Opens a document for taking notes. The kinetic data table is copied to the clipboard and can be pasted into it. The first time it is used after opening the program, the document is created in the Documents folder with the name Dades Tarvon; if that name is already taken, a number is added to it, so that earlier notes are kept. Later uses open the same document.</translation>
+        <translation>Opens a document for taking notes. The kinetic data table is copied to the clipboard and can be pasted into it. The first time it is used after opening the program, the document is created in the Documents folder with the name Tarvon data; if that name is already taken, a number is added to it, so that earlier notes are kept. Later uses open the same document.</translation>
     </message>
     <message>
         <source>Elaboració d&apos;informe (Word)</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Obre un full de càlcul amb la taula de dades cinètiques enganxada i la seva gràfica. Només està disponible després d&apos;haver pres dades en el menú Cinètica. El full es desa a la carpeta Documents amb el nom DadesCine i el de la reacció; si aquest nom ja hi és, s&apos;hi afegeix un número, de manera que els fulls anteriors es conserven.</source>
-        <translation>Opens a spreadsheet with the kinetic data table pasted in and its chart. Only available after taking data in the Kinetics menu. The sheet is saved in the Documents folder with the name DadesCine and that of the reaction; if that name is already taken, a number is added to it, so that earlier sheets are kept.</translation>
+        <translation>Opens a spreadsheet with the kinetic data table pasted in and its chart. Only available after taking data in the Kinetics menu. The sheet is saved in the Documents folder with the name KineticsData and that of the reaction; if that name is already taken, a number is added to it, so that earlier sheets are kept.</translation>
     </message>
     <message>
         <source>Accions (Alt-C):</source>
@@ -416,10 +416,6 @@
         <translation>The rate can be found by determining the concentrations of the reactants and products involved, as a function of time.</translation>
     </message>
     <message>
-        <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra són en català.</source>
-        <translation>Chooses the language of the program&apos;s menus and texts: Catalan, Spanish or English. It applies the next time the program is opened. The example report, the form and the documents of the Window menu are in Catalan.</translation>
-    </message>
-    <message>
         <source>Nombre de partícules en funció del temps (segons)</source>
         <translation>Number of particles as a function of time (seconds)</translation>
     </message>
@@ -518,6 +514,10 @@
     <message>
         <source>%1 partícules, %2, velocitat %3</source>
         <translation>%1 particles, %2, speed %3</translation>
+    </message>
+    <message>
+        <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra s&apos;obren en la llengua triada, o en català si la carpeta de dades no els té en aquesta llengua. El document de notes, la fitxa i el full de càlcul que es desen a la carpeta Documents tenen el nom en la llengua triada.</source>
+        <translation>Chooses the language of the program&apos;s menus and texts: Catalan, Spanish or English. It applies the next time the program is opened. The example report, the form and the documents of the Window menu open in the chosen language, or in Catalan if the data folder does not have them in that language. The notes document, the form and the spreadsheet saved in the Documents folder are named in the chosen language.</translation>
     </message>
 </context>
 </TS>

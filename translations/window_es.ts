@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Obre un document per prendre notes. La taula de dades cinètiques queda copiada al porta-retalls i s&apos;hi pot enganxar. El primer cop que s&apos;utilitza després d&apos;obrir el programa, el document es crea a la carpeta Documents amb el nom Dades Tarvon; si aquest nom ja hi és, s&apos;hi afegeix un número, de manera que les notes anteriors es conserven. Les vegades següents s&apos;obre el mateix document.</source>
-        <translation>Abre un documento para tomar notas. La tabla de datos cinéticos queda copiada en el portapapeles y se puede pegar en él. La primera vez que se utiliza después de abrir el programa, el documento se crea en la carpeta Documentos con el nombre Dades Tarvon; si ese nombre ya existe, se le añade un número, de modo que las notas anteriores se conservan. Las veces siguientes se abre el mismo documento.</translation>
+        <translation>Abre un documento para tomar notas. La tabla de datos cinéticos queda copiada en el portapapeles y se puede pegar en él. La primera vez que se utiliza después de abrir el programa, el documento se crea en la carpeta Documentos con el nombre Datos Tarvon; si ese nombre ya existe, se le añade un número, de modo que las notas anteriores se conservan. Las veces siguientes se abre el mismo documento.</translation>
     </message>
     <message>
         <source>Elaboració d&apos;informe (Word)</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Obre un full de càlcul amb la taula de dades cinètiques enganxada i la seva gràfica. Només està disponible després d&apos;haver pres dades en el menú Cinètica. El full es desa a la carpeta Documents amb el nom DadesCine i el de la reacció; si aquest nom ja hi és, s&apos;hi afegeix un número, de manera que els fulls anteriors es conserven.</source>
-        <translation>Abre una hoja de cálculo con la tabla de datos cinéticos pegada y su gráfica. Solo está disponible después de haber tomado datos en el menú Cinética. La hoja se guarda en la carpeta Documentos con el nombre DadesCine y el de la reacción; si ese nombre ya existe, se le añade un número, de modo que las hojas anteriores se conservan.</translation>
+        <translation>Abre una hoja de cálculo con la tabla de datos cinéticos pegada y su gráfica. Solo está disponible después de haber tomado datos en el menú Cinética. La hoja se guarda en la carpeta Documentos con el nombre DatosCine y el de la reacción; si ese nombre ya existe, se le añade un número, de modo que las hojas anteriores se conservan.</translation>
     </message>
     <message>
         <source>Accions (Alt-C):</source>
@@ -416,10 +416,6 @@
         <translation>La rapidez se puede conocer determinando las concentraciones de los reactivos y productos que intervienen, en función del tiempo.</translation>
     </message>
     <message>
-        <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra són en català.</source>
-        <translation>Elige la lengua de los menús y de los textos del programa: catalán, castellano o inglés. Se aplica la próxima vez que se abra el programa. El ejemplo de informe, la ficha y los documentos del menú Ventana están en catalán.</translation>
-    </message>
-    <message>
         <source>Nombre de partícules en funció del temps (segons)</source>
         <translation>Número de partículas en función del tiempo (segundos)</translation>
     </message>
@@ -518,6 +514,10 @@
     <message>
         <source>%1 partícules, %2, velocitat %3</source>
         <translation>%1 partículas, %2, velocidad %3</translation>
+    </message>
+    <message>
+        <source>Tria la llengua dels menús i dels textos del programa: català, castellà o anglès. S&apos;aplica la propera vegada que s&apos;obre el programa. L&apos;exemple d&apos;informe, la fitxa i els documents del menú Finestra s&apos;obren en la llengua triada, o en català si la carpeta de dades no els té en aquesta llengua. El document de notes, la fitxa i el full de càlcul que es desen a la carpeta Documents tenen el nom en la llengua triada.</source>
+        <translation>Elige la lengua de los menús y de los textos del programa: catalán, castellano o inglés. Se aplica la próxima vez que se abra el programa. El ejemplo de informe, la ficha y los documentos del menú Ventana se abren en la lengua elegida, o en catalán si la carpeta de datos no los tiene en esa lengua. El documento de notas, la ficha y la hoja de cálculo que se guardan en la carpeta Documentos llevan el nombre en la lengua elegida.</translation>
     </message>
 </context>
 </TS>

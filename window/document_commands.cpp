@@ -1,6 +1,7 @@
 #include "window/document_commands.h"
 
 #include "reactions/reaction_description.h"
+#include "window/document_names.h"
 #include "window/free_file_name.h"
 #include "window/tarvon_model.h"
 #include "window/text_args.h"
@@ -16,6 +17,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kTitol[] = "Tarvon";
+
+// The data folder's document in the user's language, or the Catalan one.
+fs::path InData(const DocumentServices& s, const std::string& name) {
+    return DocumentEnIdioma(s.dataFolder, s.idioma, name);
+}
 
 bool Exists(const fs::path& file) {
     std::error_code ignored;
@@ -96,13 +102,13 @@ void WriteAndOpen(DocumentServices& s, const std::string& stem, const std::strin
 std::optional<fs::path> NotesFile(DocumentServices& s) {
     if (Exists(s.notesFile))
         return s.notesFile;
-    const fs::path model = s.dataFolder / "Dades.txt";
+    const fs::path model = InData(s, "Dades.txt");
     if (!Exists(model)) {
         Fail(s, Missing(s, model));
         return std::nullopt;
     }
     auto made = WriteNew(
-        s, std::string("Dades ") + kTitol, ".txt", [&](const fs::path& path, std::string& reason) {
+        s, NomsCopiesDe(s.idioma).notes, ".txt", [&](const fs::path& path, std::string& reason) {
             std::error_code error;
             fs::copy_file(model, path, fs::copy_options::overwrite_existing, error);
             if (error)
@@ -126,30 +132,31 @@ void ArxiuText(const TarvonModel& m, DocumentServices& s) {
 void ArxiuExcel(const TarvonModel& m, DocumentServices& s) {
     s.clipboard.setText(TaulaDades(m.data.Taula, m.w.SeparadorDecimal, m.lang));
     const std::string reaccio = m.s.Reaccio != nullptr ? m.s.Reaccio->key : "";
-    WriteAndOpen(s, "DadesCine" + reaccio, ".xlsx", [&](const fs::path& path, std::string& reason) {
-        return s.writers.workbook(path.string(), m.data.Taula, reaccio, reason);
-    });
+    WriteAndOpen(s, NomsCopiesDe(s.idioma).workbook + reaccio, ".xlsx",
+                 [&](const fs::path& path, std::string& reason) {
+                     return s.writers.workbook(path.string(), m.data.Taula, reaccio, reason);
+                 });
 }
 
 void ArxiuInformExem(DocumentServices& s) {
-    OpenExisting(s, s.dataFolder / "InformExemTarvon.odt");
+    OpenExisting(s, InData(s, "InformExemTarvon.odt"));
 }
 
 void ArxiuInformFitxa(DocumentServices& s) {
     s.clipboard.setText(kTitol);
-    const fs::path form = s.dataFolder / "InformFitxa.odt";
+    const fs::path form = InData(s, "InformFitxa.odt");
     if (!Exists(form)) {
         Fail(s, Missing(s, form));
         return;
     }
-    WriteAndOpen(s, "InformFitxa" + std::string(kTitol), ".odt",
+    WriteAndOpen(s, NomsCopiesDe(s.idioma).form, ".odt",
                  [&](const fs::path& path, std::string& reason) {
                      return s.writers.reportForm(form.string(), path.string(), kTitol, reason);
                  });
 }
 
 void ObrirDocument(DocumentServices& s, const std::string& name) {
-    OpenExisting(s, s.dataFolder / name);
+    OpenExisting(s, InData(s, name));
 }
 
 } // namespace tarvon

@@ -17,6 +17,8 @@ inline constexpr TextKey kDesatA = TX("window", "Desat a: %1");
 // ArxiuText: the data table on the clipboard; the session's notes file is
 // opened for the user to paste it. The first use makes it in the documents
 // folder from the data folder's Dades.txt, never over an existing file.
+// Documents are read, and copies named, in the language of `s` (see
+// document_names.h).
 void ArxiuText(const TarvonModel& m, DocumentServices& s);
 
 // ArxiuExcel: the table on the clipboard, then a new workbook with the table
@@ -31,7 +33,7 @@ void ArxiuInformExem(DocumentServices& s);
 void ArxiuInformFitxa(DocumentServices& s);
 
 // FinPre, FinTeo, FinProp, FinGuia: a teaching document of the data folder,
-// opened.
+// in the user's language where there is one, opened.
 void ObrirDocument(DocumentServices& s, const std::string& name);
 
 } // namespace tarvon

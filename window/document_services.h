@@ -4,6 +4,7 @@
 #include "platform/document_opener.h"
 #include "platform/message_box.h"
 #include "platform/notice.h"
+#include "texts/idioma.h"
 #include "texts/language.h"
 #include "window/document_writers.h"
 
@@ -24,6 +25,8 @@ struct DocumentServices {
     // The notes file this session made; later "Document de text" opens it again.
     std::filesystem::path notesFile{};
     const Language& lang = Catala(); // the words of its messages and notices
+    // The language of the documents opened and of the names of the copies made.
+    Idioma idioma = Idioma::Catala;
 };
 
 } // namespace tarvon

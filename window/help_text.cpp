@@ -153,9 +153,13 @@ const std::vector<Section>& Sections() {
               "vegada i mitja, tant com hi càpiga. Es torna a desactivar de la mateixa manera, "
               "i el programa recorda l'elecció.")},
           {TX("window", "Idioma"),
-           TX("window", "Tria la llengua dels menús i dels textos del programa: català, castellà "
-                        "o anglès. S'aplica la propera vegada que s'obre el programa. L'exemple "
-                        "d'informe, la fitxa i els documents del menú Finestra són en català.")}}},
+           TX("window",
+              "Tria la llengua dels menús i dels textos del programa: català, castellà o "
+              "anglès. S'aplica la propera vegada que s'obre el programa. L'exemple d'informe, "
+              "la fitxa i els documents del menú Finestra s'obren en la llengua triada, o en "
+              "català si la carpeta de dades no els té en aquesta llengua. El document de "
+              "notes, la fitxa i el full de càlcul que es desen a la carpeta Documents tenen "
+              "el nom en la llengua triada.")}}},
     };
     return sections;
 }

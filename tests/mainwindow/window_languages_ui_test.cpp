@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -77,8 +78,9 @@ struct Silent : Notice {
 
 struct Recorder : Clipboard, DocumentOpener, MessageBox {
     std::vector<std::string> shown;
+    std::vector<fs::path> opened;
     void setText(const std::string&) override {}
-    void open(const fs::path&, Failed) override {}
+    void open(const fs::path& file, Failed) override { opened.push_back(file); }
     void show(const std::string& text, const std::string&) override { shown.push_back(text); }
     using MessageBox::show;
 };
@@ -145,6 +147,23 @@ TEST_F(WindowInALanguage, DocumentFailuresAreToldInTheWindowsLanguage) {
     auto w = window(Idioma::Angles);
     w->command("FinTeo"); // the data folder has no PDF
     EXPECT_EQ(fake.shown, std::vector<std::string>{"The requested process failed"});
+}
+
+TEST_F(WindowInALanguage, DocumentsAreOpenedAndCopiedInTheWindowsLanguage) {
+    const fs::path data = services.dataFolder;
+    fs::create_directories(data / "en");
+    for (const fs::path& file : {data / "T_Tarvon.pdf", data / "en" / "T_Tarvon.pdf",
+                                 data / "P_Tarvon.pdf", data / "Dades.txt"})
+        std::ofstream(file) << "x";
+    const Translations angles(Idioma::Angles);
+    auto w = window(Idioma::Angles);
+    w->command("FinTeo");
+    w->command("FinProp"); // no English one: the Catalan
+    w->command("ArxiuText");
+    EXPECT_EQ(fake.opened,
+              (std::vector<fs::path>{data / "en" / "T_Tarvon.pdf", data / "P_Tarvon.pdf",
+                                     services.documentsFolder / "Tarvon data.txt"}));
+    EXPECT_TRUE(fake.shown.empty());
 }
 
 // The text of a label or a button, as its font draws it, within its rectangle;

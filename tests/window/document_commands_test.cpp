@@ -2,6 +2,7 @@
 #include "export/zip_archive.h"
 #include "reactions/hi/hi.h"
 #include "window/document_commands.h"
+#include "window/document_names.h"
 #include "window/reaction_choice.h"
 #include "window_fixture.h"
 
@@ -115,6 +116,21 @@ struct Documents : ::testing::Test {
 
 using Paths = std::vector<fs::path>;
 using Texts = std::vector<std::string>;
+
+// A report form with a title line, as the library's writer reads it.
+void WriteForm(const fs::path& file, const std::string& title) {
+    fs::create_directories(file.parent_path());
+    ASSERT_TRUE(WriteZipEntries(
+        file.string(),
+        {{"mimetype", "application/vnd.oasis.opendocument.text"},
+         {"content.xml", "<office:text><text:p>" + title + "</text:p></office:text>"}},
+        "mimetype"));
+}
+
+std::string FormTitle(const fs::path& copy) {
+    const auto entries = ReadZipEntries(copy.string());
+    return entries && entries->size() == 2 ? entries->at(1).data : "";
+}
 
 std::string Saved(const fs::path& file) {
     return "Desat a: " + file.string();
@@ -263,6 +279,79 @@ TEST_F(Documents, TheReportFormIsCopiedUnderANewNameHeadedWithTheTitle) {
               "<office:text><text:p>Tarvon \xe2\x80\x94 Fitxa</text:p></office:text>");
     EXPECT_EQ(notice.shown, (Texts{Saved(opener.opened[0]), Saved(opener.opened[1])}));
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// Catalan at the top of the data folder, the others in es/ and en/; an
+// older data folder has only the Catalan, which is used then.
+TEST_F(Documents, EachLanguageReadsItsOwnDocumentOrElseTheCatalanOne) {
+    fs::create_directories(data / "es");
+    fs::create_directories(data / "en" / "G_Tarvon.pdf"); // not a file
+    std::ofstream(data / "es" / "T_Tarvon.pdf") << "es";
+    std::ofstream(data / "G_Tarvon.pdf") << "ca";
+    EXPECT_EQ(DocumentEnIdioma(data, Idioma::Catala, "T_Tarvon.pdf"), data / "T_Tarvon.pdf");
+    EXPECT_EQ(DocumentEnIdioma(data, Idioma::Castella, "T_Tarvon.pdf"),
+              data / "es" / "T_Tarvon.pdf");
+    EXPECT_EQ(DocumentEnIdioma(data, Idioma::Angles, "T_Tarvon.pdf"), data / "T_Tarvon.pdf");
+    EXPECT_EQ(DocumentEnIdioma(data, Idioma::Angles, "G_Tarvon.pdf"), data / "G_Tarvon.pdf");
+    EXPECT_EQ(DocumentEnIdioma(data, Idioma::Castella, "P_Tarvon.pdf"), data / "P_Tarvon.pdf")
+        << "missing everywhere: the Catalan one is the one reported";
+
+    s.idioma = Idioma::Castella;
+    ObrirDocument(s, "T_Tarvon.pdf");
+    ArxiuInformExem(s); // only the Catalan one
+    ObrirDocument(s, "P_Tarvon.pdf");
+    EXPECT_EQ(opener.opened, (Paths{data / "es" / "T_Tarvon.pdf", data / "InformExemTarvon.odt"}));
+    EXPECT_EQ(messages.shown, Texts{kProcesFallat.source});
+    EXPECT_TRUE(Tells(messages.details.at(0), data / "P_Tarvon.pdf", SystemSays(ENOENT)));
+}
+
+// The copies of the documents folder are named in the user's language and
+// made from the language's own model where the data folder has one.
+TEST_F(Documents, CopiesAreNamedInTheUsersLanguageAndNumberedApart) {
+    struct Case {
+        Idioma idioma;
+        std::string notes, workbook, form;
+    };
+    const std::vector<Case> cases{
+        {Idioma::Catala, "Dades Tarvon.txt", "DadesCineHI", "InformFitxaTarvon"},
+        {Idioma::Castella, "Datos Tarvon.txt", "DatosCineHI", "Informe Tarvon"},
+        {Idioma::Angles, "Tarvon data.txt", "KineticsDataHI", "Tarvon report"}};
+    fs::create_directories(data / "es");
+    std::ofstream(data / "es" / "Dades.txt") << "Datos";
+    WriteForm(data / "InformFitxa.odt", " Fitxa");
+    WriteForm(data / "en" / "InformFitxa.odt", " Form");
+    TriaReaccio(w.m, kHI);
+    w.m.data.Taula = {true, {"Temps", "HI"}, {{0, {200}}}, {}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CodiIdioma(c.idioma));
+        fs::remove_all(docs);
+        opener.opened.clear();
+        s.notesFile.clear();
+        s.idioma = c.idioma;
+        ArxiuText(w.m, s);
+        for (int twice = 0; twice < 2; ++twice) {
+            ArxiuExcel(w.m, s);
+            ArxiuInformFitxa(s);
+        }
+        EXPECT_EQ(opener.opened,
+                  (Paths{docs / c.notes, docs / (c.workbook + ".xlsx"), docs / (c.form + ".odt"),
+                         docs / (c.workbook + " (2).xlsx"), docs / (c.form + " (2).odt")}));
+        EXPECT_EQ(std::distance(fs::directory_iterator(docs), {}), 5);
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    // Made from the models of the last language, English: the Catalan notes,
+    // its own form, headed with the program's name as in every language.
+    EXPECT_EQ(Contents(docs / "Tarvon data.txt"), "Dades.txt");
+    EXPECT_EQ(FormTitle(docs / "Tarvon report (2).odt"),
+              "<office:text><text:p>Tarvon Form</text:p></office:text>");
+    s.idioma = Idioma::Castella;
+    s.notesFile.clear();
+    ArxiuText(w.m, s);
+    EXPECT_EQ(opener.opened.back(), docs / "Datos Tarvon.txt") << "no other language's copy";
+    EXPECT_EQ(Contents(docs / "Datos Tarvon.txt"), "Datos");
+    ArxiuInformFitxa(s);
+    EXPECT_EQ(FormTitle(opener.opened.back()),
+              "<office:text><text:p>Tarvon Fitxa</text:p></office:text>");
 }
 
 } // namespace
