@@ -100,20 +100,25 @@ TEST_F(DataFolderDocuments, NotesDocumentIsATitleLineThenAnEmptyLineWithCrLf) {
     EXPECT_EQ(text.count('\n'), text.count("\r\n"));
 }
 
-// The program puts "Tarvon" before the first line of the form: that line must be the title
-// alone, one run, with nothing above it.
+// The program puts "Tarvon" before the first line of the form: in every language that line must
+// be the title alone, one run, with nothing above it.
 TEST(ReportForm, OpensWithTheTitleAsOneBoldLargeRun) {
-    const auto form =
-        odtDocument(readSource(QDir(DOCUMENT_SOURCE_DIR).filePath("InformFitxa.html")));
-    const QTextBlock first = form->begin();
-    EXPECT_EQ(first.text().toStdString(), " — Fitxa d'informe de treball");
-    EXPECT_EQ(QTextCursor(first).currentTable(), nullptr);
-    int runs = 0;
-    for (auto it = first.begin(); !it.atEnd(); ++it, ++runs) {
-        EXPECT_EQ(it.fragment().charFormat().fontWeight(), QFont::Bold);
-        EXPECT_GE(it.fragment().charFormat().fontPointSize(), 16);
+    for (const char* language : {"", "es", "en"}) {
+        SCOPED_TRACE(language);
+        const QDir sources(QDir(DOCUMENT_SOURCE_DIR).filePath(language));
+        const auto form = odtDocument(readSource(sources.filePath("InformFitxa.html")));
+        const QTextBlock first = form->begin();
+        const QString title = form->metaInformation(QTextDocument::DocumentTitle);
+        EXPECT_FALSE(title.isEmpty());
+        EXPECT_EQ(first.text(), QStringLiteral(" — ") + title);
+        EXPECT_EQ(QTextCursor(first).currentTable(), nullptr);
+        int runs = 0;
+        for (auto it = first.begin(); !it.atEnd(); ++it, ++runs) {
+            EXPECT_EQ(it.fragment().charFormat().fontWeight(), QFont::Bold);
+            EXPECT_GE(it.fragment().charFormat().fontPointSize(), 16);
+        }
+        EXPECT_EQ(runs, 1);
     }
-    EXPECT_EQ(runs, 1);
 }
 
 // A failed document is named, and no half-written file is left to pass for it at the next build.
