@@ -3,12 +3,20 @@
 namespace assets {
 
 bool CatalogueWords::load(const QString& file) {
-    return translator_.load(file);
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(file))
+        return false;
+    translators_.push_back(std::move(translator));
+    return true;
 }
 
 std::string CatalogueWords::text(const tarvon::TextKey& key) const {
-    const QString words = translator_.translate(key.context, key.source);
-    return words.isEmpty() ? std::string(key.source) : words.toStdString();
+    for (const auto& translator : translators_) {
+        const QString words = translator->translate(key.context, key.source);
+        if (!words.isEmpty())
+            return words.toStdString();
+    }
+    return key.source;
 }
 
 } // namespace assets

@@ -9,7 +9,7 @@ const std::vector<DocumentRecipe>& dataFolderDocuments() {
         {"G_Tarvon.pdf", "G_Tarvon.html", DocumentKind::Pdf},
         {"T_Tarvon_presentacio.pdf", "T_Tarvon_presentacio.html", DocumentKind::Slides},
         {"InformExemTarvon.odt", "InformExemTarvon.html", DocumentKind::Odt},
-        {"InformFitxa.odt", "InformFitxa.html", DocumentKind::Odt},
+        {"InformFitxa.odt", "InformFitxa.html", DocumentKind::Odt, true},
         {"Dades.txt", "Dades.txt", DocumentKind::Text},
     };
     return documents;

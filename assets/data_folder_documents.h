@@ -7,7 +7,8 @@
 namespace assets {
 
 // Every teaching document the build writes into the data folder. A new document is one more
-// entry here, its source in assets/documents and its file name in assets/CMakeLists.txt.
+// entry here, its source in assets/documents (and es/, en/) and its file name in
+// assets/CMakeLists.txt.
 const std::vector<DocumentRecipe>& dataFolderDocuments();
 
 } // namespace assets

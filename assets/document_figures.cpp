@@ -18,29 +18,29 @@ const QString kProfile = QStringLiteral("figura-perfil-energia.png");
 const QString kCounts = QStringLiteral(".corbes.png");
 const QString kOrders = QStringLiteral(".ordres.png");
 
-QImage profileFigure() {
+QImage profileFigure(const tarvon::Language& words) {
     QImage profile(kProfileSize, QImage::Format_RGB32);
     profile.fill(Qt::white);
-    paintEnergyProfilePicture(profile, kProfileFonts,
-                              tarvon::Catala()); // the documents are Catalan
+    paintEnergyProfilePicture(profile, kProfileFonts, words);
     return profile;
 }
 
-QImage figure(const QString& name, const DocumentValues& values) {
+QImage figure(const QString& name, const DocumentValues& values, const DocumentLanguage& language) {
     if (name == kProfile)
-        return profileFigure();
+        return profileFigure(*language.words);
     if (name.endsWith(kCounts))
-        return countsFigure(values.run(name.chopped(kCounts.size()).toStdString()).table);
+        return countsFigure(values.run(name.chopped(kCounts.size()).toStdString()).table, language);
     if (name.endsWith(kOrders)) {
         const auto [run, column] = values.series(name.chopped(kOrders.size()).toStdString());
-        return ordersFigure(run->table, column);
+        return ordersFigure(run->table, column, language);
     }
     throw DocumentError("no figure named '" + name.toStdString() + "'");
 }
 
 } // namespace
 
-DocumentFigures figuresFor(const QString& html, const DocumentValues& values) {
+DocumentFigures figuresFor(const QString& html, const DocumentValues& values,
+                           const DocumentLanguage& language) {
     static const QRegularExpression image(QStringLiteral("<img[^>]*\\ssrc=\"([^\"]*)\""));
     DocumentFigures figures;
     std::string errors;
@@ -49,7 +49,7 @@ DocumentFigures figuresFor(const QString& html, const DocumentValues& values) {
         if (figures.count(name))
             continue;
         try {
-            figures[name] = figure(name, values);
+            figures[name] = figure(name, values, language);
         } catch (const DocumentError& e) {
             errors += std::string("\n  ") + e.what();
         }

@@ -16,7 +16,9 @@ using DocumentFigures = std::map<QString, QImage>;
 // "figura-perfil-energia.png" (the energy profile), "RUN.corbes.png" (a run's
 // counts against time) and "RUN.SP.ordres.png" (the order lines of one column).
 // Throws DocumentError naming every image that is not one of them.
-DocumentFigures figuresFor(const QString& html, const DocumentValues& values);
+// Their words and numbers are in `language`.
+DocumentFigures figuresFor(const QString& html, const DocumentValues& values,
+                           const DocumentLanguage& language = CatalanDocuments());
 
 void addDocumentFigures(QTextDocument& document, const DocumentFigures& figures);
 

@@ -16,6 +16,7 @@ struct DocumentRecipe {
     QString fileName; // in the data folder; the programs open it by this name
     QString source;   // in the sources folder
     DocumentKind kind;
+    bool form = false; // its first paragraph is the title after " — " (FormTitleProblem)
 };
 
 } // namespace assets

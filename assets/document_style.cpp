@@ -17,6 +17,7 @@ li { margin-bottom: 3px; }
 th { font-family: 'Liberation Sans'; font-weight: bold; }
 .nota { background-color: #eef6fb; }
 .peu { font-size: 9pt; color: #4a5a6a; }
+.menu { font-weight: bold; }
 )";
 
 } // namespace

@@ -4,7 +4,7 @@
 
 namespace assets {
 
-// Serif body text and sans-serif headings in the windows' dark blue.
+// Serif body text and sans-serif headings in the windows' dark blue; menu references in bold.
 inline const QString kBodyFamily = QStringLiteral("Liberation Serif");
 
 void applyDocumentStyle(QTextDocument& document);

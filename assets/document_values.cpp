@@ -17,10 +17,10 @@ namespace {
 
 constexpr double kSameTime = 1e-6;
 
-std::string decimalComma(std::string text) {
+std::string withDecimal(std::string text, char decimal) {
     for (char& c : text)
         if (c == '.')
-            c = ',';
+            c = decimal;
     return text;
 }
 
@@ -45,9 +45,9 @@ std::size_t rowAt(const RunTable& table, double t, const std::string& name) {
 }
 
 // "Temps" and formulas as a table header: the digits of a formula subscript.
-std::string headerCell(const std::string& column) {
+std::string headerCell(const std::string& column, const tarvon::Language& words) {
     if (column == "Temps")
-        return "Temps (s)";
+        return words(TX("assets", "Temps (s)"));
     std::string out;
     for (char c : column)
         out += std::isdigit(static_cast<unsigned char>(c)) ? "<sub>" + std::string(1, c) + "</sub>"
@@ -55,33 +55,37 @@ std::string headerCell(const std::string& column) {
     return out;
 }
 
-std::string htmlTable(const RunTable& table) {
+std::string htmlTable(const RunTable& table, const DocumentLanguage& language) {
     std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>";
     for (const std::string& c : table.columns)
-        html += "<th>" + headerCell(c) + "</th>";
+        html += "<th>" + headerCell(c, *language.words) + "</th>";
     html += "</tr>";
     for (const auto& row : table.rows) {
         html += "<tr>";
         for (double v : row)
-            html += "<td>" + FormatDocumentNumber(v) + "</td>";
+            html += "<td>" + FormatDocumentNumber(v, false, language.decimal) + "</td>";
         html += "</tr>";
     }
     return html + "</table>";
 }
 
-std::string diameterText(float diameter) {
-    return diameter == 1.5f ? "1,5:1" : "1:1";
+std::string diameterText(float diameter, char decimal) {
+    return diameter == 1.5f ? withDecimal("1.5:1", decimal) : "1:1";
 }
 
 } // namespace
 
-std::string FormatDocumentNumber(double value, bool r2) {
+DocumentLanguage CatalanDocuments() {
+    return {&tarvon::Catala(), ','};
+}
+
+std::string FormatDocumentNumber(double value, bool r2, char decimal) {
     if (!std::isfinite(value))
         throw DocumentError("a value is not a finite number");
     char buffer[64];
     if (r2) {
         std::snprintf(buffer, sizeof buffer, "%.3f", value);
-        return decimalComma(buffer);
+        return withDecimal(buffer, decimal);
     }
     if (std::abs(value - std::round(value)) < 1e-9)
         return std::to_string(std::llround(value));
@@ -94,7 +98,7 @@ std::string FormatDocumentNumber(double value, bool r2) {
         if (text.back() == '.')
             text.pop_back();
     }
-    return decimalComma(text);
+    return withDecimal(text, decimal);
 }
 
 DocumentValues::DocumentValues(std::vector<DocumentRun> runs) : runs_(std::move(runs)) {}
@@ -119,7 +123,8 @@ DocumentValues::series(const std::string& runDotSpecies) const {
     return {&r, *column};
 }
 
-DocumentValues::Value DocumentValues::setting(const DocumentRun& r, const std::string& key) const {
+DocumentValues::Value DocumentValues::setting(const DocumentRun& r, const std::string& key,
+                                              const DocumentLanguage& language) const {
     const tarvon::SimOptions& o = r.options;
     static const std::map<std::string, int> keys{{"reaccio", 0}, {"particules", 1}, {"llavor", 2},
                                                  {"durada", 3},  {"interval", 4},   {"diametre", 5},
@@ -136,11 +141,12 @@ DocumentValues::Value DocumentValues::setting(const DocumentRun& r, const std::s
     case 4:
         return {o.interval};
     case 5:
-        return Value(diameterText(o.diameter));
+        return Value(diameterText(o.diameter, language.decimal));
     case 7:
-        return Value(std::string(o.fixedVolume ? "constant" : "variable"));
+        return Value(
+            (*language.words)(o.fixedVolume ? TX("assets", "constant") : TX("assets", "variable")));
     default:
-        return Value(htmlTable(r.table));
+        return Value(htmlTable(r.table, language));
     }
 }
 
@@ -216,7 +222,8 @@ DocumentValues::Value DocumentValues::speciesValue(const DocumentRun& r, std::si
     throw DocumentError("no value named '" + name + "'");
 }
 
-DocumentValues::Value DocumentValues::value(const std::string& name) const {
+DocumentValues::Value DocumentValues::value(const std::string& name,
+                                            const DocumentLanguage& language) const {
     const std::size_t dot = name.find('.');
     if (dot == std::string::npos)
         throw DocumentError("no value named '" + name + "'");
@@ -226,7 +233,7 @@ DocumentValues::Value DocumentValues::value(const std::string& name) const {
                                            "interval", "diametre",   "volum",  "taula"};
     for (const char* s : settings)
         if (rest == s)
-            return setting(r, rest);
+            return setting(r, rest, language);
     const std::size_t end = rest.find_first_of(".@");
     const auto [found, column] = series(r.name + "." + rest.substr(0, end));
     return speciesValue(*found, column, end == std::string::npos ? "" : rest.substr(end));
@@ -234,7 +241,7 @@ DocumentValues::Value DocumentValues::value(const std::string& name) const {
 
 double DocumentValues::number(const std::string& expression) const {
     return EvaluateExpression(expression, [this](const std::string& n) {
-        const Value v = value(n);
+        const Value v = value(n, CatalanDocuments()); // a number: no words
         if (!v.text.empty())
             throw DocumentError("'" + n + "' is text, not a number");
         return v.number;
@@ -251,7 +258,8 @@ void DocumentValues::checkClaim(const std::string& claim) const {
                             " " + claim[op] + " " + FormatDocumentNumber(right));
 }
 
-std::string DocumentValues::text(const std::string& expression) const {
+std::string DocumentValues::text(const std::string& expression,
+                                 const DocumentLanguage& language) const {
     const std::size_t first = expression.find_first_not_of(" \t");
     if (first != std::string::npos && expression[first] == '?') {
         checkClaim(expression.substr(first + 1));
@@ -259,13 +267,14 @@ std::string DocumentValues::text(const std::string& expression) const {
     }
     std::string name;
     if (IsSingleName(expression, name)) {
-        const Value v = value(name);
-        return v.text.empty() ? FormatDocumentNumber(v.number, v.r2) : v.text;
+        const Value v = value(name, language);
+        return v.text.empty() ? FormatDocumentNumber(v.number, v.r2, language.decimal) : v.text;
     }
-    return FormatDocumentNumber(number(expression));
+    return FormatDocumentNumber(number(expression), false, language.decimal);
 }
 
-std::string SubstituteValues(const std::string& source, const DocumentValues& values) {
+std::string SubstituteValues(const std::string& source, const DocumentValues& values,
+                             const DocumentLanguage& language) {
     std::string out, errors;
     std::size_t pos = 0;
     for (std::size_t open; (open = source.find("{{", pos)) != std::string::npos;) {
@@ -277,7 +286,7 @@ std::string SubstituteValues(const std::string& source, const DocumentValues& va
         out += source.substr(pos, open - pos);
         const std::string expression = source.substr(open + 2, close - open - 2);
         try {
-            out += values.text(expression);
+            out += values.text(expression, language);
         } catch (const DocumentError& e) {
             errors += std::string("\n  ") + e.what();
         }

@@ -1,5 +1,6 @@
 #include "assets/document_writer.h"
 
+#include "assets/document_check.h"
 #include "assets/document_error.h"
 #include "assets/document_source.h"
 #include "assets/odt_document.h"
@@ -26,17 +27,18 @@ void writeText(const QString& source, const QString& path) {
 }
 
 void writeDocument(const DocumentRecipe& recipe, const QString& raw, const QString& path,
-                   const DocumentValues& values) {
-    const QString source = QString::fromStdString(SubstituteValues(raw.toStdString(), values));
+                   const DocumentValues& values, const DocumentLanguage& language) {
+    const QString source =
+        QString::fromStdString(SubstituteValues(raw.toStdString(), values, language));
     switch (recipe.kind) {
     case DocumentKind::Pdf:
-        writePagedPdf(source, path, figuresFor(source, values));
+        writePagedPdf(source, path, figuresFor(source, values, language));
         break;
     case DocumentKind::Slides:
-        writeSlides(source, path, figuresFor(source, values));
+        writeSlides(source, path, figuresFor(source, values, language), *language.words);
         break;
     case DocumentKind::Odt:
-        writeOdt(source, path, figuresFor(source, values));
+        writeOdt(source, path, figuresFor(source, values, language));
         break;
     case DocumentKind::Text:
         writeText(source, path);
@@ -55,10 +57,60 @@ std::vector<DocumentRun> modelRuns(const QString& sourceFolder) {
     return runs;
 }
 
+// Throws DocumentError listing every fault the check finds in one source.
+void checkSource(const DocumentRecipe& recipe, const QString& name, const QString& source,
+                 const QString& catalan, const std::set<std::string>& menuPaths) {
+    std::vector<std::string> problems;
+    if (source != catalan)
+        problems = CounterpartProblems(catalan.toStdString(), source.toStdString());
+    for (const std::string& p : MenuReferenceProblems(source.toStdString(), menuPaths))
+        problems.push_back(p);
+    if (recipe.form)
+        if (const std::string p = FormTitleProblem(source.toStdString()); !p.empty())
+            problems.push_back(p);
+    if (problems.empty())
+        return;
+    std::string message = name.toStdString() + ":";
+    for (const std::string& p : problems)
+        message += "\n  " + p;
+    throw DocumentError(message);
+}
+
+QStringList writeEdition(const std::vector<DocumentRecipe>& documents, const QString& sourceFolder,
+                         const QString& folder, const DocumentEdition& edition,
+                         const DocumentValues& values) {
+    const QDir sources(QDir(sourceFolder).filePath(edition.folder));
+    const QDir out(QDir(folder).filePath(edition.folder));
+    if (!out.exists() && !QDir().mkpath(out.path()))
+        return {"cannot make the folder " + out.path()};
+    const std::set<std::string> menuPaths = MenuPaths(*edition.language.words);
+    const QString prefix = edition.folder.isEmpty() ? QString() : edition.folder + "/";
+    QStringList errors;
+    for (const DocumentRecipe& recipe : documents) {
+        const QString path = out.filePath(recipe.fileName);
+        try {
+            if (!sources.exists(recipe.source))
+                throw DocumentError(("no " + edition.languageName + " version of " + recipe.source +
+                                     " in " + sources.path())
+                                        .toStdString());
+            const QString source = readSource(sources.filePath(recipe.source));
+            checkSource(recipe, prefix + recipe.source, source,
+                        readSource(QDir(sourceFolder).filePath(recipe.source)), menuPaths);
+            writeDocument(recipe, source, path, values, edition.language);
+        } catch (const DocumentError& e) {
+            // Half a document must not pass for a whole one at the next build.
+            QFile::remove(path);
+            errors << prefix + recipe.fileName + ": " + QString::fromStdString(e.what());
+        }
+    }
+    return errors;
+}
+
 } // namespace
 
 QStringList writeDocuments(const std::vector<DocumentRecipe>& documents,
-                           const QString& sourceFolder, const QString& folder) {
+                           const QString& sourceFolder, const QString& folder,
+                           const std::vector<DocumentEdition>& editions) {
     QStringList errors;
     std::vector<DocumentRun> runs;
     try {
@@ -67,17 +119,8 @@ QStringList writeDocuments(const std::vector<DocumentRecipe>& documents,
         errors << kRunsFile + ": " + QString::fromStdString(e.what());
     }
     const DocumentValues values(std::move(runs));
-    for (const DocumentRecipe& recipe : documents) {
-        const QString path = QDir(folder).filePath(recipe.fileName);
-        try {
-            writeDocument(recipe, readSource(QDir(sourceFolder).filePath(recipe.source)), path,
-                          values);
-        } catch (const DocumentError& e) {
-            // Half a document must not pass for a whole one at the next build.
-            QFile::remove(path);
-            errors << recipe.fileName + ": " + QString::fromStdString(e.what());
-        }
-    }
+    for (const DocumentEdition& edition : editions)
+        errors << writeEdition(documents, sourceFolder, folder, edition, values);
     return errors;
 }
 

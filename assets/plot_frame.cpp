@@ -29,15 +29,15 @@ AxisScale niceScale(double low, double high, int wantedSteps) {
     return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
-QString tickText(double value) {
+QString tickText(double value, QChar decimal) {
     if (std::abs(value) < 1e-12)
         value = 0;
-    return QString::number(value, 'g', 4).replace(QLatin1Char('.'), QLatin1Char(','));
+    return QString::number(value, 'g', 4).replace(QLatin1Char('.'), decimal);
 }
 
 PlotFrame::PlotFrame(QPainter& painter, const QRectF& area, AxisScale x, AxisScale y,
-                     qreal fontPixels)
-    : p_(painter), x_(x), y_(y), font_(fontPixels) {
+                     qreal fontPixels, QChar decimal)
+    : p_(painter), x_(x), y_(y), font_(fontPixels), decimal_(decimal) {
     // Room for the tick labels and the titles left and below.
     inner_ = area.adjusted(4.2 * font_, 0.6 * font_, -0.8 * font_, -3.2 * font_);
 }
@@ -71,7 +71,7 @@ void PlotFrame::paintXTicks() {
         p_.drawLine(base, at({t, y_.high}));
         p_.setPen(kAxis);
         p_.drawText(QRectF(base.x() - 2 * font_, base.y() + 0.3 * font_, 4 * font_, 1.3 * font_),
-                    Qt::AlignCenter, tickText(t));
+                    Qt::AlignCenter, tickText(t, decimal_));
     }
 }
 
@@ -82,7 +82,7 @@ void PlotFrame::paintYTicks() {
         p_.drawLine(base, at({x_.high, v}));
         p_.setPen(kAxis);
         p_.drawText(QRectF(base.x() - 4 * font_, base.y() - 0.7 * font_, 3.7 * font_, 1.4 * font_),
-                    Qt::AlignRight | Qt::AlignVCenter, tickText(v));
+                    Qt::AlignRight | Qt::AlignVCenter, tickText(v, decimal_));
     }
 }
 

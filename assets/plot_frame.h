@@ -20,7 +20,8 @@ AxisScale niceScale(double low, double high, int wantedSteps = 5);
 // drawn inside it in data coordinates.
 class PlotFrame {
 public:
-    PlotFrame(QPainter& painter, const QRectF& area, AxisScale x, AxisScale y, qreal fontPixels);
+    PlotFrame(QPainter& painter, const QRectF& area, AxisScale x, AxisScale y, qreal fontPixels,
+              QChar decimal = QLatin1Char(','));
 
     void paintGrid(const QString& xTitle, const QString& yTitle);
     void paintCurve(const std::vector<QPointF>& points, const QColor& colour, qreal width);
@@ -37,9 +38,10 @@ private:
     QRectF inner_;
     AxisScale x_, y_;
     qreal font_;
+    QChar decimal_;
 };
 
-// A tick label with the decimal comma.
-QString tickText(double value);
+// A tick label with the document language's decimal separator.
+QString tickText(double value, QChar decimal = QLatin1Char(','));
 
 } // namespace assets

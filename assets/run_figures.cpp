@@ -4,6 +4,7 @@
 #include "assets/document_error.h"
 #include "assets/fonts.h"
 #include "assets/formula_line.h"
+#include "assets/picture_words.h"
 #include "assets/plot_frame.h"
 #include "assets/window_colours.h"
 
@@ -63,7 +64,7 @@ const Transform kTransforms[] = {
 };
 
 void paintOrderPanel(QPainter& p, const QRectF& area, const RunTable& table, std::size_t column,
-                     int order) {
+                     int order, const DocumentLanguage& language) {
     std::vector<double> x, y;
     for (const auto& row : table.rows)
         if (order == 0 || row[column] > 0)
@@ -72,8 +73,11 @@ void paintOrderPanel(QPainter& p, const QRectF& area, const RunTable& table, std
         throw DocumentError("too few rows for a line of " + table.columns[column]);
     const analysis::LineFit fit = analysis::FitLine(x, y);
     const auto [low, high] = std::minmax_element(y.begin(), y.end());
-    PlotFrame frame(p, area.adjusted(0, 70, 0, 0), timeScale(table), niceScale(*low, *high), kFont);
-    frame.paintGrid(QStringLiteral("Temps (s)"), QString::fromUtf8(kTransforms[order].title));
+    const QChar decimal = QLatin1Char(language.decimal);
+    PlotFrame frame(p, area.adjusted(0, 70, 0, 0), timeScale(table), niceScale(*low, *high), kFont,
+                    decimal);
+    frame.paintGrid(say(*language.words, TX("assets", "Temps (s)")),
+                    QString::fromUtf8(kTransforms[order].title));
     std::vector<QPointF> dots;
     for (std::size_t i = 0; i < x.size(); ++i)
         dots.emplace_back(x[i], y[i]);
@@ -81,14 +85,14 @@ void paintOrderPanel(QPainter& p, const QRectF& area, const RunTable& table, std
     frame.paintLine(fit.slope, fit.intercept, kFitLine, 5);
     p.setFont(textFont(42, QFont::Bold));
     p.setPen(kTextInk);
-    const QString r2 = QString::number(fit.r2, 'f', 3).replace('.', ',');
+    const QString r2 = QString::number(fit.r2, 'f', 3).replace(QLatin1Char('.'), decimal);
     p.drawText(QRectF(area.left(), area.top(), area.width(), 60), Qt::AlignCenter,
                QStringLiteral("%1 · R² = %2").arg(QString::fromUtf8(kTransforms[order].title), r2));
 }
 
 } // namespace
 
-QImage countsFigure(const RunTable& table) {
+QImage countsFigure(const RunTable& table, const DocumentLanguage& language) {
     QImage image = whiteImage(kCountsSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -97,22 +101,23 @@ QImage countsFigure(const RunTable& table) {
         top = std::max(top, *std::max_element(row.begin() + 1, row.end()));
     // The legend stands right of the graph, where no curve can run under it.
     PlotFrame frame(p, QRectF(QPointF(10, 20), kCountsSize - QSizeF(kLegendWidth, 30)),
-                    timeScale(table), niceScale(0, top), kFont);
-    frame.paintGrid(QStringLiteral("Temps (s)"), QStringLiteral("Nombre de partícules"));
+                    timeScale(table), niceScale(0, top), kFont, QLatin1Char(language.decimal));
+    frame.paintGrid(say(*language.words, TX("assets", "Temps (s)")),
+                    say(*language.words, TX("assets", "Nombre de partícules")));
     for (std::size_t c = 1; c < table.columns.size(); ++c)
         frame.paintCurve(points(table, c), kSeries[(c - 1) % std::size(kSeries)], 7);
     paintLegend(p, table, frame.inner().topRight() + QPointF(kLegendWidth - 20, 40));
     return image;
 }
 
-QImage ordersFigure(const RunTable& table, std::size_t column) {
+QImage ordersFigure(const RunTable& table, std::size_t column, const DocumentLanguage& language) {
     QImage image = whiteImage(kOrdersSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal width = kOrdersSize.width() / 3.0;
     for (int order = 0; order < 3; ++order)
         paintOrderPanel(p, QRectF(order * width + 10, 10, width - 30, kOrdersSize.height() - 20),
-                        table, column, order);
+                        table, column, order, language);
     return image;
 }
 

@@ -3,6 +3,7 @@
 #include "assets/document_error.h"
 #include "assets/document_source.h"
 #include "assets/fonts.h"
+#include "assets/picture_words.h"
 #include "assets/window_colours.h"
 
 #include <QPainter>
@@ -39,8 +40,8 @@ Slide splitTitle(const QString& source, int number) {
 
 class SlidePainter {
 public:
-    SlidePainter(QPdfWriter& writer, const DocumentFigures& figures)
-        : writer_(writer), figures_(figures) {}
+    SlidePainter(QPdfWriter& writer, const DocumentFigures& figures, QString footer)
+        : writer_(writer), figures_(figures), footer_(std::move(footer)) {}
 
     bool begin() { return painter_.begin(&writer_); }
 
@@ -101,14 +102,14 @@ private:
         painter_.setPen(kFooterInk);
         const QRectF footer(mm(kSideMm), page.height() - mm(kFooterMm) - mm(4),
                             page.width() - 2 * mm(kSideMm), mm(4));
-        painter_.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter,
-                          QStringLiteral("Tarvon · Cinètica química"));
+        painter_.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, footer_);
         painter_.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
                           QStringLiteral("%1 / %2").arg(number).arg(count));
     }
 
     QPdfWriter& writer_;
     const DocumentFigures& figures_;
+    QString footer_;
     QPainter painter_;
 };
 
@@ -120,7 +121,19 @@ QStringList slideSources(const QString& deck) {
     return slides;
 }
 
-void writeSlides(const QString& deck, const QString& path, const DocumentFigures& figures) {
+namespace {
+
+// The deck's <title>, as the PDF's title.
+QString deckTitle(const QString& deck) {
+    static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
+                                          QRegularExpression::DotMatchesEverythingOption);
+    return title.match(deck).captured(1).trimmed();
+}
+
+} // namespace
+
+void writeSlides(const QString& deck, const QString& path, const DocumentFigures& figures,
+                 const tarvon::Language& words) {
     const QStringList sources = slideSources(deck);
     std::vector<Slide> slides;
     for (int i = 0; i < sources.size(); ++i)
@@ -130,8 +143,10 @@ void writeSlides(const QString& deck, const QString& path, const DocumentFigures
     writer.setPageLayout(
         QPageLayout(QPageSize(kPageMm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF()));
     writer.setCreator(QStringLiteral("Tarvon"));
-    writer.setTitle(QStringLiteral("Tarvon: presentació"));
-    SlidePainter painter(writer, figures);
+    writer.setTitle(deckTitle(deck));
+    SlidePainter painter(writer, figures,
+                         QStringLiteral("Tarvon · ") +
+                             say(words, TX("assets", "Cinètica química")));
     if (!painter.begin())
         throw DocumentError(("cannot write " + path).toStdString());
     for (std::size_t i = 0; i < slides.size(); ++i) {

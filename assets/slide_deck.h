@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/document_figures.h"
+#include "texts/language.h"
 
 #include <QStringList>
 
@@ -14,7 +15,9 @@ QStringList slideSources(const QString& deck);
 
 // Writes the deck as a 16:9 landscape PDF, one page per slide: the title in a band across the
 // top, the rest in large type below. Throws DocumentError when a slide has no title or does
-// not fit its page, or when the file cannot be written.
-void writeSlides(const QString& deck, const QString& path, const DocumentFigures& figures = {});
+// not fit its page, or when the file cannot be written. The PDF's title is the deck's <title>;
+// the footer's words are in `words`.
+void writeSlides(const QString& deck, const QString& path, const DocumentFigures& figures = {},
+                 const tarvon::Language& words = tarvon::Catala());
 
 } // namespace assets

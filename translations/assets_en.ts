@@ -129,5 +129,25 @@ energy</translation>
         <source>Trobareu propostes de treball i la guia didàctica al menú Finestra.</source>
         <translation>You will find the suggested activities and the teaching guide in the Window menu.</translation>
     </message>
+    <message>
+        <source>Temps (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>constant</source>
+        <translation>constant</translation>
+    </message>
+    <message>
+        <source>variable</source>
+        <translation>variable</translation>
+    </message>
+    <message>
+        <source>Nombre de partícules</source>
+        <translation>Number of particles</translation>
+    </message>
+    <message>
+        <source>Cinètica química</source>
+        <translation>Chemical kinetics</translation>
+    </message>
 </context>
 </TS>

@@ -129,5 +129,25 @@ activación</translation>
         <source>Trobareu propostes de treball i la guia didàctica al menú Finestra.</source>
         <translation>Encontrará propuestas de trabajo y la guía didáctica en el menú Ventana.</translation>
     </message>
+    <message>
+        <source>Temps (s)</source>
+        <translation>Tiempo (s)</translation>
+    </message>
+    <message>
+        <source>constant</source>
+        <translation>constante</translation>
+    </message>
+    <message>
+        <source>variable</source>
+        <translation>variable</translation>
+    </message>
+    <message>
+        <source>Nombre de partícules</source>
+        <translation>Número de partículas</translation>
+    </message>
+    <message>
+        <source>Cinètica química</source>
+        <translation>Cinética química</translation>
+    </message>
 </context>
 </TS>

@@ -83,6 +83,30 @@ DocumentValues halving() {
     return DocumentValues({r});
 }
 
+// English prints the decimal point, in values, tables and settings alike; a word a value writes
+// is the language's.
+TEST(DocumentNumbers, EachLanguageItsOwnDecimalSeparatorAndWords) {
+    EXPECT_EQ(FormatDocumentNumber(0.0123456, false, '.'), "0.0123");
+    EXPECT_EQ(FormatDocumentNumber(0.99634, true, '.'), "0.996");
+    EXPECT_EQ(FormatDocumentNumber(40, false, '.'), "40");
+    struct Shouting final : tarvon::Language {
+        std::string text(const tarvon::TextKey& key) const override {
+            return std::string("<") + key.source + ">";
+        }
+    } words;
+    const DocumentLanguage english{&words, '.'};
+    const DocumentValues values = halving();
+    EXPECT_EQ(values.text("r.diametre", english), "1.5:1");
+    EXPECT_EQ(values.text("r.diametre"), "1,5:1");
+    EXPECT_EQ(values.text("r.volum", english), "<variable>");
+    EXPECT_EQ(values.text("r.HI.vmitjana@0-2 / 8", english), "2.5");
+    const std::string table = values.text("r.taula", english);
+    EXPECT_NE(table.find("<Temps (s)>"), std::string::npos) << table;
+    EXPECT_NE(table.find("<td>37.5</td>"), std::string::npos) << table;
+    EXPECT_EQ(table.find(','), std::string::npos) << table;
+    EXPECT_EQ(SubstituteValues("{{r.HI.meitat / 4}} s", values, english), "0.5 s");
+}
+
 TEST(DocumentValues, TheConstantVolumeIsASettingOfTheRun) {
     const std::vector<DocumentRun> runs =
         ParseRunsFile("v: --reaction HI --particles 64 --fixed-volume --seed 1 --duration 2\n");

@@ -1,4 +1,5 @@
 #include "assets/data_folder_documents.h"
+#include "assets/document_check.h"
 #include "assets/document_source.h"
 #include "assets/document_writer.h"
 #include "assets/odt_document.h"
@@ -35,6 +36,16 @@ PdfPages pdfPages(const QByteArray& pdf) {
     if (box.hasMatch())
         pages.size = {box.captured(1).toDouble(), box.captured(2).toDouble()};
     return pages;
+}
+
+// The sources' own language only: what the writer makes of a Catalan source.
+const std::vector<DocumentEdition> kCatalanOnly{{QString(), "Catalan", CatalanDocuments()}};
+
+void put(const QString& folder, const QString& name, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(QDir(folder).filePath(name)).path());
+    QFile file(QDir(folder).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
 }
 
 class DataFolderDocuments : public ::testing::Test {
@@ -89,20 +100,25 @@ TEST_F(DataFolderDocuments, NotesDocumentIsATitleLineThenAnEmptyLineWithCrLf) {
     EXPECT_EQ(text.count('\n'), text.count("\r\n"));
 }
 
-// The program puts "Tarvon" before the first line of the form: that line must be the title
-// alone, one run, with nothing above it.
+// The program puts "Tarvon" before the first line of the form: in every language that line must
+// be the title alone, one run, with nothing above it.
 TEST(ReportForm, OpensWithTheTitleAsOneBoldLargeRun) {
-    const auto form =
-        odtDocument(readSource(QDir(DOCUMENT_SOURCE_DIR).filePath("InformFitxa.html")));
-    const QTextBlock first = form->begin();
-    EXPECT_EQ(first.text().toStdString(), " — Fitxa d'informe de treball");
-    EXPECT_EQ(QTextCursor(first).currentTable(), nullptr);
-    int runs = 0;
-    for (auto it = first.begin(); !it.atEnd(); ++it, ++runs) {
-        EXPECT_EQ(it.fragment().charFormat().fontWeight(), QFont::Bold);
-        EXPECT_GE(it.fragment().charFormat().fontPointSize(), 16);
+    for (const char* language : {"", "es", "en"}) {
+        SCOPED_TRACE(language);
+        const QDir sources(QDir(DOCUMENT_SOURCE_DIR).filePath(language));
+        const auto form = odtDocument(readSource(sources.filePath("InformFitxa.html")));
+        const QTextBlock first = form->begin();
+        const QString title = form->metaInformation(QTextDocument::DocumentTitle);
+        EXPECT_FALSE(title.isEmpty());
+        EXPECT_EQ(first.text(), QStringLiteral(" — ") + title);
+        EXPECT_EQ(QTextCursor(first).currentTable(), nullptr);
+        int runs = 0;
+        for (auto it = first.begin(); !it.atEnd(); ++it, ++runs) {
+            EXPECT_EQ(it.fragment().charFormat().fontWeight(), QFont::Bold);
+            EXPECT_GE(it.fragment().charFormat().fontPointSize(), 16);
+        }
+        EXPECT_EQ(runs, 1);
     }
-    EXPECT_EQ(runs, 1);
 }
 
 // A failed document is named, and no half-written file is left to pass for it at the next build.
@@ -116,7 +132,7 @@ TEST(DocumentWriter, FailuresAreNamedAndLeaveNoFile) {
     deck.close();
     const QStringList errors = writeDocuments({{"Llarga.pdf", "deck.html", DocumentKind::Slides},
                                                {"Absent.pdf", "absent.html", DocumentKind::Pdf}},
-                                              sources.path(), folder.path());
+                                              sources.path(), folder.path(), kCatalanOnly);
     ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[0].startsWith("Llarga.pdf: ")) << errors[0].toStdString();
     EXPECT_TRUE(errors[0].contains("slide 2")) << errors[0].toStdString();
@@ -138,7 +154,7 @@ TEST(DocumentWriter, NamesEveryValueAndFigureTheRunsDidNotGive) {
     put("bad.html", "<p>{{hi.HI@2.5}} {{hi.NH3@1}}</p><img src=\"hi.corba.png\">");
     const QStringList errors = writeDocuments(
         {{"Bo.odt", "good.html", DocumentKind::Odt}, {"Dolent.pdf", "bad.html", DocumentKind::Pdf}},
-        sources.path(), folder.path());
+        sources.path(), folder.path(), kCatalanOnly);
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors[0].contains("hi.HI@2.5")) << errors[0].toStdString();
     EXPECT_TRUE(errors[0].contains("NH3")) << errors[0].toStdString();
@@ -147,9 +163,57 @@ TEST(DocumentWriter, NamesEveryValueAndFigureTheRunsDidNotGive) {
 
     put("bad.html", "<img src=\"hi.corba.png\">");
     const QStringList figureErrors = writeDocuments({{"Dolent.pdf", "bad.html", DocumentKind::Pdf}},
-                                                    sources.path(), folder.path());
+                                                    sources.path(), folder.path(), kCatalanOnly);
     ASSERT_EQ(figureErrors.size(), 1);
     EXPECT_TRUE(figureErrors[0].contains("hi.corba.png")) << figureErrors[0].toStdString();
+}
+
+// Each language's documents come from its own folder under the Catalan names, with its numbers
+// and its menu captions; a translation that is missing, quotes other values or names a menu
+// the program does not show in that language fails, named, and leaves no file.
+TEST(DocumentWriter, TranslationsAreWrittenInTheirFolderAndCheckedAgainstTheCatalan) {
+    QTemporaryDir sources, folder;
+    const QString src = sources.path();
+    put(src, "a.txt", "{{0.5 * 3}} <span class=\"menu\">Arxiu › Sortir</span>\n");
+    put(src, "b.txt", "{{0.5 * 3}} <span class=\"menu\">Accions › Congelar imatge</span>\n");
+    put(src, "es/a.txt", "{{0.5 * 3}} <span class=\"menu\">Archivo › Salir</span>\n");
+    put(src, "en/a.txt", "{{0.5 * 3}} <span class=\"menu\">File › Exit</span>\n");
+    put(src, "en/b.txt",
+        "{{0.5 * 4}} <span class=\"menu\">Accions › Congelar imatge</span> File › Exit\n");
+    const QStringList errors = writeDocuments(
+        {{"A.txt", "a.txt", DocumentKind::Text}, {"B.txt", "b.txt", DocumentKind::Text}}, src,
+        folder.path());
+    const QDir out(folder.path());
+    EXPECT_EQ(contents(out.filePath("A.txt")),
+              "\xEF\xBB\xBF"
+              "1,5 <span class=\"menu\">Arxiu › Sortir</span>\r\n");
+    EXPECT_TRUE(contents(out.filePath("es/A.txt")).contains("1,5 "));
+    EXPECT_TRUE(contents(out.filePath("en/A.txt")).contains("1.5 "));
+    ASSERT_EQ(errors.size(), 2) << errors.join("\n").toStdString();
+    EXPECT_TRUE(errors[0].startsWith("es/B.txt: no Spanish version of b.txt"))
+        << errors[0].toStdString();
+    const QString english = errors[1];
+    EXPECT_TRUE(english.startsWith("en/B.txt: en/b.txt:")) << english.toStdString();
+    for (const char* fault :
+         {"lacks the value {{0.5 * 3}}", "has the value {{0.5 * 4}}",
+          "no menu item 'Accions › Congelar imatge'", "line 1: a menu reference not marked"})
+        EXPECT_TRUE(english.contains(QString::fromUtf8(fault))) << fault;
+    EXPECT_FALSE(QFile::exists(out.filePath("en/B.txt")));
+    EXPECT_FALSE(QFile::exists(out.filePath("es/B.txt")));
+}
+
+// The captions a document cites come from the program's catalogues, the frozen box's too: a
+// caption renamed in the code but not in the check would stay Catalan and match nothing.
+TEST(DocumentWriter, MenuCaptionsOfEachLanguageAreThoseOfItsCatalogue) {
+    const auto& editions = documentEditions();
+    ASSERT_EQ(editions.size(), 3u);
+    const std::set<std::string> es = MenuPaths(*editions[1].language.words);
+    const std::set<std::string> en = MenuPaths(*editions[2].language.words);
+    EXPECT_TRUE(es.count("Acciones › Descongelar imagen"));
+    EXPECT_TRUE(en.count("Actions › Unfreeze image"));
+    EXPECT_TRUE(en.count("Tools › Diameter › 1.5:1"));
+    EXPECT_FALSE(en.count("Accions › Descongelar Imatge"));
+    EXPECT_EQ(editions[2].language.decimal, '.');
 }
 
 } // namespace

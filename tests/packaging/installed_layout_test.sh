@@ -17,8 +17,12 @@ lib="$prefix/lib/orvalis"
 # The launcher starts Arxius_orvalis/Tarvon relative to its own folder.
 [ -x "$lib/Orvalis3" ] || fail "no launcher in lib/orvalis"
 [ -x "$lib/Arxius_orvalis/Tarvon" ] || fail "no Arxius_orvalis/Tarvon beside the launcher"
-for name in $(cd "$build/dist/Arxius_orvalis" && ls); do
+# Every file of the built data folder, those in the languages' subfolders too.
+while IFS= read -r name; do
     [ -e "$lib/Arxius_orvalis/$name" ] || fail "data folder lacks $name"
+done < <(cd "$build/dist/Arxius_orvalis" && find . -type f | sed 's:^\./::')
+for language in es en; do
+    [ -f "$lib/Arxius_orvalis/$language/G_Tarvon.pdf" ] || fail "no $language/ documents"
 done
 
 # Each command is a relative link to its program, so the program still finds its own folder.
